@@ -1,0 +1,48 @@
+#include "app/configuration.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "app/ini_file.h"
+
+namespace tessla {
+namespace {
+
+std::string withTrailingSlash(std::string directory) {
+    if (directory.empty() || directory.back() != '/') directory += '/';
+    return directory;
+}
+
+std::string directoryValue(const IniFile& ini, std::string_view key) {
+    std::string value = ini.readString("kataloger", key, "");
+    if (value.size() > kDirectoryValueMax) value.resize(kDirectoryValueMax);
+    return value;
+}
+
+std::int32_t limitValue(const IniFile& ini, std::string_view key) {
+    return std::clamp(ini.readInteger("limits", key, kLimitMax), 0, kLimitMax);
+}
+
+}  // namespace
+
+std::string programDirectory() {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    return withTrailingSlash(executable.parent_path().string());
+}
+
+Configuration readConfiguration(const std::string& directory) {
+    IniFile ini;
+    ini.load(directory + std::string(kConfigurationFileName));
+    Configuration config;
+    config.programDirectory = directory;
+    config.cdbasen = directoryValue(ini, "cdbasen");
+    config.hdbasen = directoryValue(ini, "hdbasen");
+    config.printLimit = limitValue(ini, "utskrift");
+    config.exportLimit = limitValue(ini, "export");
+    return config;
+}
+
+}  // namespace tessla

@@ -1,0 +1,27 @@
+#pragma once
+
+// Small string helpers shared by the coded-text reader and the button controls. Strings are
+// Windows-1252 bytes.
+
+#include <string>
+#include <string_view>
+
+namespace tessla {
+
+// A string of `n` spaces; n <= 0 gives the empty string.
+std::string blanka(int n);
+
+// `s` without its trailing (resp. leading) spaces; spaces only give the empty string.
+std::string trimhoger(std::string_view s);
+std::string trimvanster(std::string_view s);
+
+// mode 1: the number of characters in front of the last backslash, 0 when there is none.
+// Any other mode: the 1-based position of the last separator (space , - . / : ; or backslash),
+// or the length of `s` when it has none. The buttons break a caption there.
+int brytpunkt(std::string_view s, int mode);
+
+// Removes from the front of `s` the characters that occur in `skiljetecken`, moves the following
+// run of other characters out of `s` into the result, then removes the separators after it.
+std::string nastaord(std::string_view skiljetecken, std::string& s);
+
+}  // namespace tessla
