@@ -1,0 +1,72 @@
+#pragma once
+
+// The selection `Tspsmalurval`: a set of row numbers 1 … used size held as a bit array, the unit
+// that every search combines. The bit of row n is bit (n − 1) mod 32 of 32-bit word
+// (n − 1) div 32, least significant first. Operations work a machine word at a time.
+//
+// Row numbers outside 1 … capacity, and every operation on a selection without bits, do
+// nothing (tests give false).
+
+#include <cstdint>
+#include <vector>
+
+namespace tessla {
+
+class Tspsmalurval {
+  public:
+    // The owner sets the capacity and the used size (normally equal: the row count of the list
+    // or the number of persons), then allocates.
+    void setCapacity(std::int32_t capacity) { capacity_ = capacity < 0 ? 0 : capacity; }
+    void setUsedSize(std::int32_t usedSize) { usedSize_ = usedSize < 0 ? 0 : usedSize; }
+    std::int32_t capacity() const { return capacity_; }
+    std::int32_t usedSize() const { return usedSize_; }
+    // Bytes allocated: ((capacity − 1) div 32 + 1) × 4; 0 before `allokera` and after `frigor`.
+    std::int32_t byteSize() const { return byteSize_; }
+    bool allocated() const { return !words_.empty(); }
+
+    // The number of set rows as maintained by the operations; stale after `och`, `eller` and
+    // decoding a person-number list until the result of `antal` is stored with `setCount`.
+    std::int32_t count() const { return count_; }
+    void setCount(std::int32_t count) { count_ = count; }
+
+    // Frees any old bits and allocates byte-size bytes, all clear; count 0.
+    void allokera();
+    // Frees the bits; byte size 0.
+    void frigor();
+
+    bool testa(std::int32_t n) const;
+    // Sets (v true) or clears row n, keeping the count.
+    void satt(std::int32_t n, bool v);
+    // r := the smallest set row above r (start with r = 0); false when there is none, or when r is
+    // below 0 or at or above the capacity.
+    bool nasta(std::int32_t& r) const;
+    // The number of set bits in the whole array.
+    std::int32_t antal() const;
+    // Sets rows 1 … used size; count := used size. Other bits are left as they are.
+    void fyllalla();
+    // Clears every bit; count 0.
+    void tomma();
+    // This := this AND other, over this selection's size; rows that `other` does not have are
+    // cleared. The count is not updated.
+    void och(const Tspsmalurval& other);
+    // This := this OR other, over rows 1 … used size. The count is not updated.
+    void eller(const Tspsmalurval& other);
+    // Copies rows 1 … other's used size (as far as this selection reaches) and other's count.
+    void kopiera(const Tspsmalurval& other);
+
+  private:
+    // Number of 64-bit words covering rows 1 … rows.
+    static std::size_t wordsFor(std::int32_t rows) { return (static_cast<std::size_t>(rows) + 63) / 64; }
+    // The words of rows 1 … used size, as far as the array reaches.
+    std::size_t usedWords() const;
+    // The bits of `word` that hold rows 1 … used size.
+    std::uint64_t usedMask(std::size_t word) const;
+
+    std::vector<std::uint64_t> words_;  // little-endian: the same bits as the 32-bit word layout
+    std::int32_t capacity_ = 0;
+    std::int32_t usedSize_ = 0;
+    std::int32_t byteSize_ = 0;
+    std::int32_t count_ = 0;
+};
+
+}  // namespace tessla

@@ -1,0 +1,152 @@
+#include "storage/selection.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace tessla {
+namespace {
+
+Tspsmalurval selectionOf(std::int32_t capacity, std::int32_t usedSize, std::vector<std::int32_t> rows = {}) {
+    Tspsmalurval s;
+    s.setCapacity(capacity);
+    s.setUsedSize(usedSize);
+    s.allokera();
+    for (const auto row : rows) s.satt(row, true);
+    return s;
+}
+
+std::vector<std::int32_t> rowsOf(const Tspsmalurval& s) {
+    std::vector<std::int32_t> rows;
+    for (std::int32_t r = 0; s.nasta(r);) rows.push_back(r);
+    return rows;
+}
+
+TEST(TspsmalurvalTest, SizesAndTheCountOfSatt) {
+    Tspsmalurval s = selectionOf(6000000, 6000000);
+    EXPECT_EQ(s.byteSize(), 750000);
+    EXPECT_EQ(selectionOf(33, 33).byteSize(), 8);
+    EXPECT_EQ(selectionOf(32, 32).byteSize(), 4);
+
+    s.satt(7, true);
+    s.satt(7, true);
+    s.satt(8, false);
+    EXPECT_EQ(s.count(), 1);
+    s.satt(7, false);
+    EXPECT_EQ(s.count(), 0);
+    for (const std::int32_t outside : {0, -1, 6000001}) {
+        s.satt(outside, true);
+        EXPECT_FALSE(s.testa(outside));
+    }
+    EXPECT_EQ(s.count(), 0);
+    EXPECT_EQ(s.antal(), 0);
+}
+
+TEST(TspsmalurvalTest, NastaWalksTheSetRows) {
+    const Tspsmalurval empty = selectionOf(100, 100);
+    std::int32_t r = 0;
+    EXPECT_FALSE(empty.nasta(r));
+
+    const Tspsmalurval first = selectionOf(100, 100, {1});
+    r = 0;
+    ASSERT_TRUE(first.nasta(r));
+    EXPECT_EQ(r, 1);
+    EXPECT_FALSE(first.nasta(r));
+
+    EXPECT_EQ(rowsOf(selectionOf(200, 200, {1, 32, 33, 64, 65, 128, 200})),
+              (std::vector<std::int32_t>{1, 32, 33, 64, 65, 128, 200}));
+
+    // Starting points outside 0 … capacity − 1 give false at once.
+    const Tspsmalurval s = selectionOf(64, 64, {5, 64});
+    for (const std::int32_t start : {-1, 64, 65}) {
+        r = start;
+        EXPECT_FALSE(s.nasta(r)) << start;
+        EXPECT_EQ(r, start);
+    }
+    // Only the words of the used size are scanned.
+    EXPECT_TRUE(rowsOf(selectionOf(128, 64, {100})).empty());
+
+    Tspsmalurval unallocated;
+    r = 0;
+    EXPECT_FALSE(unallocated.nasta(r));
+}
+
+TEST(TspsmalurvalTest, FyllallaSetsExactlyTheUsedRows) {
+    for (const std::int32_t used : {1, 31, 32, 33, 64, 65, 1000}) {
+        Tspsmalurval s = selectionOf(used + 40, used);
+        s.fyllalla();
+        EXPECT_EQ(s.count(), used);
+        EXPECT_EQ(s.antal(), used);
+        EXPECT_TRUE(s.testa(used));
+        EXPECT_FALSE(s.testa(used + 1));
+        s.tomma();
+        EXPECT_EQ(s.antal(), 0);
+        EXPECT_EQ(s.count(), 0);
+    }
+}
+
+TEST(TspsmalurvalTest, CombiningLeavesTheCountUntilAntalIsStored) {
+    Tspsmalurval result = selectionOf(100, 100);
+    result.fyllalla();
+    result.och(selectionOf(100, 100, {3, 50, 99}));
+    EXPECT_EQ(result.count(), 100);
+    result.setCount(result.antal());
+    EXPECT_EQ(result.count(), 3);
+    EXPECT_EQ(rowsOf(result), (std::vector<std::int32_t>{3, 50, 99}));
+
+    result.eller(selectionOf(100, 100, {1, 50}));
+    EXPECT_EQ(result.antal(), 4);
+
+    // A smaller other clears what it does not reach; eller stops at the used size.
+    Tspsmalurval wide = selectionOf(300, 300);
+    wide.fyllalla();
+    wide.och(selectionOf(70, 70, {2, 70}));
+    EXPECT_EQ(rowsOf(wide), (std::vector<std::int32_t>{2, 70}));
+    Tspsmalurval narrow = selectionOf(128, 40);
+    Tspsmalurval full = selectionOf(128, 128);
+    full.fyllalla();
+    narrow.eller(full);
+    EXPECT_EQ(narrow.antal(), 40);
+
+    Tspsmalurval copy = selectionOf(100, 100, {7});
+    copy.kopiera(result);
+    EXPECT_EQ(rowsOf(copy), rowsOf(result));
+    EXPECT_EQ(copy.count(), result.count());
+}
+
+TEST(TspsmalurvalTest, AgreesWithABitVectorModel) {
+    std::mt19937 random(7);
+    for (const std::int32_t size : {1, 63, 64, 65, 4096, 100003}) {
+        std::vector<bool> ma(size + 1), mb(size + 1);
+        Tspsmalurval a = selectionOf(size, size), b = selectionOf(size, size);
+        const auto density = static_cast<std::int32_t>(random() % 40 + 1);
+        for (std::int32_t n = 1; n <= size; ++n) {
+            if (random() % 100 < static_cast<unsigned>(density)) {
+                ma[n] = true;
+                a.satt(n, true);
+            }
+            if (random() % 2 == 0) {
+                mb[n] = true;
+                b.satt(n, true);
+            }
+        }
+        Tspsmalurval both = selectionOf(size, size), either = selectionOf(size, size);
+        both.kopiera(a);
+        both.och(b);
+        either.kopiera(a);
+        either.eller(b);
+        std::vector<std::int32_t> expectBoth, expectEither;
+        for (std::int32_t n = 1; n <= size; ++n) {
+            if (ma[n] && mb[n]) expectBoth.push_back(n);
+            if (ma[n] || mb[n]) expectEither.push_back(n);
+        }
+        EXPECT_EQ(rowsOf(both), expectBoth) << size;
+        EXPECT_EQ(rowsOf(either), expectEither) << size;
+        EXPECT_EQ(both.antal(), static_cast<std::int32_t>(expectBoth.size()));
+        EXPECT_EQ(either.antal(), static_cast<std::int32_t>(expectEither.size()));
+    }
+}
+
+}  // namespace
+}  // namespace tessla
