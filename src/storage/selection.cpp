@@ -72,9 +72,19 @@ bool Tspsmalurval::nasta(std::int32_t& r) const {
 #if defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
-std::int32_t Tspsmalurval::antal() const {
+std::int32_t
+Tspsmalurval::antal() const {
     std::int64_t total = 0;
     for (const std::uint64_t word : words_) total += std::popcount(word);
+    return static_cast<std::int32_t>(total);
+}
+
+std::int32_t Tspsmalurval::countUpTo(std::int32_t n) const {
+    if (n < 1 || words_.empty()) return 0;
+    const auto bits = std::min(static_cast<std::size_t>(n), words_.size() * 64);
+    std::int64_t total = 0;
+    for (std::size_t i = 0; i < bits / 64; ++i) total += std::popcount(words_[i]);
+    if (bits % 64 != 0) total += std::popcount(words_[bits / 64] & lowBits(static_cast<unsigned>(bits % 64)));
     return static_cast<std::int32_t>(total);
 }
 

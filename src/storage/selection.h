@@ -42,6 +42,8 @@ class Tspsmalurval {
     bool nasta(std::int32_t& r) const;
     // The number of set bits in the whole array.
     std::int32_t antal() const;
+    // The number of set rows in 1 … n.
+    std::int32_t countUpTo(std::int32_t n) const;
     // Sets rows 1 … used size; count := used size. Other bits are left as they are.
     void fyllalla();
     // Clears every bit; count 0.
