@@ -1,0 +1,217 @@
+#include "storage/person_list_file.h"
+
+#include <array>
+#include <limits>
+#include <string>
+
+namespace tessla {
+
+using namespace blob_format;
+
+namespace {
+
+// Walks one person-number list in its file, number by number, reading its chunks into the decode
+// buffer. The walk ends after m numbers or at the first damage; every step moves forward in the file
+// or in the buffer, so it ends within the file's size whatever the bytes say.
+class PersonListReader {
+  public:
+    PersonListReader(const File& file, std::uint64_t pos, std::int32_t m, std::span<std::uint8_t> buffer)
+        : file_(file), next_(pos), remaining_(m), buffer_(buffer) {}
+
+    // The next person number, or nothing at the end of the list or where it is damaged.
+    std::optional<std::uint32_t> next() {
+        if (remaining_ < 1) return std::nullopt;
+        --remaining_;
+        if (!started_) return readFirst();
+        while (used_ == filled_)
+            if (!readChunk()) return stop();
+        const std::uint8_t code = buffer_[used_];
+        const std::size_t size = code == kCodeAddLong   ? kCodeAddLongSize
+                                 : code == kCodeReplace ? kCodeReplaceSize
+                                                        : 1;
+        if (filled_ - used_ < size) return stop();
+        const std::uint8_t* operand = buffer_.data() + used_ + 1;
+        used_ += size;
+        if (code == kCodeReplace) return previous_ = getFixed32(operand);
+        // Numbers wrap as unsigned; a wrapped or negative number is refused by whoever takes it.
+        previous_ += code == kCodeAddLong ? getFixed16(operand) : code;
+        return previous_;
+    }
+
+  private:
+    std::optional<std::uint32_t> readFirst() {
+        std::array<std::uint8_t, kFirstNumberSize> first{};
+        started_ = true;
+        if (!file_.readExactAt(next_, first.data(), first.size())) return stop();
+        next_ += kFirstNumberSize;
+        return previous_ = getFixed32(first.data());
+    }
+
+    // Reads the chunk at next_: its length counts its own two bytes, and its codes must fit the buffer
+    // and the file.
+    bool readChunk() {
+        std::array<std::uint8_t, kChunkLengthSize> length{};
+        if (!file_.readExactAt(next_, length.data(), length.size())) return false;
+        const std::size_t chunk = getFixed16(length.data());
+        if (chunk < kChunkLengthSize || chunk - kChunkLengthSize > buffer_.size()) return false;
+        filled_ = chunk - kChunkLengthSize;
+        used_ = 0;
+        if (!file_.readExactAt(next_ + kChunkLengthSize, buffer_.data(), filled_)) return false;
+        next_ += chunk;
+        return true;
+    }
+
+    std::optional<std::uint32_t> stop() {
+        remaining_ = 0;
+        return std::nullopt;
+    }
+
+    const File& file_;
+    std::uint64_t next_;  // file offset of the first number or of the next chunk
+    std::int32_t remaining_;
+    std::span<std::uint8_t> buffer_;
+    std::size_t used_ = 0;
+    std::size_t filled_ = 0;
+    std::uint32_t previous_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace
+
+void encodePersonList(std::span<const std::int32_t> persons, std::vector<std::uint8_t>& out) {
+    if (persons.empty()) return;
+    auto put = [&out](std::size_t size, auto write) {
+        out.resize(out.size() + size);
+        write(out.data() + out.size() - size);
+    };
+    put(kFirstNumberSize, [&](std::uint8_t* p) { putFixed32(p, static_cast<std::uint32_t>(persons[0])); });
+    std::size_t chunkStart = 0;
+    auto closeChunk = [&] {
+        putFixed16(out.data() + chunkStart, static_cast<std::uint16_t>(out.size() - chunkStart));
+    };
+    for (std::size_t k = 1; k < persons.size(); ++k) {
+        const std::int64_t step = std::int64_t{persons[k]} - persons[k - 1];
+        const std::size_t size = step >= 1 && step < kCodeReplace ? 1
+                                 : step >= 0 && step <= 0xFFFF    ? kCodeAddLongSize
+                                                                  : kCodeReplaceSize;
+        if (k == 1 || out.size() - chunkStart + size > kChunkLimit) {
+            if (k > 1) closeChunk();
+            chunkStart = out.size();
+            put(kChunkLengthSize, [](std::uint8_t*) {});
+        }
+        put(size, [&](std::uint8_t* p) {
+            if (size == 1) {
+                p[0] = static_cast<std::uint8_t>(step);
+            } else if (size == kCodeAddLongSize) {
+                p[0] = kCodeAddLong;
+                putFixed16(p + 1, static_cast<std::uint16_t>(step));
+            } else {
+                p[0] = kCodeReplace;
+                putFixed32(p + 1, static_cast<std::uint32_t>(persons[k]));
+            }
+        });
+    }
+    if (persons.size() > 1) closeChunk();
+}
+
+bool Tspenkelblobfil::oppna(bool ny) {
+    stang();
+    errorCode_ = kNoError;
+    const Opening opening = openOrCreate(path(), ny, readOnly_, file_);
+    const bool ready = opening == Opening::Opened    ? readHeader()
+                       : opening == Opening::Created ? (listCount_ = 0, writeHeader())
+                                                     : false;
+    std::optional<std::uint64_t> size = file_.size();
+    if (!ready || !size) {
+        file_.close();
+        errorCode_ = kOpenFailed;
+        return false;
+    }
+    end_ = *size;
+    open_ = true;
+    changed_ = false;
+    return true;
+}
+
+bool Tspenkelblobfil::readHeader() {
+    std::array<std::uint8_t, kSimpleBlobHeaderSize> header{};
+    if (!file_.readExactAt(0, header.data(), header.size())) return false;
+    listCount_ = getFixed32(header.data() + kSimpleBlobListCountOffset);
+    return true;
+}
+
+bool Tspenkelblobfil::writeHeader() {
+    std::array<std::uint8_t, kSimpleBlobHeaderSize> header{};
+    putFixed32(header.data() + kSimpleBlobListCountOffset, listCount_);
+    putFixed16(header.data() + kSimpleBlobHeaderSizeOffset, kSimpleBlobHeaderSize);
+    return file_.writeAt(0, header.data(), header.size());
+}
+
+void Tspenkelblobfil::stang() {
+    if (!open_) return;
+    if (changed_) writeHeader();
+    file_.close();
+    open_ = false;
+    changed_ = false;
+    listCount_ = 0;
+    end_ = 0;
+}
+
+void Tspenkelblobfil::buffert(std::int32_t n) {
+    writeBuffer_ = {};
+    writeBuffer_.reserve(n < 0 ? 0 : static_cast<std::size_t>(n));
+}
+
+template <typename Visit>
+std::int32_t Tspenkelblobfil::walk(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel,
+                                   Visit visit) const {
+    if (!open_ || !sel.allocated()) return 0;
+    PersonListReader reader(file_, pos, m, decodeBuffer_.bytes);
+    bool reported = false;
+    std::int32_t decoded = 0;
+    for (; std::optional<std::uint32_t> number = reader.next(); ++decoded) {
+        const auto person = static_cast<std::int32_t>(*number);
+        if (person >= 1 && person <= sel.usedSize()) {
+            visit(person);
+        } else if (!reported) {
+            reported = true;
+            report(sink_, std::to_string(person));
+        }
+    }
+    return decoded;
+}
+
+void Tspenkelblobfil::lasurval(std::uint32_t pos, std::int32_t m, Tspsmalurval& sel, bool v) {
+    walk(pos, m, sel, [&sel, v](std::int32_t person) { sel.satt(person, v); });
+}
+
+BlobCount Tspenkelblobfil::raknablob(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel,
+                                     bool v) const {
+    std::int32_t hits = 0;
+    const std::int32_t persons =
+        walk(pos, m, sel, [&](std::int32_t person) { hits += sel.testa(person) == v ? 1 : 0; });
+    return {persons, hits};
+}
+
+std::optional<std::uint32_t> Tspenkelblobfil::appendList(std::span<const std::int32_t> persons) {
+    if (persons.empty() || !open_) return std::nullopt;
+    writeBuffer_.clear();
+    encodePersonList(persons, writeBuffer_);
+    if (end_ + writeBuffer_.size() > std::numeric_limits<std::uint32_t>::max() ||
+        !file_.writeAt(end_, writeBuffer_.data(), writeBuffer_.size()))
+        return std::nullopt;
+    const auto position = static_cast<std::uint32_t>(end_);
+    end_ += writeBuffer_.size();
+    ++listCount_;
+    changed_ = true;
+    return position;
+}
+
+std::optional<PersonListPlace> Tspenkelblobfil::storeList(std::span<const std::int32_t> persons) {
+    if (persons.size() == 1) return PersonListPlace{static_cast<std::uint32_t>(persons[0]), 0};
+    std::optional<std::uint32_t> position = appendList(persons);
+    if (!position) return std::nullopt;
+    return PersonListPlace{*position, static_cast<std::int32_t>(persons.size())};
+}
+
+}  // namespace tessla
