@@ -1,0 +1,79 @@
+#include "storage/match_finder.h"
+
+#include <bit>
+#include <cstring>
+
+namespace tessla::codec {
+
+namespace {
+
+constexpr int kHashBits = 15;
+
+std::uint64_t load64(const std::uint8_t* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+}  // namespace
+
+MatchFinder::MatchFinder(std::span<const std::uint8_t> data, unsigned window, unsigned maxMatch,
+                         unsigned maxChain)
+    : data_(data),
+      window_(window),
+      maxMatch_(maxMatch),
+      maxChain_(maxChain),
+      head_(std::size_t{1} << kHashBits, -1),
+      prev_(std::bit_ceil(std::size_t{window} * 2), -1) {}
+
+unsigned MatchFinder::hashAt(std::size_t position) const {
+    const std::uint8_t* p = data_.data() + position;
+    std::uint32_t key = std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16;
+    return (key * 2654435761u) >> (32 - kHashBits);
+}
+
+void MatchFinder::insert(std::size_t position) {
+    if (position + kMinMatch > data_.size()) return;
+    unsigned hash = hashAt(position);
+    prev_[position & (prev_.size() - 1)] = head_[hash];
+    head_[hash] = static_cast<std::int64_t>(position);
+}
+
+unsigned MatchFinder::matchLength(const std::uint8_t* a, const std::uint8_t* b, unsigned limit) const {
+    unsigned length = 0;
+    while (length + 8 <= limit) {
+        std::uint64_t diff = load64(a + length) ^ load64(b + length);
+        if (diff != 0) return length + (std::countr_zero(diff) >> 3);
+        length += 8;
+    }
+    while (length < limit && a[length] == b[length]) ++length;
+    return length;
+}
+
+Match MatchFinder::find(std::size_t position, unsigned minLength) const {
+    Match best;
+    std::size_t available = data_.size() - position;
+    unsigned limit = available < maxMatch_ ? static_cast<unsigned>(available) : maxMatch_;
+    if (minLength < kMinMatch) minLength = kMinMatch;
+    if (limit < minLength) return best;
+    const std::uint8_t* here = data_.data() + position;
+    unsigned longest = minLength - 1;  // a candidate must beat this
+    std::int64_t candidate = head_[hashAt(position)];
+    for (unsigned chain = maxChain_; chain > 0 && candidate >= 0; --chain) {
+        std::size_t offset = position - static_cast<std::size_t>(candidate);
+        if (offset > window_) break;
+        const std::uint8_t* there = data_.data() + candidate;
+        if (there[longest] == here[longest]) {
+            unsigned length = matchLength(there, here, limit);
+            if (length > longest) {
+                longest = length;
+                best = {length, static_cast<unsigned>(offset)};
+                if (length == limit) break;
+            }
+        }
+        candidate = prev_[static_cast<std::size_t>(candidate) & (prev_.size() - 1)];
+    }
+    return best;
+}
+
+}  // namespace tessla::codec

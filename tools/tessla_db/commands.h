@@ -1,0 +1,19 @@
+#pragma once
+
+// The subcommands of tessla-db. Each takes the arguments after its name and returns the exit status:
+// 0 success, 1 bad usage, 2 bad input; it writes a one-line message on stderr when it fails.
+
+#include <string>
+#include <vector>
+
+namespace tessla::tool {
+
+using Arguments = std::vector<std::string>;
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1;
+inline constexpr int kExitBadInput = 2;
+
+int codecCommand(const Arguments& arguments);
+
+}  // namespace tessla::tool

@@ -1,0 +1,37 @@
+// tessla-db: the command-line companion of Tessla. Dispatches to one subcommand by its name.
+
+#include <cstdio>
+#include <iterator>
+#include <string_view>
+
+#include "commands.h"
+
+namespace {
+
+struct Subcommand {
+    std::string_view name;
+    int (*run)(const tessla::tool::Arguments&);
+    std::string_view usage;
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"codec", tessla::tool::codecCommand,
+     "codec pack|unpack ...   pack or unpack one codec block, stdin to stdout"},
+};
+
+int usage() {
+    std::fputs("usage: tessla-db <command> [options]\n", stderr);
+    for (const Subcommand& subcommand : kSubcommands) std::fprintf(stderr, "  %s\n", subcommand.usage.data());
+    return tessla::tool::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    for (const Subcommand& subcommand : kSubcommands) {
+        if (subcommand.name == argv[1]) return subcommand.run(tessla::tool::Arguments(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr, "tessla-db: unknown command \"%s\"\n", argv[1]);
+    return tessla::tool::kExitUsage;
+}
