@@ -134,7 +134,9 @@ TEST_F(WordListTest, SearchesFindTheFirstMatchingRow) {
     for (const auto& c : cases) {
         const std::int32_t found = c.prefix ? list->sokprefix(w(c.key)) : list->sokexakt(w(c.key));
         EXPECT_EQ(found, c.expected) << c.key;
-        if (found > 0) EXPECT_EQ(list->currentRow(), found) << c.key;
+        if (found > 0) {
+            EXPECT_EQ(list->currentRow(), found) << c.key;
+        }
     }
 
     const WordListProperties one = properties("one");
