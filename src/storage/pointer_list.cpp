@@ -24,9 +24,13 @@ bool Tsppeklista::oppna(bool ny) {
         case Opening::Created:
             count_ = 0;
             if (mode_ == Mode::Loaded) entries_.assign(static_cast<std::size_t>(capacity_), 0);
+            if (!writeBack()) {
+                file_.close();
+                errorCode_ = kCreateFailed;
+                return false;
+            }
             open_ = true;
             changed_ = true;
-            writeBack();
             return true;
         case Opening::Opened:
             if (!readHeader() || (mode_ == Mode::Loaded && !loadEntries())) {
