@@ -20,10 +20,6 @@ std::string filePath(const std::string& directory, std::string_view name, std::s
     return directory + std::string(name) + "." + std::string(ext);
 }
 
-std::vector<std::string> copyLabels(std::span<const std::string_view> labels) {
-    return {labels.begin(), labels.end()};
-}
-
 // The NUL-terminated string whose lead byte is at `cursor`: its bytes, or nothing when the data
 // ends before its NUL.
 std::optional<std::string_view> stringField(std::span<const std::uint8_t> data, std::size_t cursor) {
@@ -43,7 +39,13 @@ TextBaseDirectories placeTextBase(const TextBaseSettings& settings, const std::s
     return {on(settings.bfilkat), on(settings.pfilkat), on(settings.LZHfilkat)};
 }
 
-void parseRecord(std::span<const std::uint8_t> data, std::span<const std::string> labels, std::size_t pcsiz,
+std::string fieldTypes(std::span<const std::string_view> labels) {
+    std::string types;
+    for (const std::string_view label : labels) types.push_back(label.empty() ? '\0' : label[0]);
+    return types;
+}
+
+void parseRecord(std::span<const std::uint8_t> data, std::string_view types, std::size_t pcsiz,
                  ParsedRecord& out) {
     out.texts.clear();
     out.integerCount = 0;
@@ -52,8 +54,7 @@ void parseRecord(std::span<const std::uint8_t> data, std::span<const std::string
     for (std::string& text : out.longTexts) text.clear();
     std::size_t longIndex = 0;
     std::size_t cursor = 0;
-    for (const std::string& label : labels) {
-        const char type = label.empty() ? '\0' : label[0];
+    for (const char type : types) {
         if (type == kTextLabel || type == kLongTextLabel) {
             const std::optional<std::string_view> text = stringField(data, cursor);
             if (!text) return;
@@ -79,6 +80,35 @@ void parseRecord(std::span<const std::uint8_t> data, std::span<const std::string
     }
 }
 
+std::string encodeRecord(std::string_view types, std::span<const FieldValue> values,
+                         std::vector<std::uint8_t>& out) {
+    out.clear();
+    std::size_t next = 0;
+    for (const char type : types) {
+        if (type < kTextLabel || type > kLongTextLabel) continue;
+        const std::string field = "field " + std::to_string(next + 1);
+        if (next == values.size()) return "no value for " + field;
+        const FieldValue& value = values[next++];
+        out.push_back(static_cast<std::uint8_t>(type));
+        if ((type == kTextLabel || type == kLongTextLabel) &&
+            std::holds_alternative<std::string_view>(value)) {
+            const std::string_view text = std::get<std::string_view>(value);
+            if (text.find('\0') != std::string_view::npos) return field + " holds a NUL";
+            out.insert(out.end(), text.begin(), text.end());
+            out.push_back(0);
+        } else if ((type == kIntegerLabel || type == kIntegerLabel4) &&
+                   std::holds_alternative<std::int32_t>(value)) {
+            appendFixed(out, static_cast<std::uint32_t>(std::get<std::int32_t>(value)), 4);
+        } else if (type == kShortLabel && std::holds_alternative<std::int16_t>(value)) {
+            appendFixed(out, static_cast<std::uint16_t>(std::get<std::int16_t>(value)), 2);
+        } else {
+            return field + " has a value of the wrong kind";
+        }
+    }
+    if (next != values.size()) return std::to_string(values.size() - next) + " values more than fields";
+    return {};
+}
+
 // --- TSPregtext ------------------------------------------------------------------------------------
 
 TSPregtext::TSPregtext(const TextBaseSettings& settings, TextBaseDirectories directories, TCompress& codec,
@@ -95,7 +125,7 @@ TSPregtext::TSPregtext(const TextBaseSettings& settings, TextBaseDirectories dir
       blockPacked_(settings.LZH == TblobfilLZHmode::LZHblockpacka),
       perBlock_(settings.LZHposterperblock),
       readOnly_(settings.RO),
-      labels_(copyLabels(settings.labels)),
+      types_(fieldTypes(settings.labels)),
       textFile_(codec, sink, std::string(settings.name)) {
     textFile_.setHash(settings.hash);
     directory_.setMode(Tsppeklista::Mode::PerEntry);
@@ -159,7 +189,7 @@ void TSPregtext::stang() {
 }
 
 void TSPregtext::tolkapost() {
-    if (open_) parseRecord(textFile_.record(), labels_, pcsiz_, fields_);
+    if (open_) parseRecord(textFile_.record(), types_, pcsiz_, fields_);
 }
 
 std::int32_t TSPregtext::sokpost(std::string_view key, int mode) {
@@ -178,7 +208,7 @@ TextBaseWriter::TextBaseWriter(const TextBaseSettings& settings, TextBaseDirecto
     : textPath_(filePath(directories.bfilkat, settings.bfilnamn, settings.bfilext)),
       pointerPath_(filePath(directories.pfilkat, settings.pfilnamn, settings.pfilext)),
       directoryPath_(filePath(directories.LZHfilkat, settings.LZHfilnamn, settings.LZHfilext)),
-      labels_(copyLabels(settings.labels)),
+      types_(fieldTypes(settings.labels)),
       textmaxsiz_(settings.textmaxsiz),
       maxrader_(std::max(settings.maxrader, 0)),
       blockPacked_(settings.LZH == TblobfilLZHmode::LZHblockpacka),
@@ -221,31 +251,7 @@ std::int32_t TextBaseWriter::append(std::span<const FieldValue> values) {
 bool TextBaseWriter::encode(std::span<const FieldValue> values) {
     if (!textFile_.isOpen()) return refuse("the text base is not created");
     if (textFile_.count() >= maxrader_) return refuse("more than " + std::to_string(maxrader_) + " records");
-    record_.clear();
-    std::size_t next = 0;
-    for (const std::string& label : labels_) {
-        const char type = label.empty() ? '\0' : label[0];
-        if (type < kTextLabel || type > kLongTextLabel) continue;
-        if (next == values.size()) return refuse("no value for field " + label);
-        const FieldValue& value = values[next++];
-        record_.push_back(static_cast<std::uint8_t>(type));
-        if ((type == kTextLabel || type == kLongTextLabel) &&
-            std::holds_alternative<std::string_view>(value)) {
-            const std::string_view text = std::get<std::string_view>(value);
-            if (text.find('\0') != std::string_view::npos) return refuse("field " + label + " holds a NUL");
-            record_.insert(record_.end(), text.begin(), text.end());
-            record_.push_back(0);
-        } else if ((type == kIntegerLabel || type == kIntegerLabel4) &&
-                   std::holds_alternative<std::int32_t>(value)) {
-            appendFixed(record_, static_cast<std::uint32_t>(std::get<std::int32_t>(value)), 4);
-        } else if (type == kShortLabel && std::holds_alternative<std::int16_t>(value)) {
-            appendFixed(record_, static_cast<std::uint16_t>(std::get<std::int16_t>(value)), 2);
-        } else {
-            return refuse("field " + label + " has a value of the wrong kind");
-        }
-    }
-    if (next != values.size())
-        return refuse(std::to_string(values.size() - next) + " values more than fields");
+    if (std::string why = encodeRecord(types_, values, record_); !why.empty()) return refuse(std::move(why));
     if (record_.size() > static_cast<std::size_t>(std::max(textmaxsiz_, 0))) {
         return refuse("a record of " + std::to_string(record_.size()) + " bytes, longer than " +
                       std::to_string(textmaxsiz_));

@@ -50,12 +50,25 @@ struct ParsedRecord {
     std::vector<std::string> longTexts;
 };
 
-// Splits `data` into `out` by `labels` (first character = type). Stops at the first field that does
-// not fit in `data` (a string without its NUL, a number running past the end), keeping the fields
-// before it. Fields beyond the slots or long-text buffers of `out` are passed over. `out.longTexts`
-// must already hold the long-text buffers; `pcsiz` is their size.
-void parseRecord(std::span<const std::uint8_t> data, std::span<const std::string> labels, std::size_t pcsiz,
+// The type of every label (its first character, 0 for an empty label), in label order.
+std::string fieldTypes(std::span<const std::string_view> labels);
+
+// Splits `data` into `out` by the label types `types`. Stops at the first field that does not fit in
+// `data` (a string without its NUL, a number running past the end), keeping the fields before it.
+// Fields beyond the slots or long-text buffers of `out` are passed over. `out.longTexts` must
+// already hold the long-text buffers; `pcsiz` is their size.
+void parseRecord(std::span<const std::uint8_t> data, std::string_view types, std::size_t pcsiz,
                  ParsedRecord& out);
+
+// One field value of a record to write: a string for "1" and "5" labels, a 32-bit value for "2" and
+// "4", a 16-bit value for "3".
+using FieldValue = std::variant<std::string_view, std::int32_t, std::int16_t>;
+
+// Lays out in `out` the record of `values`, one per label type 1 to 5 in `types`, each as the type
+// digit and its payload. Returns why the values do not fit the types (a value missing, extra or of
+// the wrong kind, a string holding a NUL), or an empty string.
+std::string encodeRecord(std::string_view types, std::span<const FieldValue> values,
+                         std::vector<std::uint8_t>& out);
 
 class TSPregtext {
   public:
@@ -89,7 +102,6 @@ class TSPregtext {
     // 0 read, 1 no buffer or pointer list, 2 no such record, 3 longer than textmaxsiz.
     int status() const { return textFile_.status(); }
     std::int32_t maxrader() const { return maxrader_; }
-    const std::vector<std::string>& labels() const { return labels_; }
     std::span<const std::uint8_t> record() const { return textFile_.record(); }
     std::int32_t cachedBlock() const { return textFile_.cachedBlock(); }
     const Tsphash* memo() const { return textFile_.memo(); }
@@ -110,7 +122,7 @@ class TSPregtext {
     bool blockPacked_;
     std::uint16_t perBlock_;
     bool readOnly_;
-    std::vector<std::string> labels_;
+    std::string types_;
 
     bool open_ = false;
     std::unique_ptr<Tsppeklista> pointers_;
@@ -118,10 +130,6 @@ class TSPregtext {
     Tspblobfil textFile_;
     ParsedRecord fields_;
 };
-
-// One field value for TextBaseWriter::append: a string for "1" and "5" labels, a 32-bit value for
-// "2" and "4", a 16-bit value for "3".
-using FieldValue = std::variant<std::string_view, std::int32_t, std::int16_t>;
 
 // Writes a new text base in the layout the reader expects: the text file (kind 1), the pointer
 // file and, block-packed, the block directory, as `settings` and `directories` name them. Blocks
@@ -135,10 +143,9 @@ class TextBaseWriter {
 
     // Creates the files, replacing old ones. False when one cannot be created (error() says which).
     bool create();
-    // Appends a record of `values`, one per label of type 1 to 5, in label order, each written as the
-    // label's type digit and its payload. Returns the record number, or -1 (and error() says why):
-    // a value missing, extra or of the wrong kind, a string holding a NUL, a record longer than
-    // textmaxsiz, more than maxrader records, or a failed write.
+    // Appends a record of `values` (as encodeRecord lays them out). Returns the record number, or -1
+    // (and error() says why): values that do not fit the labels, a record longer than textmaxsiz,
+    // more than maxrader records, or a failed write.
     std::int32_t append(std::span<const FieldValue> values);
     // Writes what is pending (the last block, the header, the pointer lists) and closes. False when
     // nothing was open or a write of the text file failed.
@@ -154,7 +161,7 @@ class TextBaseWriter {
     bool refuse(std::string why);
 
     std::string textPath_, pointerPath_, directoryPath_;
-    std::vector<std::string> labels_;
+    std::string types_;
     std::int32_t textmaxsiz_;
     std::int32_t maxrader_;
     bool blockPacked_;

@@ -130,6 +130,7 @@ void Tspblobfil::stang() {
     buffer_ = {};
     scratch_ = {};
     length_ = 0;
+    recordEnd_.reset();
 }
 
 int Tspblobfil::laspost(std::int32_t n) {
@@ -151,6 +152,7 @@ int Tspblobfil::readPlain(std::uint32_t pointer) {
         return kNoRecord;
     buffer_.swap(scratch_);
     length_ = length;
+    recordEnd_ = std::uint64_t{pointer} + kRecordHeaderSize + length;
     return kRead;
 }
 
@@ -186,27 +188,30 @@ std::int32_t Tspblobfil::sokpost(std::string_view key, int mode) {
     return searchSorted(count_, key, memo_ ? &*memo_ : nullptr, compareAt);
 }
 
-std::int32_t Tspblobfil::append(std::span<const std::uint8_t> data) {
+std::int32_t Tspblobfil::append(std::span<const std::uint8_t> data, std::span<const std::uint8_t> trailer) {
     if (!isOpen() || pointers_ == nullptr || data.size() > bufferSize_ ||
-        count_ == std::numeric_limits<std::int32_t>::max()) {
+        count_ == std::numeric_limits<std::int32_t>::max() || (packed() && !trailer.empty())) {
         return -1;
     }
     const RecordHeader header = recordHeader(count_ + 1, data.size());
-    if (!(packed() ? appendPacked(header, data) : appendPlain(header, data))) return -1;
+    if (!(packed() ? appendPacked(header, data) : appendPlain(header, data, trailer))) return -1;
     changed_ = true;
     return ++count_;
 }
 
-bool Tspblobfil::appendPlain(std::span<const std::uint8_t> header, std::span<const std::uint8_t> data) {
+bool Tspblobfil::appendPlain(std::span<const std::uint8_t> header, std::span<const std::uint8_t> data,
+                             std::span<const std::uint8_t> trailer) {
     // A pointer is 32-bit and 0xFFFFFFFF means no record.
     if (end_ >= kNoEntry) return false;
+    const std::uint64_t dataAt = end_ + header.size();
     if (!file_.writeAt(end_, header.data(), header.size()) ||
-        !file_.writeAt(end_ + header.size(), data.data(), data.size())) {
+        !file_.writeAt(dataAt, data.data(), data.size()) ||
+        !file_.writeAt(dataAt + data.size(), trailer.data(), trailer.size())) {
         writesOk_ = false;
         return false;
     }
     if (pointers_->laggtill(static_cast<std::uint32_t>(end_)) < 0) return false;
-    end_ += header.size() + data.size();
+    end_ = dataAt + data.size() + trailer.size();
     return true;
 }
 

@@ -77,14 +77,21 @@ class Tspblobfil {
 
     // For writing tools: appends a record of the given data bytes and returns its number, or -1
     // (closed or read-only, longer than the record buffer, the pointer list or block directory full,
-    // a write failed, or a packed file whose last block was not written by this object).
-    std::int32_t append(std::span<const std::uint8_t> data);
+    // a write failed, or a packed file whose last block was not written by this object). In a plain
+    // file `trailer` is written right after the data without being part of the record (a picture
+    // base keeps a picture's image there); a packed file takes no trailer.
+    std::int32_t append(std::span<const std::uint8_t> data, std::span<const std::uint8_t> trailer = {});
 
     // The data of the record last read.
     std::span<const std::uint8_t> record() const { return {buffer_.data(), length_}; }
     // The first field of the record last read: the string after its lead byte, up to its NUL or the
     // end of the data.
     std::string_view firstField() const;
+
+    // Plain files: the offset just past the data of the record last read, where its trailer starts;
+    // nothing in a packed file or before a record was read.
+    std::optional<std::uint64_t> recordEnd() const { return recordEnd_; }
+    const File& file() const { return file_; }
 
     bool isOpen() const { return file_.isOpen(); }
     int status() const { return status_; }
@@ -101,7 +108,8 @@ class Tspblobfil {
     void seedMemo();
     int readPlain(std::uint32_t pointer);
     int readPacked(std::int32_t n, std::uint32_t pointer);
-    bool appendPlain(std::span<const std::uint8_t> header, std::span<const std::uint8_t> data);
+    bool appendPlain(std::span<const std::uint8_t> header, std::span<const std::uint8_t> data,
+                     std::span<const std::uint8_t> trailer);
     bool appendPacked(std::span<const std::uint8_t> header, std::span<const std::uint8_t> data);
     bool flushBlock();
     bool packed() const { return directory_ != nullptr; }
@@ -124,9 +132,10 @@ class Tspblobfil {
     std::vector<std::uint8_t> pending_;  // the areas of the block being filled
     std::int32_t pendingCount_ = 0;
     std::size_t bufferSize_ = 0;
-    std::vector<std::uint8_t> buffer_;   // the record buffer
-    std::vector<std::uint8_t> scratch_;  // as large; plain records are read here first
-    std::size_t length_ = 0;             // data bytes of the record in the buffer
+    std::vector<std::uint8_t> buffer_;        // the record buffer
+    std::vector<std::uint8_t> scratch_;       // as large; plain records are read here first
+    std::size_t length_ = 0;                  // data bytes of the record in the buffer
+    std::optional<std::uint64_t> recordEnd_;  // past the data of the record in the buffer (plain)
     int status_ = kNoBuffer;
 };
 
