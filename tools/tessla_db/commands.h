@@ -15,5 +15,6 @@ inline constexpr int kExitUsage = 1;
 inline constexpr int kExitBadInput = 2;
 
 int codecCommand(const Arguments& arguments);
+int generateCommand(const Arguments& arguments);
 
 }  // namespace tessla::tool

@@ -17,6 +17,8 @@ struct Subcommand {
 constexpr Subcommand kSubcommands[] = {
     {"codec", tessla::tool::codecCommand,
      "codec pack|unpack ...   pack or unpack one codec block, stdin to stdout"},
+    {"generate", tessla::tool::generateCommand,
+     "generate --persons N [--seed S] [--out FILE]   synthetic census CSV (default stdout)"},
 };
 
 int usage() {
