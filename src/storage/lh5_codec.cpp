@@ -8,6 +8,8 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 #include "storage/bit_io.h"
 #include "storage/codec_methods.h"
@@ -159,55 +161,97 @@ std::size_t Lh5Decoder::run(std::uint8_t* out, std::uint32_t plainSize) {
 
 // ---------------------------------------------------------------------------------------------- encoding
 
-// Codes per block: large blocks spread the cost of the code tables; the count field allows 65535.
-constexpr std::size_t kBlockCodes = 16384;
+// Input bytes per block: large blocks spread the cost of the code tables, and a block of literals only
+// must stay within the 65535 codes the count field allows.
+constexpr std::size_t kBlockBytes = 48 * 1024;
 // Search effort: earlier positions followed per search.
-constexpr unsigned kMaxChain = 512;
+constexpr unsigned kMaxChain = 16;
+// A match this long is taken as it is, without weighing the ways through the bytes it covers.
+constexpr unsigned kNiceMatch = 64;
+// Copies up to this long are weighed at every length; a longer match only at its full length.
+constexpr unsigned kWeighedLength = 32;
+// The price in bits of a symbol the code of the previous block did not have.
+constexpr std::uint32_t kUnusedSymbolPrice = 14;
 
 unsigned distanceClass(unsigned distance) {
     return static_cast<unsigned>(std::bit_width(distance));
 }
 
-class Lh5Encoder {
-  public:
-    explicit Lh5Encoder(std::size_t budget) : writer_(budget) {}
+// A literal (symbol below 256) or a copy (symbol = length + kLengthBias, distance = offset - 1).
+struct Token {
+    std::uint16_t symbol;
+    std::uint16_t distance;
+};
 
-    void literal(std::uint8_t byte) { push(byte, 0); }
-    void match(Match m) {
-        push(static_cast<std::uint16_t>(m.length + kLengthBias), static_cast<std::uint16_t>(m.offset - 1));
+// The Huffman code lengths of one block's tokens.
+struct BlockCode {
+    explicit BlockCode(std::span<const Token> tokens) {
+        for (Token token : tokens) {
+            ++literalFrequencies[token.symbol];
+            if (token.symbol >= 256) ++distanceFrequencies[distanceClass(token.distance)];
+        }
+        literalsUsed = limitedCodeLengths(literalFrequencies, kMaxCodeLength, literalLengths);
+        distancesUsed = limitedCodeLengths(distanceFrequencies, kMaxCodeLength, distanceLengths);
     }
-    Bytes finish() {
-        if (!symbols_.empty()) sendBlock();
-        return writer_.finish();
+
+    std::array<std::uint32_t, kLiteralLengthSymbols> literalFrequencies{};
+    std::array<std::uint32_t, kDistanceClasses> distanceFrequencies{};
+    std::array<std::uint8_t, kLiteralLengthSymbols> literalLengths{};
+    std::array<std::uint8_t, kDistanceClasses> distanceLengths{};
+    int literalsUsed;
+    int distancesUsed;
+};
+
+// What each token would cost in bits under a block code.
+class Prices {
+  public:
+    explicit Prices(const BlockCode& code) {
+        fill(symbol_, code.literalLengths, code.literalsUsed);
+        fill(distanceClass_, code.distanceLengths, code.distancesUsed);
+    }
+    std::uint32_t literal(std::uint8_t byte) const { return symbol_[byte]; }
+    std::uint32_t length(unsigned length) const { return symbol_[length + kLengthBias]; }
+    std::uint32_t offset(unsigned offset) const {
+        unsigned cls = distanceClass(offset - 1);
+        return distanceClass_[cls] + (cls > 1 ? cls - 1 : 0);
     }
 
   private:
-    void push(std::uint16_t symbol, std::uint16_t distance) {
-        symbols_.push_back(symbol);
-        distances_.push_back(distance);
-        if (symbols_.size() == kBlockCodes) sendBlock();
+    template <std::size_t N>
+    static void fill(std::array<std::uint32_t, N>& prices, const std::array<std::uint8_t, N>& lengths,
+                     int used) {
+        for (std::size_t s = 0; s < N; ++s)
+            prices[s] = lengths[s] > 0 ? lengths[s] : used < 2 ? 1 : kUnusedSymbolPrice;
     }
 
-    void sendBlock();
+    std::array<std::uint32_t, kLiteralLengthSymbols> symbol_;
+    std::array<std::uint32_t, kDistanceClasses> distanceClass_;
+};
+
+// Writes blocks: the code count, the three code tables and the codes.
+class BlockWriter {
+  public:
+    explicit BlockWriter(std::size_t budget) : writer_(budget) {}
+
+    void send(std::span<const Token> tokens, const BlockCode& code);
+    Bytes finish() { return writer_.finish(); }
+
+  private:
     void sendLiteralLengths(std::span<const std::uint8_t> lengths);
     void sendSmallLengths(std::span<const std::uint8_t> lengths, int countBits, unsigned special);
-    void sendCode(std::span<const std::uint8_t> lengths, std::span<const std::uint16_t> codes,
-                  unsigned symbol) {
-        writer_.put(codes[symbol], lengths[symbol]);
-    }
+    template <std::size_t N>
+    bool sendSingle(const std::array<std::uint32_t, N>& frequencies, int used, int countBits);
 
     BitWriter writer_;
-    std::vector<std::uint16_t> symbols_;
-    std::vector<std::uint16_t> distances_;
 };
 
 // A table with fewer than two symbols in use goes out as a count of 0 and the single symbol.
 template <std::size_t N>
-bool sendSingle(BitWriter& writer, const std::array<std::uint32_t, N>& frequencies, int used, int countBits) {
+bool BlockWriter::sendSingle(const std::array<std::uint32_t, N>& frequencies, int used, int countBits) {
     if (used >= 2) return false;
     auto it = std::find_if(frequencies.begin(), frequencies.end(), [](std::uint32_t f) { return f > 0; });
-    writer.put(0, countBits);
-    writer.put(it == frequencies.end() ? 0 : static_cast<unsigned>(it - frequencies.begin()), countBits);
+    writer_.put(0, countBits);
+    writer_.put(it == frequencies.end() ? 0 : static_cast<unsigned>(it - frequencies.begin()), countBits);
     return true;
 }
 
@@ -239,7 +283,7 @@ void forEachCodeLengthSymbol(std::span<const std::uint8_t> lengths, Visit visit)
     }
 }
 
-void Lh5Encoder::sendSmallLengths(std::span<const std::uint8_t> lengths, int countBits, unsigned special) {
+void BlockWriter::sendSmallLengths(std::span<const std::uint8_t> lengths, int countBits, unsigned special) {
     std::size_t count = lengths.size();
     while (count > 0 && lengths[count - 1] == 0) --count;
     writer_.put(static_cast<unsigned>(count), countBits);
@@ -260,7 +304,7 @@ void Lh5Encoder::sendSmallLengths(std::span<const std::uint8_t> lengths, int cou
     }
 }
 
-void Lh5Encoder::sendLiteralLengths(std::span<const std::uint8_t> lengths) {
+void BlockWriter::sendLiteralLengths(std::span<const std::uint8_t> lengths) {
     std::size_t count = lengths.size();
     while (count > 0 && lengths[count - 1] == 0) --count;
     std::span<const std::uint8_t> sent = lengths.first(count);
@@ -270,54 +314,145 @@ void Lh5Encoder::sendLiteralLengths(std::span<const std::uint8_t> lengths) {
     std::array<std::uint8_t, kCodeLengthSymbols> codeLengths{};
     std::array<std::uint16_t, kCodeLengthSymbols> codes{};
     int used = limitedCodeLengths(frequencies, kMaxCodeLength, codeLengths);
-    if (!sendSingle(writer_, frequencies, used, kCodeLengthCountBits)) {
+    if (!sendSingle(frequencies, used, kCodeLengthCountBits)) {
         sendSmallLengths(codeLengths, kCodeLengthCountBits, kCodeLengthSpecial);
         canonicalCodes(codeLengths, codes);
     }
     writer_.put(static_cast<unsigned>(count), kCountBits);
     forEachCodeLengthSymbol(sent, [&](unsigned symbol, unsigned extra, int width) {
-        sendCode(codeLengths, codes, symbol);
+        writer_.put(codes[symbol], codeLengths[symbol]);
         writer_.put(extra, width);
     });
 }
 
-void Lh5Encoder::sendBlock() {
-    std::array<std::uint32_t, kLiteralLengthSymbols> literalFrequencies{};
-    std::array<std::uint32_t, kDistanceClasses> distanceFrequencies{};
-    for (std::size_t i = 0; i < symbols_.size(); ++i) {
-        ++literalFrequencies[symbols_[i]];
-        if (symbols_[i] >= 256) ++distanceFrequencies[distanceClass(distances_[i])];
-    }
-    std::array<std::uint8_t, kLiteralLengthSymbols> literalLengths{};
+void BlockWriter::send(std::span<const Token> tokens, const BlockCode& code) {
     std::array<std::uint16_t, kLiteralLengthSymbols> literalCodes{};
-    std::array<std::uint8_t, kDistanceClasses> distanceLengths{};
     std::array<std::uint16_t, kDistanceClasses> distanceCodes{};
-    int literalsUsed = limitedCodeLengths(literalFrequencies, kMaxCodeLength, literalLengths);
-    int distancesUsed = limitedCodeLengths(distanceFrequencies, kMaxCodeLength, distanceLengths);
-    canonicalCodes(literalLengths, literalCodes);
-    canonicalCodes(distanceLengths, distanceCodes);
+    canonicalCodes(code.literalLengths, literalCodes);
+    canonicalCodes(code.distanceLengths, distanceCodes);
 
-    writer_.put(static_cast<unsigned>(symbols_.size()), 16);
-    if (literalsUsed < 2) {
+    writer_.put(static_cast<unsigned>(tokens.size()), 16);
+    if (code.literalsUsed < 2) {
         writer_.put(0, kCodeLengthCountBits);  // the code-length code, unused
         writer_.put(0, kCodeLengthCountBits);
-        sendSingle(writer_, literalFrequencies, literalsUsed, kCountBits);
+        sendSingle(code.literalFrequencies, code.literalsUsed, kCountBits);
     } else {
-        sendLiteralLengths(literalLengths);
+        sendLiteralLengths(code.literalLengths);
     }
-    if (!sendSingle(writer_, distanceFrequencies, distancesUsed, kDistanceCountBits)) {
-        sendSmallLengths(distanceLengths, kDistanceCountBits, 0);
+    if (!sendSingle(code.distanceFrequencies, code.distancesUsed, kDistanceCountBits)) {
+        sendSmallLengths(code.distanceLengths, kDistanceCountBits, 0);
     }
-    for (std::size_t i = 0; i < symbols_.size(); ++i) {
-        sendCode(literalLengths, literalCodes, symbols_[i]);
-        if (symbols_[i] < 256) continue;
-        unsigned distance = distances_[i];
-        unsigned cls = distanceClass(distance);
-        sendCode(distanceLengths, distanceCodes, cls);
-        if (cls > 1) writer_.put(distance, cls - 1);
+    for (Token token : tokens) {
+        writer_.put(literalCodes[token.symbol], code.literalLengths[token.symbol]);
+        if (token.symbol < 256) continue;
+        unsigned cls = distanceClass(token.distance);
+        writer_.put(distanceCodes[cls], code.distanceLengths[cls]);
+        if (cls > 1) writer_.put(token.distance, cls - 1);
     }
-    symbols_.clear();
-    distances_.clear();
+}
+
+// Chooses the tokens of each block by price: the cheapest way through the block's bytes, given the
+// matches found at every position and the code of the block before (for the first block, of a lazy
+// parse of it).
+class Parser {
+  public:
+    explicit Parser(std::span<const std::uint8_t> plain)
+        : plain_(plain), finder_(plain, kWindow, kMaxMatch, kMaxChain, kNiceMatch) {}
+
+    // Finds the matches of the block [begin, end); positions must come in order.
+    void collect(std::size_t begin, std::size_t end);
+    // The tokens of the block.
+    std::vector<Token> lazy() const;
+    std::vector<Token> cheapest(const Prices& prices) const;
+
+  private:
+    std::span<const Match> matchesAt(std::size_t i) const {
+        return std::span(matches_).subspan(first_[i], first_[i + 1] - first_[i]);
+    }
+
+    std::span<const std::uint8_t> plain_;
+    MatchFinder finder_;
+    std::size_t begin_ = 0, end_ = 0;
+    std::vector<Match> matches_;        // of every position of the block, shortest first
+    std::vector<std::uint32_t> first_;  // per position: its first entry in matches_
+};
+
+void Parser::collect(std::size_t begin, std::size_t end) {
+    begin_ = begin;
+    end_ = end;
+    matches_.clear();
+    first_.assign(1, 0);
+    for (std::size_t position = begin; position < end;) {
+        std::size_t found = matches_.size();
+        finder_.findAll(position, end - position, matches_);
+        finder_.insert(position++);
+        first_.push_back(static_cast<std::uint32_t>(matches_.size()));
+        if (matches_.size() == found || matches_.back().length < kNiceMatch) continue;
+        // The positions a long match covers get no matches of their own.
+        for (std::size_t covered = position - 1 + matches_.back().length; position < covered;) {
+            finder_.insert(position++);
+            first_.push_back(static_cast<std::uint32_t>(matches_.size()));
+        }
+    }
+}
+
+// One-step lazy matching: a match is taken only when the match at the next position is not longer.
+std::vector<Token> Parser::lazy() const {
+    std::vector<Token> tokens;
+    std::size_t size = end_ - begin_;
+    auto longest = [&](std::size_t i) {
+        return i < size && !matchesAt(i).empty() ? matchesAt(i).back() : Match{};
+    };
+    for (std::size_t i = 0; i < size;) {
+        Match here = longest(i);
+        if (here.length >= MatchFinder::kMinMatch && longest(i + 1).length <= here.length) {
+            tokens.push_back({static_cast<std::uint16_t>(here.length + kLengthBias),
+                              static_cast<std::uint16_t>(here.offset - 1)});
+            i += here.length;
+        } else {
+            tokens.push_back({plain_[begin_ + i], 0});
+            ++i;
+        }
+    }
+    return tokens;
+}
+
+std::vector<Token> Parser::cheapest(const Prices& prices) const {
+    struct Step {
+        std::uint32_t cost = UINT32_MAX;
+        std::uint16_t length = 0;  // of the token that ends here; 1 for a literal
+        std::uint16_t offset = 0;
+    };
+    std::size_t size = end_ - begin_;
+    std::vector<Step> steps(size + 1);
+    steps[0].cost = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        std::uint32_t here = steps[i].cost;
+        std::uint32_t literal = here + prices.literal(plain_[begin_ + i]);
+        if (literal < steps[i + 1].cost) steps[i + 1] = {literal, 1, 0};
+        unsigned shorter = MatchFinder::kMinMatch - 1;
+        for (Match match : matchesAt(i)) {
+            std::uint32_t offsetCost = here + prices.offset(match.offset);
+            for (unsigned length = shorter + 1; length <= match.length;
+                 length = length < kWeighedLength ? length + 1 : std::max(length + 1, match.length)) {
+                std::uint32_t cost = offsetCost + prices.length(length);
+                if (cost < steps[i + length].cost) {
+                    steps[i + length] = {cost, static_cast<std::uint16_t>(length),
+                                         static_cast<std::uint16_t>(match.offset)};
+                }
+            }
+            shorter = match.length;
+        }
+    }
+    std::vector<Token> tokens;
+    for (std::size_t i = size; i > 0; i -= steps[i].length) {
+        const Step& step = steps[i];
+        tokens.push_back(step.length == 1 ? Token{plain_[begin_ + i - 1], 0}
+                                          : Token{static_cast<std::uint16_t>(step.length + kLengthBias),
+                                                  static_cast<std::uint16_t>(step.offset - 1)});
+    }
+    std::reverse(tokens.begin(), tokens.end());
+    return tokens;
 }
 
 }  // namespace
@@ -326,39 +461,23 @@ std::size_t decodeLh5(std::span<const std::uint8_t> payload, std::uint8_t* out, 
     return Lh5Decoder(payload).run(out, plainSize);
 }
 
-// One-step lazy matching: a match is sent only when the match at the next position is not longer;
-// otherwise its first byte goes out as a literal and the longer match is considered in turn.
+// Each block is priced by the code of the block before. The first block has none: it is priced by the
+// code of a lazy parse, and then again by the code of that first cheapest parse, which is closer to its
+// own; most packed blocks are first blocks.
 Bytes encodeLh5(std::span<const std::uint8_t> plain, std::size_t budget) {
-    Lh5Encoder encoder(budget);
-    MatchFinder finder(plain, kWindow, kMaxMatch, kMaxChain);
-    Match pending;
-    bool hasPending = false;
-    for (std::size_t position = 0; position < plain.size();) {
-        Match here = finder.find(position, hasPending ? pending.length + 1 : MatchFinder::kMinMatch);
-        finder.insert(position);
-        if (hasPending) {
-            if (pending.length >= MatchFinder::kMinMatch && here.length == 0) {
-                std::size_t end = position - 1 + pending.length;
-                for (std::size_t p = position + 1; p < end; ++p) finder.insert(p);
-                encoder.match(pending);
-                position = end;
-                hasPending = false;
-                continue;
-            }
-            encoder.literal(plain[position - 1]);
-        }
-        pending = here;
-        hasPending = true;
-        ++position;
+    BlockWriter writer(budget);
+    Parser parser(plain);
+    std::optional<BlockCode> previous;
+    for (std::size_t begin = 0; begin < plain.size(); begin += kBlockBytes) {
+        parser.collect(begin, std::min(plain.size(), begin + kBlockBytes));
+        bool first = !previous;
+        if (first) previous.emplace(parser.lazy());
+        std::vector<Token> tokens = parser.cheapest(Prices(*previous));
+        if (first) tokens = parser.cheapest(Prices(BlockCode(tokens)));
+        previous.emplace(tokens);
+        writer.send(tokens, *previous);
     }
-    if (hasPending) {
-        if (pending.length >= MatchFinder::kMinMatch) {
-            encoder.match(pending);
-        } else {
-            encoder.literal(plain.back());
-        }
-    }
-    return encoder.finish();
+    return writer.finish();
 }
 
 }  // namespace tessla::codec

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "storage/bit_io.h"
 #include "storage/codec_methods.h"
@@ -179,14 +180,17 @@ std::size_t decodeLzh(std::span<const std::uint8_t> payload, std::uint8_t* out, 
 Bytes encodeLzh(std::span<const std::uint8_t> plain, std::size_t budget) {
     BitWriter writer(budget);
     AdaptiveTree tree;
-    MatchFinder finder(plain, kWindow, kMaxMatch, kMaxChain);
+    MatchFinder finder(plain, kWindow, kMaxMatch, kMaxChain, kMaxMatch);
+    std::vector<Match> matches;
     for (std::size_t position = 0; position < plain.size();) {
-        Match match = finder.find(position, MatchFinder::kMinMatch);
-        if (match.length == 0) {
+        matches.clear();
+        finder.findAll(position, plain.size() - position, matches);
+        if (matches.empty()) {
             tree.encode(plain[position], writer);
             finder.insert(position++);
             continue;
         }
+        Match match = matches.back();
         tree.encode(match.length + kLengthBias, writer);
         unsigned distance = match.offset - 1;
         unsigned upper = distance >> 6;

@@ -18,11 +18,12 @@ std::uint64_t load64(const std::uint8_t* p) {
 }  // namespace
 
 MatchFinder::MatchFinder(std::span<const std::uint8_t> data, unsigned window, unsigned maxMatch,
-                         unsigned maxChain)
+                         unsigned maxChain, unsigned niceLength)
     : data_(data),
       window_(window),
       maxMatch_(maxMatch),
       maxChain_(maxChain),
+      niceLength_(niceLength),
       head_(std::size_t{1} << kHashBits, -1),
       prev_(std::bit_ceil(std::size_t{window} * 2), -1) {}
 
@@ -50,30 +51,26 @@ unsigned MatchFinder::matchLength(const std::uint8_t* a, const std::uint8_t* b, 
     return length;
 }
 
-Match MatchFinder::find(std::size_t position, unsigned minLength) const {
-    Match best;
-    std::size_t available = data_.size() - position;
-    unsigned limit = available < maxMatch_ ? static_cast<unsigned>(available) : maxMatch_;
-    if (minLength < kMinMatch) minLength = kMinMatch;
-    if (limit < minLength) return best;
+void MatchFinder::findAll(std::size_t position, std::size_t limit, std::vector<Match>& out) const {
+    if (limit > maxMatch_) limit = maxMatch_;
+    if (limit < kMinMatch || position + kMinMatch > data_.size()) return;
     const std::uint8_t* here = data_.data() + position;
-    unsigned longest = minLength - 1;  // a candidate must beat this
+    unsigned longest = kMinMatch - 1;  // a candidate must beat this
     std::int64_t candidate = head_[hashAt(position)];
     for (unsigned chain = maxChain_; chain > 0 && candidate >= 0; --chain) {
         std::size_t offset = position - static_cast<std::size_t>(candidate);
         if (offset > window_) break;
         const std::uint8_t* there = data_.data() + candidate;
         if (there[longest] == here[longest]) {
-            unsigned length = matchLength(there, here, limit);
+            unsigned length = matchLength(there, here, static_cast<unsigned>(limit));
             if (length > longest) {
                 longest = length;
-                best = {length, static_cast<unsigned>(offset)};
-                if (length == limit) break;
+                out.push_back({length, static_cast<unsigned>(offset)});
+                if (length == limit || length >= niceLength_) break;
             }
         }
         candidate = prev_[static_cast<std::size_t>(candidate) & (prev_.size() - 1)];
     }
-    return best;
 }
 
 }  // namespace tessla::codec

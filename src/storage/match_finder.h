@@ -20,12 +20,13 @@ class MatchFinder {
     static constexpr unsigned kMinMatch = 3;
 
     // data must outlive the finder. Matches are at most maxMatch long and start at most window bytes back;
-    // each search follows at most maxChain earlier positions.
-    MatchFinder(std::span<const std::uint8_t> data, unsigned window, unsigned maxMatch, unsigned maxChain);
+    // each search follows at most maxChain earlier positions and ends at a match of niceLength.
+    MatchFinder(std::span<const std::uint8_t> data, unsigned window, unsigned maxMatch, unsigned maxChain,
+                unsigned niceLength);
 
-    // The longest match at position of at least minLength bytes (nearest of equal length), or none. Only
-    // positions inserted so far are candidates.
-    Match find(std::size_t position, unsigned minLength) const;
+    // Appends to out the matches at position of at most limit bytes, shortest first, each longer than the
+    // one before and the nearest of its length. Only positions inserted so far are candidates.
+    void findAll(std::size_t position, std::size_t limit, std::vector<Match>& out) const;
     // Makes position a candidate for later searches; positions must be inserted in increasing order.
     void insert(std::size_t position);
 
@@ -37,6 +38,7 @@ class MatchFinder {
     unsigned window_;
     unsigned maxMatch_;
     unsigned maxChain_;
+    unsigned niceLength_;
     std::vector<std::int64_t> head_;  // latest position per hash, or -1
     std::vector<std::int64_t> prev_;  // previous position of the same hash, per position modulo its size
 };
