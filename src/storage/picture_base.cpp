@@ -18,10 +18,6 @@ using blob_format::putFixed32;
 
 namespace {
 
-std::string filePath(const std::string& directory, std::string_view name, std::string_view ext) {
-    return directory + std::string(name) + "." + std::string(ext);
-}
-
 const std::string& pictureTypes() {
     static const std::string types = fieldTypes(kPictureLabels);
     return types;
@@ -140,10 +136,14 @@ bool TSPbildbas::lasbildpost(std::int32_t number) {
     return true;
 }
 
+bool TSPbildbas::holds(std::uint64_t offset, std::uint64_t count) const {
+    const std::optional<std::uint64_t> size = records_.file().size();
+    return size && offset <= *size && count <= *size - offset;
+}
+
 std::optional<std::vector<std::uint8_t>> TSPbildbas::bytesAt(std::uint64_t offset,
                                                              std::uint64_t count) const {
-    const std::optional<std::uint64_t> size = records_.file().size();
-    if (!size || offset > *size || count > *size - offset) return std::nullopt;
+    if (!holds(offset, count)) return std::nullopt;
     std::vector<std::uint8_t> bytes(count);
     if (!records_.file().readExactAt(offset, bytes.data(), bytes.size())) return std::nullopt;
     return bytes;
@@ -155,7 +155,7 @@ std::optional<std::pair<std::uint64_t, std::uint32_t>> TSPbildbas::image() const
     if (!lengthWord) return std::nullopt;
     const std::uint32_t length = getFixed32(lengthWord->data());
     const std::uint64_t start = *at + kImageLengthSize;
-    if (!bytesAt(start + length, 0)) return std::nullopt;
+    if (!holds(start, length)) return std::nullopt;
     return std::pair{start, length};
 }
 

@@ -97,6 +97,8 @@ class TSPbildbas {
     // Where the image block of the record last read starts and the image's length; nothing when
     // the length word does not fit the file or the image runs past its end.
     std::optional<std::pair<std::uint64_t, std::uint32_t>> image() const;
+    // True when the record file holds `count` bytes at `offset`.
+    bool holds(std::uint64_t offset, std::uint64_t count) const;
     // `count` bytes at `offset` of the record file, or nothing when the file does not hold them.
     std::optional<std::vector<std::uint8_t>> bytesAt(std::uint64_t offset, std::uint64_t count) const;
 

@@ -16,10 +16,6 @@ void appendFixed(std::vector<std::uint8_t>& bytes, std::uint32_t value, std::siz
     for (std::size_t i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-std::string filePath(const std::string& directory, std::string_view name, std::string_view ext) {
-    return directory + std::string(name) + "." + std::string(ext);
-}
-
 // The NUL-terminated string whose lead byte is at `cursor`: its bytes, or nothing when the data
 // ends before its NUL.
 std::optional<std::string_view> stringField(std::span<const std::uint8_t> data, std::size_t cursor) {
@@ -32,6 +28,10 @@ std::optional<std::string_view> stringField(std::span<const std::uint8_t> data, 
 }
 
 }  // namespace
+
+std::string filePath(const std::string& directory, std::string_view name, std::string_view ext) {
+    return directory + std::string(name) + "." + std::string(ext);
+}
 
 TextBaseDirectories placeTextBase(const TextBaseSettings& settings, const std::string& cd,
                                   const std::string& hd) {

@@ -30,6 +30,9 @@ struct TextBaseDirectories {
     std::string LZHfilkat;
 };
 
+// The path of a component's file: directory + name + "." + extension, the directory kept whole.
+std::string filePath(const std::string& directory, std::string_view name, std::string_view ext);
+
 // The directories of `settings`' files when its CD medium is `cd` and its HD medium `hd`.
 TextBaseDirectories placeTextBase(const TextBaseSettings& settings, const std::string& cd,
                                   const std::string& hd);

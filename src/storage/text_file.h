@@ -57,7 +57,7 @@ class Tspblobfil {
     // A record buffer of `size` bytes, allocated at oppna: the longest record read or appended; 0 or
     // less means none.
     void buffert(std::int32_t size);
-    // The file kind written into the header of a file this object creates.
+    // The file kind written into the header of a file this object creates; an opened file keeps its own.
     void setFileKind(std::uint16_t kind) { kind_ = kind; }
 
     // Opens the file (ny false and the file exists) or creates it with a fresh header; returns the
