@@ -50,7 +50,6 @@ class Lh5Decoder {
     template <class Table>
     void readSmallLengths(unsigned symbols, int countBits, unsigned special, Table& table);
     void readLiteralLengths();
-    unsigned readCodeLength();
     void copy(std::uint8_t* out, std::size_t position, std::size_t offset, unsigned length);
 
     BitReader reader_;
