@@ -19,6 +19,8 @@ constexpr Subcommand kSubcommands[] = {
      "codec pack|unpack ...   pack or unpack one codec block, stdin to stdout"},
     {"generate", tessla::tool::generateCommand,
      "generate --persons N [--seed S] [--out FILE]   synthetic census CSV (default stdout)"},
+    {"build", tessla::tool::buildCommand,
+     "build --csv FILE --out DIR [--force] [--help-texts DIR] [--skin DIR]   a database from a census CSV"},
 };
 
 int usage() {

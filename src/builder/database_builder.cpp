@@ -1,0 +1,309 @@
+#include "builder/database_builder.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "app/catalogue.h"
+#include "app/configuration.h"
+#include "builder/help_texts.h"
+#include "builder/list_accumulator.h"
+#include "builder/list_values.h"
+#include "storage/codec.h"
+#include "storage/collation.h"
+#include "storage/text_base.h"
+#include "storage/word_list_format.h"
+#include "storage/word_list_writer.h"
+
+namespace tessla {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// The directory a database is built in, beside its target; removed unless it is installed.
+class BuildDirectory {
+  public:
+    BuildDirectory(const fs::path& target, bool force) : target_(target) {
+        std::error_code error;
+        if (fs::exists(target_, error) && !fs::is_empty(target_, error) && !force) {
+            throw BuildError(target_.string() + " exists and is not empty; --force replaces it");
+        }
+        temporary_ = target_.parent_path() /
+                     ("." + target_.filename().string() + ".building-" + std::to_string(::getpid()));
+        fs::remove_all(temporary_, error);
+        if (!fs::create_directories(temporary_ / "cd", error) ||
+            !fs::create_directories(temporary_ / "hd", error)) {
+            throw BuildError("cannot create " + temporary_.string() + ": " + error.message());
+        }
+    }
+    ~BuildDirectory() {
+        std::error_code ignored;
+        if (!installed_) fs::remove_all(temporary_, ignored);
+    }
+
+    // Where the files go now, each ending in "/".
+    std::string cd() const { return (temporary_ / "cd").string() + "/"; }
+    std::string hd() const { return (temporary_ / "hd").string() + "/"; }
+    const fs::path& target() const { return target_; }
+
+    // Replaces the target by the finished database.
+    void install() {
+        std::error_code error;
+        const fs::path old = target_.parent_path() /
+                             ("." + target_.filename().string() + ".old-" + std::to_string(::getpid()));
+        const bool replacing = fs::exists(target_, error);
+        if (replacing) fs::rename(target_, old, error);
+        if (!error) fs::rename(temporary_, target_, error);
+        if (error) {
+            if (replacing) fs::rename(old, target_, error);
+            throw BuildError("cannot move the database to " + target_.string() + ": " + error.message());
+        }
+        installed_ = true;
+        if (replacing) fs::remove_all(old, error);
+    }
+
+  private:
+    fs::path target_;
+    fs::path temporary_;
+    bool installed_ = false;
+};
+
+// Reports progress at most once a second.
+class Progress {
+  public:
+    explicit Progress(const BuildMessages& out) : out_(out) {}
+
+    void persons(std::size_t done, std::uint64_t bytesRead, std::uint64_t bytesTotal) {
+        const auto now = Clock::now();
+        if (now - last_ < std::chrono::seconds(1)) return;
+        last_ = now;
+        const double seconds = std::chrono::duration<double>(now - start_).count();
+        const auto percent = bytesTotal > 0 ? bytesRead * 100 / bytesTotal : 0;
+        say("read " + std::to_string(done) + " persons (" + std::to_string(percent) + " % of the file, " +
+            std::to_string(static_cast<long long>(done / std::max(seconds, 1e-3))) + " persons/s)");
+    }
+    void say(const std::string& line) const {
+        if (out_) out_(line);
+    }
+    double seconds() const { return std::chrono::duration<double>(Clock::now() - start_).count(); }
+
+  private:
+    const BuildMessages& out_;
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point last_ = Clock::now();
+};
+
+// The master list's row texts of all persons, by record number, in one block of memory.
+class MasterTexts {
+  public:
+    void add(const std::string& text) {
+        offsets_.push_back(bytes_.size());
+        bytes_ += text;
+    }
+    std::size_t size() const { return offsets_.size(); }
+    // The text of record r (1-based).
+    std::string_view text(std::uint32_t r) const {
+        const std::size_t begin = offsets_[r - 1];
+        const std::size_t end = r < offsets_.size() ? offsets_[r] : bytes_.size();
+        return std::string_view(bytes_).substr(begin, end - begin);
+    }
+
+  private:
+    std::string bytes_;
+    std::vector<std::size_t> offsets_;
+};
+
+// The lists' accumulators, numbered as the lists (1 … 41) plus the one of all occupations.
+class ListAccumulators final : public ListValueSink {
+  public:
+    void add(int list, std::string_view value, std::uint32_t record) override { at(list).add(value, record); }
+    void addPlace(int list, std::string_view value, std::string_view place, std::uint32_t record) override {
+        at(list).addPlace(value, place, record);
+    }
+    ListAccumulator& at(int list) { return lists_[static_cast<std::size_t>(list)]; }
+
+  private:
+    std::array<ListAccumulator, kAllOccupations + 1> lists_;
+};
+
+class Builder {
+  public:
+    Builder(const BuildOptions& options, const BuildMessages& progress, const BuildMessages& warn)
+        : options_(options), progress_(progress), warn_(warn), directory_(targetOf(options), options.force) {}
+
+    BuildReport run() {
+        readCensus();
+        const std::vector<std::int32_t> personOf = writeMasterList();
+        writeWordLists(personOf);
+        writeHelpTexts();
+        writeIni();
+        directory_.install();
+        progress_.say("built " + std::to_string(report_.persons) + " persons in " +
+                      std::to_string(static_cast<int>(progress_.seconds())) + " s");
+        return report_;
+    }
+
+  private:
+    static fs::path targetOf(const BuildOptions& options) {
+        if (options.outDir.empty()) throw BuildError("no output directory given");
+        return fs::absolute(options.outDir).lexically_normal();
+    }
+
+    void readCensus() {
+        std::ifstream in(options_.csvPath, std::ios::binary);
+        if (!in) throw BuildError("cannot read " + options_.csvPath);
+        std::error_code error;
+        const std::uint64_t fileSize = fs::file_size(options_.csvPath, error);
+        CensusReader reader(in, [this](const std::string& message) {
+            ++report_.warnings;
+            if (warn_) warn_(message);
+        });
+        TextBaseWriter records(personTextBase(),
+                               placeTextBase(personTextBase(), directory_.cd(), directory_.hd()), codec_);
+        if (!records.create()) throw BuildError(records.error());
+        std::vector<CensusRow> household;
+        CensusRow row;
+        std::array<FieldValue, kPersonFieldCount> values;
+        while (reader.next(row)) {
+            if (!household.empty() && householdKey(row) != householdKey(household.front()))
+                flushHousehold(household);
+            if (household.empty() && lists_.at(5).contains(householdKey(row))) {
+                throw CensusInputError(
+                    "line " + std::to_string(row.line) + ", field " + personFieldName(HUSHNR) +
+                    ": the household appeared before; rows of one household must be together");
+            }
+            for (int field = 0; field < kPersonFieldCount; ++field)
+                values[static_cast<std::size_t>(field)] = row[field];
+            if (records.append(values) < 0)
+                throw BuildError("line " + std::to_string(row.line) + ": " + records.error());
+            masterTexts_.add(masterRowText(row));
+            household.push_back(row);
+            progress_.persons(masterTexts_.size(),
+                              static_cast<std::uint64_t>(std::max<std::streamoff>(in.tellg(), 0)), fileSize);
+        }
+        flushHousehold(household);
+        if (!records.close()) throw BuildError("cannot write the person records: " + records.error());
+        report_.persons = masterTexts_.size();
+    }
+
+    void flushHousehold(std::vector<CensusRow>& household) {
+        if (household.empty()) return;
+        const auto first = static_cast<std::uint32_t>(masterTexts_.size() - household.size() + 1);
+        addHouseholdValues(household, first, lists_);
+        household.clear();
+    }
+
+    // Sorts the persons into the master list; its row numbers are the person numbers.
+    std::vector<std::int32_t> writeMasterList() {
+        progress_.say("sorting " + std::to_string(masterTexts_.size()) + " persons");
+        std::vector<std::uint32_t> order(masterTexts_.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i + 1);
+        std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+            return CollCompareTie(masterTexts_.text(a), masterTexts_.text(b), static_cast<std::int32_t>(a),
+                                  static_cast<std::int32_t>(b), CollationOrder::AccentRankOrder) < 0;
+        });
+        std::size_t longest = 0;
+        for (std::uint32_t r = 1; r <= masterTexts_.size(); ++r)
+            longest = std::max(longest, masterTexts_.text(r).size());
+        WordListWriter writer(codec_, decodeBuffer_);
+        create(writer, masterList(), longest, order.size());
+        std::vector<std::int32_t> personOf(order.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            personOf[order[i] - 1] = static_cast<std::int32_t>(i + 1);
+            if (!writer.append(masterTexts_.text(order[i]), order[i], 0, {})) fail(masterList());
+        }
+        if (!writer.close()) fail(masterList());
+        masterTexts_ = MasterTexts();
+        return personOf;
+    }
+
+    void writeWordLists(const std::vector<std::int32_t>& personOf) {
+        for (const WordListSettings& list : wordLists().subspan(1)) {
+            progress_.say("writing " + std::string(list.name));
+            const int source = list.number == 41 ? kAllOccupations : list.number;
+            std::vector<ListAccumulator::Row> rows = lists_.at(source).finish(personOf, list.hasParentTable);
+            if (list.number == 41) {
+                std::erase_if(rows,
+                              [](const auto& row) { return row.persons.size() < kCommonOccupationMin; });
+            }
+            writeRows(list, rows);
+        }
+    }
+
+    void writeRows(const WordListSettings& list, const std::vector<ListAccumulator::Row>& rows) {
+        std::size_t longest = 0;
+        for (const auto& row : rows) longest = std::max(longest, row.text.size());
+        WordListWriter writer(codec_, decodeBuffer_);
+        create(writer, list, longest, rows.size());
+        for (const auto& row : rows) {
+            const std::uint32_t word2 = row.firstLevel ? word_list_format::kBoldRow : 0;
+            if (!writer.append(row.text, 0, word2, row.persons, row.parent)) fail(list);
+        }
+        if (!writer.close()) fail(list);
+    }
+
+    // Creates a list's files, with rows long enough for its longest text and room for its rows.
+    void create(WordListWriter& writer, const WordListSettings& list, std::size_t longestText,
+                std::size_t rows) {
+        WordListProperties p = wordListProperties(list, directory_.cd(), directory_.hd());
+        p.radmaxlen = std::max<std::int32_t>(
+            p.radmaxlen, static_cast<std::int32_t>(longestText + word_list_format::kTextRoom));
+        p.maxrader = std::max<std::int32_t>(p.maxrader, static_cast<std::int32_t>(rows));
+        if (!writer.create(p)) fail(list);
+    }
+
+    [[noreturn]] static void fail(const WordListSettings& list) {
+        throw BuildError("cannot write the word list " + std::string(list.name));
+    }
+
+    void writeHelpTexts() {
+        progress_.say("writing the help texts");
+        const std::vector<HelpText> texts =
+            options_.helpTextsDir.empty() ? builtInHelpTexts() : readHelpTexts(options_.helpTextsDir);
+        TextBaseWriter writer(helpTextBase(), placeTextBase(helpTextBase(), directory_.cd(), directory_.hd()),
+                              codec_);
+        if (!writer.create()) throw BuildError(writer.error());
+        for (const HelpText& text : texts) {
+            const std::array<FieldValue, 3> values = {
+                std::string_view(text.code), std::string_view(text.title), std::string_view(text.body)};
+            if (writer.append(values) < 0) throw BuildError("help text " + text.code + ": " + writer.error());
+        }
+        if (!writer.close()) throw BuildError("cannot write the help texts: " + writer.error());
+    }
+
+    void writeIni() const {
+        const fs::path target = directory_.target();
+        std::ofstream ini(fs::path(directory_.hd()).parent_path().parent_path() / kConfigurationFileName,
+                          std::ios::binary);
+        ini << "[kataloger]\ncdbasen=" << (target / "cd").string()
+            << "/\nhdbasen=" << (target / "hd").string() << "/\n[limits]\nutskrift=" << kLimitMax
+            << "\nexport=" << kLimitMax << "\n";
+        if (!ini.flush()) throw BuildError("cannot write " + std::string(kConfigurationFileName));
+    }
+
+    const BuildOptions& options_;
+    Progress progress_;
+    const BuildMessages& warn_;
+    BuildDirectory directory_;
+    TCompress codec_;
+    PersonListDecodeBuffer decodeBuffer_;
+    MasterTexts masterTexts_;
+    ListAccumulators lists_;
+    BuildReport report_;
+};
+
+}  // namespace
+
+BuildReport buildDatabase(const BuildOptions& options, const BuildMessages& progress,
+                          const BuildMessages& warn) {
+    return Builder(options, progress, warn).run();
+}
+
+}  // namespace tessla
