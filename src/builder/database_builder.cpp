@@ -15,8 +15,10 @@
 #include "builder/help_texts.h"
 #include "builder/list_accumulator.h"
 #include "builder/list_values.h"
+#include "builder/skin_pictures.h"
 #include "storage/codec.h"
 #include "storage/collation.h"
+#include "storage/picture_base.h"
 #include "storage/text_base.h"
 #include "storage/word_list_format.h"
 #include "storage/word_list_writer.h"
@@ -143,6 +145,7 @@ class Builder {
         const std::vector<std::int32_t> personOf = writeMasterList();
         writeWordLists(personOf);
         writeHelpTexts();
+        writePictureBases();
         writeIni();
         directory_.install();
         progress_.say("built " + std::to_string(report_.persons) + " persons in " +
@@ -276,6 +279,26 @@ class Builder {
             if (writer.append(values) < 0) throw BuildError("help text " + text.code + ": " + writer.error());
         }
         if (!writer.close()) throw BuildError("cannot write the help texts: " + writer.error());
+    }
+
+    // The skin pictures of --skin go to the skin picture base, each named by its file name; the
+    // second picture collection is written empty.
+    void writePictureBases() {
+        writePictureBase(pictureBase(), {});
+        writePictureBase(skinPictureBase(), options_.skinDir.empty() ? std::vector<SkinPicture>{}
+                                                                     : readSkinPictures(options_.skinDir));
+    }
+
+    void writePictureBase(const PictureBaseSettings& base, const std::vector<SkinPicture>& pictures) {
+        PictureBaseWriter writer(base, PictureBaseDirectories{directory_.hd(), directory_.hd()}, codec_);
+        if (!writer.create()) throw BuildError(writer.error());
+        for (const SkinPicture& picture : pictures) {
+            TSPbildpost post;
+            post.name = picture.name;
+            post.kind = 1;
+            if (writer.append(post, picture.png) < 0) throw BuildError(picture.name + ": " + writer.error());
+        }
+        if (!writer.close()) throw BuildError("cannot write the picture base " + std::string(base.name));
     }
 
     void writeIni() const {

@@ -10,6 +10,7 @@
 #include "../storage/temp_dir.h"
 #include "app/configuration.h"
 #include "app/database.h"
+#include "storage/picture_base.h"
 #include "storage/word_list_format.h"
 #include "test_text.h"
 
@@ -340,12 +341,14 @@ struct BuildResult {
     std::vector<std::string> warnings;
 };
 
-BuildResult build(const test::TempDir& dir, const std::string& csv, bool force = false) {
+BuildResult build(const test::TempDir& dir, const std::string& csv, bool force = false,
+                  const std::string& skin = "") {
     std::ofstream(dir.path() + "census.csv", std::ios::binary | std::ios::trunc) << csv;
     BuildOptions options;
     options.csvPath = dir.path() + "census.csv";
     options.outDir = dir.path() + "db";
     options.force = force;
+    options.skinDir = skin;
     BuildResult result;
     try {
         buildDatabase(options, nullptr,
@@ -424,6 +427,31 @@ TEST(DatabaseBuilderTest, ReplacesAnExistingDatabaseOnlyWithForce) {
     Database db(nullptr);
     db.open(readConfiguration(dir.path() + "db/"));
     EXPECT_EQ(db.tessllista().rowCount(), 2);
+}
+
+TEST(DatabaseBuilderTest, PutsTheSkinPicturesInTheSkinPictureBase) {
+    test::TempDir dir;
+    fs::create_directories(dir.path() + "skin");
+    const std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 1, 2, 3};
+    test::writeBytes(dir.path() + "skin/tslhelp.png", png);
+    test::writeBytes(dir.path() + "skin/knapp.png", png);
+    ASSERT_EQ(build(dir, censusOf({kRows[0]}), false, dir.path() + "skin").error, "");
+    TCompress codec;
+    const std::string hd = dir.path() + "db/hd/";
+    TSPbildbas skin(skinPictureBase(), {hd, hd}, codec, nullptr);
+    skin.setReadOnly(true);
+    ASSERT_TRUE(skin.oppna());
+    EXPECT_EQ(skin.count(), 2);
+    EXPECT_EQ(skin.hamtabild("tslhelp"), png);
+    EXPECT_FALSE(skin.hamtabild("saknas").has_value());
+    TSPbildbas pictures(pictureBase(), {hd, hd}, codec, nullptr);
+    ASSERT_TRUE(pictures.oppna());
+    EXPECT_EQ(pictures.count(), 0);
+
+    test::writeBytes(dir.path() + "skin/broken.png", {'G', 'I', 'F'});
+    const BuildResult refused = build(dir, censusOf({kRows[0]}), true, dir.path() + "skin");
+    EXPECT_NE(refused.error.find("broken.png is not a PNG picture"), std::string::npos) << refused.error;
+    EXPECT_EQ(entriesOf(dir.path()), (std::vector<std::string>{"census.csv", "db", "skin"}));
 }
 
 }  // namespace
