@@ -6,16 +6,30 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/configuration.h"
 #include "storage/codec.h"
 #include "storage/message_sink.h"
 #include "storage/person_list_file.h"
+#include "storage/picture_base.h"
 #include "storage/selection.h"
 #include "storage/text_base.h"
 #include "storage/word_list.h"
 
 namespace tessla {
+
+// A file the database reads, with the component it belongs to.
+struct DatabaseFile {
+    std::string component;
+    std::string path;
+    bool main;  // the component's row or record file
+};
+
+// Every file that opening the database reads, placed in the directories `cd` and `hd`. Opening
+// creates the ones that are missing, so callers that must not create files check them first.
+std::vector<DatabaseFile> databaseFiles(const std::string& cd, const std::string& hd);
 
 class Database {
   public:
@@ -36,6 +50,9 @@ class Database {
     TSPstruktlista& tessllista() { return *master_; }
     TSPregtext& tessl() { return *persons_; }
     TSPregtext& textbas() { return *help_; }
+    // The picture bases are placed in HD, read-only, but opened by whoever first needs a picture.
+    TSPbildbas& sysbild() { return *skin_; }
+    TSPbildbas& bildbas() { return *pictures_; }
     // `tessls<k>`, k in 1 … 41.
     TSPstruktlista& tessls(int k) { return *lists_.at(static_cast<std::size_t>(k - 1)); }
     // `listtabell[slot]`, slot in 1 … 40; null outside.
@@ -58,6 +75,8 @@ class Database {
     std::unique_ptr<TSPstruktlista> master_;
     std::unique_ptr<TSPregtext> persons_;
     std::unique_ptr<TSPregtext> help_;
+    std::unique_ptr<TSPbildbas> skin_;
+    std::unique_ptr<TSPbildbas> pictures_;
     std::array<std::unique_ptr<TSPstruktlista>, 41> lists_;
     std::array<Tspsmalurval, 3> sokur_;
     bool opened_ = false;

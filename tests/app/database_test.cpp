@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -47,6 +48,11 @@ TEST(DatabaseTest, OpensEveryComponentAndSizesTheSearchSelections) {
     fs::create_directories(hd);
     writeDatabase(cd, hd);
     const auto filesBefore = std::distance(fs::recursive_directory_iterator(dir.path()), {});
+
+    const auto files = databaseFiles(cd, hd);
+    EXPECT_EQ(std::count_if(files.begin(), files.end(), [](const DatabaseFile& f) { return f.main; }), 44);
+    for (const DatabaseFile& file : files) EXPECT_TRUE(fs::exists(file.path)) << file.path;
+    EXPECT_EQ(files.size(), static_cast<std::size_t>(filesBefore) - 2);  // all but the two directories
 
     RecordingMessageSink messages;
     Database db(&messages);
