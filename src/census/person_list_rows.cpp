@@ -1,0 +1,95 @@
+#include "census/person_list_rows.h"
+
+#include <algorithm>
+
+namespace tessla {
+
+namespace {
+
+constexpr char kSeparator = '\xFF';
+
+// The part of `text` between the `index`-th 0xFF and the next (index 0: before the first);
+// empty when the text has fewer separators.
+std::string_view rowPart(std::string_view text, int index) {
+    std::size_t begin = 0;
+    for (int i = 0; i < index; ++i) {
+        const std::size_t at = text.find(kSeparator, begin);
+        if (at == std::string_view::npos) return {};
+        begin = at + 1;
+    }
+    const std::size_t end = text.find(kSeparator, begin);
+    return text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
+}
+
+}  // namespace
+
+std::string cleanRowSeparators(std::string_view text) {
+    std::string out(text);
+    std::size_t kept = 0;
+    for (std::size_t i = out.size(); i-- > 0;) {
+        if (out[i] != kSeparator) continue;
+        if (kept < 3)
+            ++kept;
+        else
+            out[i] = 'y';
+    }
+    return out;
+}
+
+std::string PersonListWindow::personListCell(std::int32_t row, int column) {
+    if (column != 1 && column != 2) return {};
+    const std::string& text = fetch(row).text;
+    if (column == 2) return std::string(rowPart(text, 1).substr(0, 11));
+    const std::string_view name = rowPart(text, 0);
+    return name.empty() ? "(Ingen namnuppgift)" : std::string(name);
+}
+
+std::int32_t PersonListWindow::recordNumber(std::int32_t row) {
+    return fetch(row).record;
+}
+
+const std::string& PersonListWindow::rowText(std::int32_t row) {
+    return fetch(row).text;
+}
+
+void PersonListWindow::clear() {
+    rows_.clear();
+    first_ = 0;
+}
+
+const PersonListWindow::Row& PersonListWindow::fetch(std::int32_t row) {
+    const auto count = static_cast<std::int32_t>(rows_.size());
+    if (!rows_.empty() && row >= first_ && row < first_ + count) return rows_[row - first_];
+    if (!rows_.empty() && row == first_ + count) {
+        if (rows_.size() == kCapacity) {
+            rows_.pop_front();
+            ++first_;
+        }
+        rows_.push_back(readRow(row));
+        return rows_.back();
+    }
+    if (!rows_.empty() && row == first_ - 1) {
+        if (rows_.size() == kCapacity) rows_.pop_back();
+        rows_.push_front(readRow(row));
+        first_ = row;
+        return rows_.front();
+    }
+    rows_.clear();
+    rows_.push_back(readRow(row));
+    first_ = row;
+    return rows_.front();
+}
+
+// A row that cannot be read gives an empty text and no record rather than the text of whatever
+// row the list read last.
+PersonListWindow::Row PersonListWindow::readRow(std::int32_t row) {
+    const std::optional<std::int32_t> listRow = list_.outline().visibleRow(row);
+    if (!listRow) return {};
+    list_.lassynlig(row);
+    if (list_.currentRow() != *listRow) return {};
+    std::string text = cleanRowSeparators(list_.text());
+    if (text.size() > kMaxRowLength) text.resize(kMaxRowLength);
+    return {std::move(text), static_cast<std::int32_t>(list_.ord1())};
+}
+
+}  // namespace tessla
