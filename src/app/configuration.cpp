@@ -34,10 +34,15 @@ std::string programDirectory() {
 }
 
 Configuration readConfiguration(const std::string& directory) {
+    return readConfigurationFile(directory + std::string(kConfigurationFileName));
+}
+
+Configuration readConfigurationFile(const std::string& path) {
     IniFile ini;
-    ini.load(directory + std::string(kConfigurationFileName));
+    ini.load(path);
     Configuration config;
-    config.programDirectory = directory;
+    const auto slash = path.rfind('/');
+    config.programDirectory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     config.cdbasen = directoryValue(ini, "cdbasen");
     config.hdbasen = directoryValue(ini, "hdbasen");
     config.printLimit = limitValue(ini, "utskrift");

@@ -35,5 +35,7 @@ std::string programDirectory();
 // Reads `tessla.ini` from `directory` (which ends with "/" or is empty); a missing or
 // unreadable file gives every default.
 Configuration readConfiguration(const std::string& directory);
+// Reads the configuration file at `path`; its directory counts as the program directory.
+Configuration readConfigurationFile(const std::string& path);
 
 }  // namespace tessla

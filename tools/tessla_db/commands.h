@@ -17,5 +17,6 @@ inline constexpr int kExitBadInput = 2;
 int codecCommand(const Arguments& arguments);
 int generateCommand(const Arguments& arguments);
 int buildCommand(const Arguments& arguments);
+int inspectCommand(const Arguments& arguments);
 
 }  // namespace tessla::tool

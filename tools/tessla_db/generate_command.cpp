@@ -2,16 +2,16 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <optional>
+#include <stdexcept>
 
 #include "builder/census_generator.h"
 #include "commands.h"
+#include "options.h"
 
 namespace tessla::tool {
 
@@ -23,41 +23,16 @@ struct GenerateOptions {
     std::string out;  // empty: stdout
 };
 
-std::optional<std::uint64_t> parseNumber(const std::string& text) {
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "tessla-db generate: %s (usage: generate --persons N [--seed S] [--out FILE])\n",
-                 message.c_str());
-    return kExitUsage;
-}
-
-// Fills `options`; returns an exit status other than kExitOk on bad usage, having said why.
-int parseOptions(const Arguments& arguments, GenerateOptions& options) {
-    bool havePersons = false;
-    for (std::size_t i = 0; i < arguments.size(); i += 2) {
-        const std::string& name = arguments[i];
-        if (i + 1 >= arguments.size()) return usageError(name + " needs a value");
-        const std::string& value = arguments[i + 1];
-        if (name == "--out") {
-            options.out = value;
-            continue;
-        }
-        const std::optional<std::uint64_t> number = parseNumber(value);
-        if (name != "--persons" && name != "--seed") return usageError("unknown option " + name);
-        if (!number) return usageError(name + " needs a whole number, not \"" + value + "\"");
-        (name == "--persons" ? options.persons : options.seed) = *number;
-        havePersons = havePersons || name == "--persons";
-    }
-    if (!havePersons) return usageError("--persons is required");
-    if (options.persons < 1 || options.persons > kMaxGeneratedPersons) {
-        return usageError("--persons must be 1 to " + std::to_string(kMaxGeneratedPersons));
-    }
-    return kExitOk;
+GenerateOptions parseOptions(const Arguments& arguments) {
+    const Options options(arguments, {"--persons", "--seed", "--out"}, {});
+    options.required("--persons");
+    GenerateOptions generate;
+    generate.persons = static_cast<std::uint64_t>(
+        options.number("--persons", 1, static_cast<std::int64_t>(kMaxGeneratedPersons), 0));
+    generate.seed = static_cast<std::uint64_t>(
+        options.number("--seed", 0, INT64_MAX, static_cast<std::int64_t>(kDefaultGeneratorSeed)));
+    generate.out = options.value("--out").value_or("");
+    return generate;
 }
 
 // Progress once a second: on a terminal as one line rewritten in place, otherwise (large runs only) as lines.
@@ -85,7 +60,7 @@ class Progress {
     std::chrono::steady_clock::time_point last_ = start_;
 };
 
-int generate(const GenerateOptions& options, std::ostream& out) {
+void generate(const GenerateOptions& options, std::ostream& out) {
     CensusGenerator generator(options.persons, options.seed);
     Progress progress(options.persons);
     CensusGenerator::writeHeader(out);
@@ -95,30 +70,28 @@ int generate(const GenerateOptions& options, std::ostream& out) {
     }
     out.flush();
     if (!out) {
-        std::fprintf(stderr, "tessla-db generate: cannot write %s: %s\n",
-                     options.out.empty() ? "to standard output" : options.out.c_str(), std::strerror(errno));
-        return kExitBadInput;
+        throw std::runtime_error(std::string("cannot write ") +
+                                 (options.out.empty() ? "to standard output" : options.out) + ": " +
+                                 std::strerror(errno));
     }
     progress.update(generator.personsWritten(), true);
-    return kExitOk;
 }
 
 }  // namespace
 
 int generateCommand(const Arguments& arguments) {
-    GenerateOptions options;
-    if (const int status = parseOptions(arguments, options); status != kExitOk) return status;
-    if (options.out.empty()) {
-        std::ios::sync_with_stdio(false);
-        return generate(options, std::cout);
-    }
-    std::ofstream file(options.out, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        std::fprintf(stderr, "tessla-db generate: cannot create %s: %s\n", options.out.c_str(),
-                     std::strerror(errno));
-        return kExitBadInput;
-    }
-    return generate(options, file);
+    return runCommand("generate", "generate --persons N [--seed S] [--out FILE]", [&] {
+        const GenerateOptions options = parseOptions(arguments);
+        if (options.out.empty()) {
+            std::ios::sync_with_stdio(false);
+            generate(options, std::cout);
+            return kExitOk;
+        }
+        std::ofstream file(options.out, std::ios::binary | std::ios::trunc);
+        if (!file) throw std::runtime_error("cannot create " + options.out + ": " + std::strerror(errno));
+        generate(options, file);
+        return kExitOk;
+    });
 }
 
 }  // namespace tessla::tool

@@ -21,6 +21,8 @@ constexpr Subcommand kSubcommands[] = {
      "generate --persons N [--seed S] [--out FILE]   synthetic census CSV (default stdout)"},
     {"build", tessla::tool::buildCommand,
      "build --csv FILE --out DIR [--force] [--help-texts DIR] [--skin DIR]   a database from a census CSV"},
+    {"inspect", tessla::tool::inspectCommand,
+     "inspect --ini FILE   one line per component: name, open or closed, rows or records, file"},
 };
 
 int usage() {

@@ -1,0 +1,45 @@
+#include "query_database.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/cp1252.h"
+#include "options.h"
+
+namespace tessla::tool {
+
+void StderrSink::message(std::string_view text) {
+    std::fprintf(stderr, "tessla-db: %s\n", cp1252ToUtf8(text).c_str());
+}
+
+std::unique_ptr<QueryDatabase> openQueryDatabase(const std::string& iniPath) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(iniPath, error))
+        throw UnusableDatabase("no configuration file " + iniPath);
+    auto query = std::make_unique<QueryDatabase>();
+    query->config = readConfigurationFile(iniPath);
+    for (const DatabaseFile& file : databaseFiles(query->config.cdbasen, query->config.hdbasen)) {
+        if (!std::filesystem::exists(file.path, error)) {
+            throw UnusableDatabase("the database is incomplete: " + file.path + " (" + file.component +
+                                   ") is missing");
+        }
+    }
+    query->db.open(query->config);
+    TSPstruktlista& master = query->db.tessllista();
+    TSPregtext& records = query->db.tessl();
+    if (!master.isOpen() || !records.isOpen() || master.rowCount() == 0 ||
+        master.rowCount() != records.count()) {
+        throw UnusableDatabase("the person list and the person records cannot be used together (" +
+                               std::to_string(master.rowCount()) + " persons listed, " +
+                               std::to_string(records.count()) + " records)");
+    }
+    return query;
+}
+
+std::string databaseText(std::string_view utf8, std::string_view option) {
+    Cp1252Error error;
+    if (auto text = utf8ToCp1252(utf8, &error)) return *text;
+    throw UsageError(std::string(option) + ": " + error.message());
+}
+
+}  // namespace tessla::tool
