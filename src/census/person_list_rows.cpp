@@ -8,9 +8,9 @@ namespace {
 
 constexpr char kSeparator = '\xFF';
 
-// The part of `text` between the `index`-th 0xFF and the next (index 0: before the first);
-// empty when the text has fewer separators.
-std::string_view rowPart(std::string_view text, int index) {
+}  // namespace
+
+std::string_view personListRowPart(std::string_view text, int index) {
     std::size_t begin = 0;
     for (int i = 0; i < index; ++i) {
         const std::size_t at = text.find(kSeparator, begin);
@@ -20,8 +20,6 @@ std::string_view rowPart(std::string_view text, int index) {
     const std::size_t end = text.find(kSeparator, begin);
     return text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
 }
-
-}  // namespace
 
 std::string cleanRowSeparators(std::string_view text) {
     std::string out(text);
@@ -39,8 +37,8 @@ std::string cleanRowSeparators(std::string_view text) {
 std::string PersonListWindow::personListCell(std::int32_t row, int column) {
     if (column != 1 && column != 2) return {};
     const std::string& text = fetch(row).text;
-    if (column == 2) return std::string(rowPart(text, 1).substr(0, 11));
-    const std::string_view name = rowPart(text, 0);
+    if (column == 2) return std::string(personListRowPart(text, 1).substr(0, 11));
+    const std::string_view name = personListRowPart(text, 0);
     return name.empty() ? "(Ingen namnuppgift)" : std::string(name);
 }
 

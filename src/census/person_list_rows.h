@@ -17,6 +17,10 @@ namespace tessla {
 // name holding that byte still splits into its four parts.
 std::string cleanRowSeparators(std::string_view text);
 
+// Part `index` of a cleaned row text: 0 the name, 1 the year of birth, 2 the family group key,
+// 3 the role letter and whatever follows it; empty when the text has fewer separators.
+std::string_view personListRowPart(std::string_view text, int index);
+
 // A window of the last 50 consecutive visible rows read from the person list, so that a result
 // list scrolled row by row reads each packed row once. Rows are the 1-based visible positions of
 // the list in its present filtering; whoever changes that filtering (a search, opening the

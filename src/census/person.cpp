@@ -1,0 +1,332 @@
+#include "census/person.h"
+
+#include <algorithm>
+
+namespace tessla {
+
+namespace {
+
+constexpr char kBreak = '\r';
+
+// The texts of one language; entry 0 Swedish, entry 1 English.
+struct Words {
+    const char* noName;
+    const char* born;  // in front of the year of birth
+    const char* bornIn;
+    const char* absent;
+    const char* deleted;
+    const char* sourcePlace;
+    const char* girl;
+    const char* boy;
+};
+
+constexpr Words kWords[] = {
+    {"(Ingen namnuppgift)", "f. ", " i ", "Fr\xE5nvarande vid inskrivningen", "Struken i l\xE4ngden",
+     "F\xF6"
+     "delseort i k\xE4llan: ",
+     "Flicka", "Pojke"},
+    {"(No name)", "b. ", " in ", "Absent when registering", "Deleted from the roll",
+     "Place of birth (original source): ", "Girl", "Boy"},
+};
+
+struct CivilStatus {
+    const char* key;
+    const char* text[2];
+};
+
+constexpr CivilStatus kCivilStatus[] = {
+    {"OM", {"Ogift man", "Man, single"}},
+    {"GM", {"Gift man", "Man, married"}},
+    {"EK", {"\xC4nka", "Widow"}},
+    {"XM", {"Fr\xE5nskild man", "Man, divorced"}},
+    {"SM", {"Sammanboende man", "Man, cohabiting"}},
+    {"FM", {"F\xF6rlovad man", "Man, engaged"}},
+    {"UM", {"Man med ok\xE4nt civilst\xE5nd", "Man, unknown status"}},
+    {"EM", {"\xC4nkling", "Widower"}},
+    {"FK", {"F\xF6rlovad kvinna", "Woman, engaged"}},
+    {"GK", {"Gift kvinna", "Woman, married"}},
+    {"OK", {"Ogift kvinna", "Woman, single"}},
+    {"XK", {"Fr\xE5nskild kvinna", "Woman, divorced"}},
+    {"SK", {"Sammanboende kvinna", "Woman, cohabiting"}},
+    {"UK", {"Kvinna med ok\xE4nt civilst\xE5nd", "Woman, unknown status"}},
+};
+
+// The adult wordings that the child rule replaces.
+constexpr std::size_t kSingleMan = 0, kSingleWoman = 10;
+
+struct FamilyRole {
+    char letter;
+    const char* text[2];
+};
+
+constexpr FamilyRole kFamilyRoles[] = {
+    {'E', {"Ensam i familjen", ""}},
+    {'B', {"Barn i familjen", "Child"}},
+    {'F', {"Far i familjen", "Father"}},
+    {'M', {"Mor i familjen", "Mother"}},
+};
+
+constexpr const char* kColumnHeaders[][2] = {
+    {"Namn", "Name"},
+    {"F\xF6"
+     "dd",
+     "Born"},
+    {"F\xF6"
+     "delsef\xF6rsamling",
+     "Place of birth"},
+    {"Yrke/titel", "Prof./title"},
+    {"Civilst\xE5nd/familjest.", "Family status"},
+    {"Boendef\xF6rsamling/plats", "Place of residence"},
+};
+
+std::size_t index(Language language) {
+    return language == Language::English ? 1 : 0;
+}
+
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+std::string trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return std::string(s);
+}
+
+void trimText(std::string& text) {
+    text = trimmed(text);
+}
+
+// Windows-1252 letters: a–z, š œ ž, à–þ except ÷, and ÿ against their capitals.
+char upperCase(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) return static_cast<char>(b - 0x20);
+    if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<char>(b - 0x10);
+    if (b == 0xFF) return '\x9F';
+    return c;
+}
+
+char lowerCase(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) return static_cast<char>(b + 0x20);
+    if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<char>(b + 0x10);
+    if (b == 0x9F) return '\xFF';
+    return c;
+}
+
+std::string mapped(std::string_view s, char (*f)(char)) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), f);
+    return out;
+}
+
+std::string leftPadded(const std::string& s, std::size_t width) {
+    return s.size() >= width ? s : std::string(width - s.size(), '0') + s;
+}
+
+std::string occupation(const Tenperson& p) {
+    const std::string yrke = trimmed(p.YRKE), titel = trimmed(p.TITEL);
+    if (!yrke.empty() && !titel.empty()) return yrke + " (" + titel + ")";
+    return yrke.empty() ? titel : yrke;
+}
+
+// The parish of birth with the province or country inside the county's parentheses.
+std::string birthPlace(const Tenperson& p) {
+    const std::string& parish = p.FOFORS1890;
+    std::string land = p.FOLAND1890;
+    if (!land.empty() && land.front() == '[') land = land.size() < 2 ? "" : land.substr(1, land.size() - 2);
+    if (!parish.empty() && !land.empty()) return parish.substr(0, parish.size() - 1) + ", " + land + ")";
+    return parish.empty() ? land : parish;
+}
+
+// HEMFO with the province inside the county's parentheses. One parish is written with the
+// wrong name and province in the census; it is corrected wherever the residence is shown.
+std::string residenceParish(const Tenperson& p) {
+    std::string parish = p.HEMFO;
+    if (parish == "V\xE4stra Ny (\xD6rebro l\xE4n);\xD6sterg\xF6tland")
+        parish = "Hammar (\xD6rebro l\xE4n);N\xE4rke";
+    if (const std::size_t at = parish.find(");"); at != std::string::npos) parish.replace(at, 2, ", ") += ")";
+    return parish;
+}
+
+std::string residence(const Tenperson& p) {
+    return p.HEMBY.empty() ? residenceParish(p) : residenceParish(p) + "/" + p.HEMBY;
+}
+
+std::string householdOrderKey(const Tenperson& p) {
+    const char digit = p.FAMSTKOD.empty() ? '0' : roleDigit(p.FAMSTKOD.back());
+    return leftPadded(p.HUSHNR, 7) + leftPadded(p.FAMNR, 4) + digit + ";" + p.FODAR;
+}
+
+// An upper-cased role letter E, B, F or M becomes its role text; anything else stays as it is.
+std::string roleText(const Tenperson& p, Language language) {
+    const std::string code = mapped(p.FAMSTKOD, upperCase);
+    for (const FamilyRole& role : kFamilyRoles)
+        if (code.size() == 1 && code[0] == role.letter) return role.text[index(language)];
+    return code;
+}
+
+// NATION and TRO, then LYTE after an empty line; empty when all three are.
+std::string originFaithDisability(const Tenperson& p) {
+    std::string text = p.NATION.empty() || p.TRO.empty() ? p.NATION + p.TRO : p.NATION + kBreak + p.TRO;
+    if (!p.LYTE.empty()) text = text.empty() ? p.LYTE : text + kBreak + kBreak + p.LYTE;
+    return text;
+}
+
+std::string statusBlock(const Tenperson& p, const Words& words) {
+    std::string block;
+    if (!p.FRANV.empty()) block += std::string(words.absent) + kBreak;
+    if (!p.STRUKEN.empty()) block += std::string(words.deleted) + kBreak;
+    if (!p.OVRIGT.empty()) block += p.OVRIGT + kBreak;
+    return block;
+}
+
+}  // namespace
+
+const std::array<std::string Tenperson::*, Tenperson::kFieldCount> Tenperson::kFields = {
+    &Tenperson::POSTID,     &Tenperson::HEMLEN,    &Tenperson::HEMFO,      &Tenperson::HEMBY,
+    &Tenperson::HUSHNR,     &Tenperson::FAMST,     &Tenperson::FAMNR,      &Tenperson::FAMSTKOD,
+    &Tenperson::FNAMN,      &Tenperson::ENAMN,     &Tenperson::TITEL,      &Tenperson::YRKE,
+    &Tenperson::YRKESKOD,   &Tenperson::LYTE,      &Tenperson::FODAR,      &Tenperson::FOFORS,
+    &Tenperson::FOFORS1890, &Tenperson::FOLEN1890, &Tenperson::FOLAND1890, &Tenperson::SCB1989,
+    &Tenperson::GENUS,      &Tenperson::CIVST,     &Tenperson::TRO,        &Tenperson::NATION,
+    &Tenperson::FRANV,      &Tenperson::STRUKEN,   &Tenperson::OVRIGT};
+
+Tenperson loadPerson(TSPregtext& tessl, std::int32_t record) {
+    tessl.laspost(record);
+    if (!tessl.isOpen() || tessl.status() != 0) return {};
+    tessl.tolkapost();
+    return fillPerson(tessl);
+}
+
+Tenperson fillPerson(const TSPregtext& tessl) {
+    Tenperson person;
+    const std::vector<std::string>& texts = tessl.fields().texts;
+    for (std::size_t i = 0; i + 1 < Tenperson::kFieldCount && i < texts.size(); ++i)
+        person.*Tenperson::kFields[i] = texts[i];
+    person.OVRIGT = tessl.longText(1);
+    return person;
+}
+
+std::string personName(const Tenperson& p, Language language) {
+    const std::string last = trimmed(p.ENAMN), first = trimmed(p.FNAMN);
+    if (!last.empty() && !first.empty()) return last + ", " + first;
+    if (last.empty() && first.empty()) return kWords[index(language)].noName;
+    return last + first;
+}
+
+std::string civilStatusText(const Tenperson& p, Language language) {
+    const std::string key = trimmed(mapped(p.CIVST + p.GENUS, upperCase));
+    for (const CivilStatus& status : kCivilStatus)
+        if (key == status.key) return status.text[index(language)];
+    return {};
+}
+
+// Persons born after 1875 (the year compared as text, as stored) are called girl or boy when
+// unmarried.
+std::string civilStatusAndRole(const Tenperson& p, Language language) {
+    std::string status = civilStatusText(p, language);
+    if (p.FODAR > "1875") {
+        if (status == kCivilStatus[kSingleWoman].text[index(language)]) status = kWords[index(language)].girl;
+        if (status == kCivilStatus[kSingleMan].text[index(language)]) status = kWords[index(language)].boy;
+    }
+    const std::string role = roleText(p, language);
+    if (!status.empty() && !role.empty()) return status + ", " + mapped(role, lowerCase);
+    return status.empty() ? role : status;
+}
+
+char roleDigit(char roleLetter) {
+    static constexpr std::string_view kOrder = "FMBE";
+    const std::size_t at = kOrder.find(upperCase(roleLetter));
+    return at == std::string_view::npos ? '0' : static_cast<char>('1' + at);
+}
+
+std::string householdKey(const Tenperson& p) {
+    return p.HEMLEN + ";" + p.HEMFO + ";" + p.HUSHNR;
+}
+
+std::string buildPersonText(const Tenperson& p, Language language) {
+    const Words& words = kWords[index(language)];
+    std::string text = "[f]" + personName(p, language) + "[\\f]" + kBreak;
+    if (const std::string job = occupation(p); !job.empty()) text += job + kBreak;
+
+    std::string birth = words.born + p.FODAR;
+    if (const std::string place = birthPlace(p); !place.empty()) birth += words.bornIn + place;
+    text += kBreak + birth;
+    trimText(text);
+    text += kBreak;
+
+    std::string family = p.FAMST.empty() ? "" : p.FAMST + kBreak;
+    if (const std::string status = civilStatusAndRole(p, language); !status.empty())
+        family += status + kBreak;
+    if (!family.empty()) text += kBreak + family;
+    trimText(text);
+    text += kBreak;
+
+    if (const std::string origin = originFaithDisability(p); !origin.empty())
+        text += kBreak + origin + kBreak;
+    text += kBreak + (p.HEMBY.empty() ? "" : p.HEMBY + kBreak) + residenceParish(p) + kBreak;
+    if (const std::string status = statusBlock(p, words); !status.empty()) text += kBreak + status;
+
+    trimText(text);
+    text += std::string(1, kBreak) + "[L 1]" + kBreak;
+    if (!p.FOFORS.empty()) text += words.sourcePlace + p.FOFORS + kBreak;
+    return text;
+}
+
+std::string personColumnHeader(int column, Language language) {
+    if (column < 1 || column > 6) return {};
+    return kColumnHeaders[column - 1][index(language)];
+}
+
+std::string personColumnText(const Tenperson& p, int column, Language language) {
+    switch (column) {
+        case 1:
+            return personName(p, language);
+        case 2:
+            return p.FODAR;
+        case 3:
+            return birthPlace(p);
+        case 4:
+            return occupation(p);
+        case 5:
+            return civilStatusAndRole(p, language);
+        case 6:
+            return residence(p);
+        default:
+            return {};
+    }
+}
+
+std::string personSortKey(const Tenperson& p, int key, Language language) {
+    switch (key) {
+        case 1:
+            return personName(p, language);
+        case 2:
+            return p.FODAR;
+        case 3:
+            return birthPlace(p);
+        case 4:
+            return residence(p);
+        case 5:
+            return householdOrderKey(p);
+        default:
+            return {};
+    }
+}
+
+std::string stripMarkup(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '[') {
+            out += text[i];
+            continue;
+        }
+        const std::size_t close = text.find(']', i);
+        if (close == std::string_view::npos) break;
+        i = close;
+    }
+    return out;
+}
+
+}  // namespace tessla
