@@ -1,6 +1,6 @@
 #include "census/person_list_rows.h"
 
-#include <algorithm>
+#include <optional>
 
 namespace tessla {
 
