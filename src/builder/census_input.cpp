@@ -111,8 +111,10 @@ void CensusReader::convert(int field, std::string_view utf8, CensusRow& row) {
     if (value.size() > limit) {
         fail(row.line, field, std::to_string(value.size()) + " bytes, more than " + std::to_string(limit));
     }
-    if (field != FOLAND1890 && (replaceAll(value, "[", "(") | replaceAll(value, "]", ")"))) {
-        warn(row.line, field, "square brackets replaced by parentheses");
+    if (field != FOLAND1890) {
+        const bool opening = replaceAll(value, "[", "(");
+        const bool closing = replaceAll(value, "]", ")");
+        if (opening || closing) warn(row.line, field, "square brackets replaced by parentheses");
     }
     if (isName(field) && replaceAll(value, "\xFE", "th"))
         warn(row.line, field, "\"\xC3\xBE\" replaced by \"th\"");

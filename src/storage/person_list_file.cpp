@@ -147,14 +147,15 @@ bool Tspenkelblobfil::writeHeader() {
     return file_.writeAt(0, header.data(), header.size());
 }
 
-void Tspenkelblobfil::stang() {
-    if (!open_) return;
-    if (changed_) writeHeader();
+bool Tspenkelblobfil::stang() {
+    if (!open_) return true;
+    const bool written = !changed_ || writeHeader();
     file_.close();
     open_ = false;
     changed_ = false;
     listCount_ = 0;
     end_ = 0;
+    return written;
 }
 
 void Tspenkelblobfil::buffert(std::int32_t n) {

@@ -62,8 +62,8 @@ class Tspenkelblobfil {
     // Opens the file (ny false and the file exists) or creates it with a fresh header. Returns the
     // open flag.
     bool oppna(bool ny);
-    // Rewrites the header when lists were appended, then closes.
-    void stang();
+    // Rewrites the header when lists were appended, then closes; false when that write failed.
+    bool stang();
     // Makes room for n bytes of encoded list before appending; lists that need more still fit.
     void buffert(std::int32_t n);
 

@@ -283,8 +283,9 @@ bool PictureBaseWriter::close() {
     const bool indexed = !finnsindex_ || writeIndex();
     const bool indexClosed = !finnsindex_ || index_.stang();
     records_.stang();
-    pointers_.stang();
+    const bool pointersWritten = pointers_.stang();
     if (!records_.writesOk()) return refuse("cannot write to " + recordPath_);
+    if (!pointersWritten) return refuse("cannot write the pointer file " + pointerPath_);
     return indexed && (indexClosed || refuse("cannot write the name index " + indexPath_));
 }
 

@@ -89,14 +89,15 @@ bool Tsppeklista::writeBack() {
            file_.truncate(kPointerListHeaderSize + bytes.size());
 }
 
-void Tsppeklista::stang() {
-    if (!open_) return;
-    if (changed_) writeBack();
+bool Tsppeklista::stang() {
+    if (!open_) return true;
+    const bool written = !changed_ || writeBack();
     file_.close();
     open_ = false;
     changed_ = false;
     count_ = 0;
     if (mode_ == Mode::Loaded) tom();
+    return written;
 }
 
 std::uint64_t Tsppeklista::entryOffset(std::int32_t i) const {

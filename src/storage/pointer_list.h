@@ -44,8 +44,9 @@ class Tsppeklista {
     // open flag; on failure the error code tells why.
     bool oppna(bool ny);
     // Writes back what changed (the header; in mode Loaded also every entry, cutting the file after
-    // them), then closes. Count becomes 0 and the array of mode Loaded is freed.
-    void stang();
+    // them), then closes. Count becomes 0 and the array of mode Loaded is freed. False when the
+    // write-back failed.
+    bool stang();
 
     // Entry i, or kNoEntry when i is outside 1 … count, when the entry is not in the array, or (mode
     // PerEntry) when the list is closed or the file does not hold it.

@@ -262,9 +262,10 @@ bool TextBaseWriter::encode(std::span<const FieldValue> values) {
 bool TextBaseWriter::close() {
     if (!textFile_.isOpen()) return false;
     textFile_.stang();
-    pointers_.stang();
-    directory_.stang();
+    const bool pointersWritten = pointers_.stang();
+    const bool directoryWritten = directory_.stang();
     if (!textFile_.writesOk()) return refuse("cannot write to " + textPath_);
+    if (!pointersWritten || !directoryWritten) return refuse("cannot write the pointer files of " + textPath_);
     return true;
 }
 

@@ -84,9 +84,9 @@ bool WordListWriter::append(std::string_view text, std::uint32_t word1, std::uin
 bool WordListWriter::close() {
     if (!open_) return ok_;
     ok_ = rows_.stang() && ok_;
-    directory_.stang();
-    persons_.stang();
-    parents_.stang();
+    ok_ = directory_.stang() && ok_;
+    ok_ = persons_.stang() && ok_;
+    ok_ = parents_.stang() && ok_;
     open_ = false;
     return ok_;
 }
