@@ -18,5 +18,7 @@ int codecCommand(const Arguments& arguments);
 int generateCommand(const Arguments& arguments);
 int buildCommand(const Arguments& arguments);
 int inspectCommand(const Arguments& arguments);
+int showCommand(const Arguments& arguments);
+int householdCommand(const Arguments& arguments);
 
 }  // namespace tessla::tool

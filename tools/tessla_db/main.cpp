@@ -21,6 +21,10 @@ constexpr Subcommand kSubcommands[] = {
      "generate --persons N [--seed S] [--out FILE]   synthetic census CSV (default stdout)"},
     {"build", tessla::tool::buildCommand,
      "build --csv FILE --out DIR [--force] [--help-texts DIR] [--skin DIR]   a database from a census CSV"},
+    {"show", tessla::tool::showCommand,
+     "show --ini FILE --record N [--lang sv|en] [--markup]   the person text of one record"},
+    {"household", tessla::tool::householdCommand,
+     "household --ini FILE --record N [--lang sv|en]   the household of one record"},
     {"inspect", tessla::tool::inspectCommand,
      "inspect --ini FILE   one line per component: name, open or closed, rows or records, file"},
 };

@@ -1,5 +1,6 @@
 #include "query_database.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -40,6 +41,29 @@ std::string databaseText(std::string_view utf8, std::string_view option) {
     Cp1252Error error;
     if (auto text = utf8ToCp1252(utf8, &error)) return *text;
     throw UsageError(std::string(option) + ": " + error.message());
+}
+
+Language languageOption(const Options& options) {
+    const std::string language = options.value("--lang").value_or("sv");
+    if (language != "sv" && language != "en")
+        throw UsageError("--lang is sv or en, not \"" + language + "\"");
+    return language == "en" ? Language::English : Language::Swedish;
+}
+
+Tenperson recordOption(const Options& options, Database& db) {
+    const std::int64_t record = options.number("--record", INT32_MIN, INT32_MAX, 0);
+    options.required("--record");
+    if (record < 1 || record > db.tessl().count()) {
+        throw UnusableDatabase("record " + std::to_string(record) + " is not in the database (1 to " +
+                               std::to_string(db.tessl().count()) + ")");
+    }
+    return loadPerson(db.tessl(), static_cast<std::int32_t>(record));
+}
+
+void printText(std::string_view text) {
+    std::string utf8 = cp1252ToUtf8(text);
+    std::replace(utf8.begin(), utf8.end(), '\r', '\n');
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
 }
 
 }  // namespace tessla::tool

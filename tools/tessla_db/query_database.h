@@ -11,9 +11,12 @@
 
 #include "app/configuration.h"
 #include "app/database.h"
+#include "census/person.h"
 #include "storage/message_sink.h"
 
 namespace tessla::tool {
+
+class Options;
 
 // The database cannot be used (exit status 2): the message says why.
 class UnusableDatabase : public std::runtime_error {
@@ -40,5 +43,15 @@ std::unique_ptr<QueryDatabase> openQueryDatabase(const std::string& iniPath);
 
 // A command-line value in the database's Windows-1252; UsageError when it cannot be written so.
 std::string databaseText(std::string_view utf8, std::string_view option);
+
+// The --lang option: sv (default) or en.
+Language languageOption(const Options& options);
+
+// The person of --record: its number must lie within the person records (UnusableDatabase
+// otherwise, exit status 2).
+Tenperson recordOption(const Options& options, Database& db);
+
+// Writes Windows-1252 text to stdout as UTF-8, each carriage return as a newline.
+void printText(std::string_view text);
 
 }  // namespace tessla::tool
