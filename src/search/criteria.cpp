@@ -1,0 +1,85 @@
+#include "search/criteria.h"
+
+#include <algorithm>
+
+#include "app/string_utils.h"
+
+namespace tessla {
+
+namespace {
+
+bool isFilled(const Criterion& criterion) {
+    return !trimmed(criterion.text).empty();
+}
+
+// A year or a range: the first year is the trimmed text before the first "-", the last year the
+// trimmed text after it; without "-" both are the whole text.
+bool matchYears(Database& db, TSPstruktlista& years, std::string_view text) {
+    text = trimmed(text);
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos) return sokar(db, years, text, text);
+    return sokar(db, years, trimmed(text.substr(0, dash)), trimmed(text.substr(dash + 1)));
+}
+
+// The union of the ";" alternatives in `sokur3`, each alternative the persons bearing all its
+// names.
+const Tspsmalurval& matchFirstNames(Database& db, TSPstruktlista& names, std::string_view text,
+                                    Comparison comparison) {
+    Tspsmalurval& any = db.sokur3();
+    any.tomma();
+    for (std::string rest(text); !rest.empty();) {
+        const std::string alternative = nastaord(";", rest);
+        // Only a text of separators gives no alternative; an empty text would mean list mode.
+        if (alternative.empty()) continue;
+        sokord(db, names, alternative, WordSplit::AllWords, comparison);
+        any.eller(db.sokur2());
+    }
+    return any;
+}
+
+// The hits of a filled criterion, or null when it has no list for its kind.
+const Tspsmalurval* matchCriterion(Database& db, const Criterion& criterion, const CriterionRule& rule) {
+    const int number = rule.lists[static_cast<std::size_t>(criterion.kind)];
+    if (number == 0) return nullptr;
+    TSPstruktlista& list = db.tessls(number);
+    const std::string_view text = criterion.fromList ? std::string_view() : std::string_view(criterion.text);
+    switch (rule.match) {
+        case Match::Year:
+            matchYears(db, list, criterion.text);
+            break;
+        case Match::FirstNames:
+            if (!criterion.fromList) return &matchFirstNames(db, list, text, rule.comparison);
+            sokord(db, list, text, WordSplit::AllWords, rule.comparison);
+            break;
+        case Match::Words:
+            sokord(db, list, text, WordSplit::Alternatives, rule.comparison);
+            break;
+    }
+    return &db.sokur2();
+}
+
+}  // namespace
+
+std::optional<std::int32_t> runSearch(Database& db, std::span<const AppliedCriterion> criteria,
+                                      PersonListWindow* window) {
+    TSPstruktlista& persons = db.tessllista();
+    Tspsmalurval& result = persons.vald();
+    std::optional<std::int32_t> count;
+    if (std::ranges::none_of(criteria, [](const AppliedCriterion& a) { return isFilled(*a.criterion); })) {
+        result.tomma();
+    } else {
+        result.fyllalla();
+        for (const AppliedCriterion& applied : criteria) {
+            if (!isFilled(*applied.criterion)) continue;
+            if (const Tspsmalurval* hits = matchCriterion(db, *applied.criterion, applied.rule))
+                result.och(*hits);
+        }
+        result.setCount(result.antal());
+        count = result.count();
+    }
+    persons.byggvy();
+    if (window != nullptr) window->clear();
+    return count;
+}
+
+}  // namespace tessla

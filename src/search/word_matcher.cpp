@@ -1,0 +1,168 @@
+#include "search/word_matcher.h"
+
+#include <string>
+
+#include "app/string_utils.h"
+#include "storage/collation.h"
+
+namespace tessla {
+
+namespace {
+
+// A first row word of -1 marks a row that picking must not use.
+constexpr std::uint32_t kUnusableRow = 0xFFFFFFFFu;
+
+enum class PatternKind : std::uint8_t { Exact, Beginning, Ending, Containing, BeginningAndEnding };
+
+struct Pattern {
+    PatternKind kind;
+    std::string_view word;    // the exact word, the beginning, the ending or the contained text
+    std::string_view ending;  // BeginningAndEnding only
+};
+
+// `word` is trimmed and not empty.
+Pattern parsePattern(std::string_view word) {
+    if (word.size() >= 2 && word.front() == '"' && word.back() == '"')
+        return {PatternKind::Exact, word.substr(1, word.size() - 2), {}};
+    const bool leading = word.starts_with('*');
+    if (leading) word.remove_prefix(1);
+    const bool trailing = word.ends_with('*');
+    if (trailing) word.remove_suffix(1);
+    if (leading) return {trailing ? PatternKind::Containing : PatternKind::Ending, word, {}};
+    const std::size_t star = word.find('*');
+    if (star != std::string_view::npos)
+        return {PatternKind::BeginningAndEnding, word.substr(0, star), word.substr(star + 1)};
+    return {PatternKind::Beginning, word, {}};
+}
+
+// Makes row n current; false when it cannot be read (the current row is then another one).
+bool readRow(TSPstruktlista& list, std::int32_t n) {
+    list.lasrad(n);
+    return list.currentRow() == n;
+}
+
+bool endsWith(std::string_view text, std::string_view ending, CollationOrder order) {
+    return text.size() >= ending.size() &&
+           CollCompareN(ending, text.substr(text.size() - ending.size()), ending.size(), order) == 0;
+}
+
+bool markExact(TSPstruktlista& list, std::string_view word, Tspsmalurval& hits) {
+    const std::int32_t row = list.sokexakt(word);
+    if (row < 1 || !readRow(list, row)) return false;
+    list.markera(hits);
+    return true;
+}
+
+// The rows from the first that begins with the pattern's word in the list's order, as long as
+// they begin with it under `order`; with an ending, only those that also end with it.
+bool markFromBeginning(TSPstruktlista& list, const Pattern& pattern, CollationOrder order,
+                       Tspsmalurval& hits) {
+    const std::string_view beginning = pattern.word;
+    bool found = false;
+    for (std::int32_t n = list.sokprefix(beginning); n >= 1 && readRow(list, n); ++n) {
+        if (CollCompareN(beginning, list.text(), beginning.size(), order) != 0) break;
+        if (pattern.kind == PatternKind::BeginningAndEnding && !endsWith(list.text(), pattern.ending, order))
+            continue;
+        list.markera(hits);
+        found = true;
+    }
+    return found;
+}
+
+// Every row of the list whose text satisfies `matches`; rows that cannot be read are passed over.
+template <typename Matches>
+bool markEveryRow(TSPstruktlista& list, Tspsmalurval& hits, Matches matches) {
+    bool found = false;
+    for (std::int32_t n = 1; n <= list.rowCount(); ++n) {
+        if (!readRow(list, n) || !matches(std::string_view(list.text()))) continue;
+        list.markera(hits);
+        found = true;
+    }
+    return found;
+}
+
+bool markPattern(TSPstruktlista& list, const Pattern& pattern, CollationOrder order, Tspsmalurval& hits) {
+    switch (pattern.kind) {
+        case PatternKind::Exact:
+            return markExact(list, pattern.word, hits);
+        case PatternKind::Beginning:
+        case PatternKind::BeginningAndEnding:
+            return markFromBeginning(list, pattern, order, hits);
+        case PatternKind::Ending:
+            return markEveryRow(list, hits,
+                                [&](std::string_view text) { return endsWith(text, pattern.word, order); });
+        case PatternKind::Containing:
+            return markEveryRow(list, hits,
+                                [&](std::string_view text) { return CollContains(pattern.word, text) != 0; });
+    }
+    return false;
+}
+
+bool markPicked(TSPstruktlista& list, Tspsmalurval& hits) {
+    bool found = false;
+    const Tspsmalurval& picked = list.vald();
+    for (std::int32_t n = 0; picked.nasta(n);) {
+        if (!readRow(list, n) || list.ord1() == kUnusableRow) continue;
+        list.markera(hits);
+        found = true;
+    }
+    return found;
+}
+
+}  // namespace
+
+std::string_view trimmed(std::string_view s) {
+    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
+            Comparison comparison) {
+    Tspsmalurval& hits = db.sokur2();
+    hits.tomma();
+    if (text.empty()) {
+        const bool found = markPicked(list, hits);
+        hits.setCount(hits.antal());
+        return found;
+    }
+    const bool allWords = split == WordSplit::AllWords;
+    const CollationOrder order = comparison == Comparison::AccentOrder ? CollationOrder::AccentRankOrder
+                                                                       : CollationOrder::SwedishOrder;
+    Tspsmalurval& common = db.sokur1();
+    if (allWords) common.fyllalla();
+    bool found = false;
+    bool anyWord = false;
+    for (std::string rest(text); !rest.empty();) {
+        const std::string word = nastaord(allWords ? " " : ";", rest);
+        const std::string_view pattern = trimmed(word);
+        if (pattern.empty()) continue;
+        anyWord = true;
+        if (allWords) hits.tomma();
+        found = markPattern(list, parsePattern(pattern), order, hits) || found;
+        if (allWords) common.och(hits);
+    }
+    if (allWords && anyWord) hits.kopiera(common);
+    hits.setCount(hits.antal());
+    return found;
+}
+
+bool sokar(Database& db, TSPstruktlista& years, std::string_view from, std::string_view to) {
+    if (to.empty() || from > to) to = from;
+    Tspsmalurval& hits = db.sokur2();
+    hits.tomma();
+    bool found = false;
+    for (std::int32_t n = 1; n <= years.rowCount(); ++n) {
+        if (!readRow(years, n)) continue;
+        const std::string_view year = years.text();
+        if (year < from) continue;
+        if (year > to) break;
+        years.markera(hits);
+        found = true;
+    }
+    hits.setCount(hits.antal());
+    return found;
+}
+
+}  // namespace tessla
