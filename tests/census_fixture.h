@@ -65,6 +65,8 @@ class CensusFixture {
     }
 
     Database& db() { return db_; }
+    // The configuration file of the built database.
+    std::string iniPath() const { return dir_.path() + "db/tessla.ini"; }
     RecordingMessageSink& messages() { return messages_; }
     // Shows every person in the master list, as a search that finds everyone does.
     void showAllPersons() {

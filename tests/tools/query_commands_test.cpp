@@ -1,0 +1,114 @@
+// The query commands of tessla-db on a small database: their output, and their exit statuses for
+// bad usage and unusable databases.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "census_fixture.h"
+#include "run_tool.h"
+
+namespace tessla {
+namespace {
+
+namespace fs = std::filesystem;
+using test::runTool;
+
+test::CensusRow person(const char* number, const char* first, const char* last, const char* role,
+                       const char* family, const char* year, const char* sex, const char* civil,
+                       const char* status) {
+    return {{"POSTID", number},       {"HEMLEN", "Uppsala län"}, {"HEMFO", "Alunda (Uppsala län);Uppland"},
+            {"HEMBY", "Norrby"},      {"HUSHNR", "1"},           {"FAMST", status},
+            {"FAMNR", family},        {"FAMSTKOD", role},        {"FNAMN", first},
+            {"ENAMN", last},          {"FODAR", year},           {"GENUS", sex},
+            {"CIVST", civil},         {"FOFORS", "Alunda"},      {"FOFORS1890", "Alunda (Uppsala län)"},
+            {"FOLAND1890", "Uppland"}};
+}
+
+class QueryCommandsTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        auto widow = person("P5", "Brita", "Åkesson", "E", "1", "1820", "K", "E", "Änka");
+        widow[4].second = "2";  // her own household
+        fixture_ = new test::CensusFixture({
+            person("P1", "Karl Johan", "Berg", "F", "1", "1840", "M", "G", "Husbonde"),
+            person("P2", "Anna Maria", "Berg", "M", "1", "1845", "K", "G", "Hustru"),
+            person("P3", "Johan", "Berg", "B", "1", "1876", "M", "O", "Son"),
+            person("P4", "Kristina", "Ek", "E", "2", "1868", "K", "O", "Piga"),
+            widow,
+        });
+    }
+    static void TearDownTestSuite() { delete fixture_; }
+
+    static std::string ini() { return fixture_->iniPath(); }
+    static test::CensusFixture* fixture_;
+};
+
+test::CensusFixture* QueryCommandsTest::fixture_ = nullptr;
+
+TEST_F(QueryCommandsTest, ShowPrintsThePersonTextInEitherLanguage) {
+    const auto swedish = runTool({"show", "--ini", ini(), "--record", "3"});
+    EXPECT_EQ(swedish.status, 0) << swedish.err;
+    EXPECT_EQ(swedish.out,
+              "Berg, Johan\n\nf. 1876 i Alunda (Uppsala län, Uppland)\n\nSon\nPojke, barn i familjen\n\n"
+              "Norrby\nAlunda (Uppsala län, Uppland)\n\nFödelseort i källan: Alunda\n");
+    const auto english = runTool({"show", "--ini", ini(), "--record", "3", "--lang", "en", "--markup"});
+    EXPECT_EQ(english.out,
+              "[f]Berg, Johan[\\f]\n\nb. 1876 in Alunda (Uppsala län, Uppland)\n\nSon\nBoy, child\n\n"
+              "Norrby\nAlunda (Uppsala län, Uppland)\n[L 1]\nPlace of birth (original source): Alunda\n");
+}
+
+TEST_F(QueryCommandsTest, HouseholdPrintsOneLinePerMemberAndSeparatesFamilies) {
+    EXPECT_EQ(
+        runTool({"household", "--ini", ini(), "--record", "2"}).out,
+        "Berg, Karl Johan\t1840\tFar\nBerg, Anna Maria\t1845\tMor\nBerg, Johan\t1876\tBarn\n----------\n"
+        "Ek, Kristina\t1868\tEnsam\n");
+    EXPECT_EQ(runTool({"household", "--ini", ini(), "--record", "5", "--lang", "en"}).out,
+              "Åkesson, Brita\t1820\t\n");
+}
+
+TEST_F(QueryCommandsTest, InspectListsEveryComponent) {
+    const auto run = runTool({"inspect", "--ini", ini()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 44);
+    EXPECT_TRUE(run.out.starts_with("tessllista\topen\t5\t")) << run.out;
+    EXPECT_NE(run.out.find("\ntessl\topen\t5\t"), std::string::npos);
+    EXPECT_NE(run.out.find("\ntessls41\topen\t0\t"), std::string::npos);
+}
+
+TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"show", "--ini", ini()}, 1, "--record is required"},
+        {{"show", "--ini", ini(), "--record", "1", "--colour", "red"}, 1, "unknown option --colour"},
+        {{"show", "--ini", ini(), "--record", "1", "--lang", "de"}, 1, "--lang is sv or en"},
+        {{"household", "--ini", ini(), "--record", "x"}, 1, "--record needs a whole number"},
+        {{"show", "--ini", ini(), "--record", "6"}, 2, "record 6 is not in the database (1 to 5)"},
+        {{"show", "--ini", ini(), "--record", "0"}, 2, "record 0 is not in the database"},
+        {{"inspect", "--ini", "/nonexistent/tessla.ini"}, 2, "no configuration file /nonexistent/tessla.ini"},
+        {{"nonsense"}, 1, "unknown command"},
+    };
+    for (const Case& c : cases) {
+        const auto run = runTool(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << c.message;
+    }
+}
+
+TEST(QueryCommandsDatabaseTest, AnIncompleteDatabaseIsRefusedAndNothingIsCreated) {
+    test::CensusFixture fixture({person("P1", "Karl", "Berg", "F", "1", "1840", "M", "G", "Husbonde")});
+    const fs::path hd = fs::path(fixture.iniPath()).parent_path() / "hd";
+    fs::remove(hd / "tessls39.b1");
+    const auto before = std::distance(fs::directory_iterator(hd), {});
+    const auto run = runTool({"inspect", "--ini", fixture.iniPath()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("tessls39.b1 (tessls39) is missing"), std::string::npos) << run.err;
+    EXPECT_EQ(std::distance(fs::directory_iterator(hd), {}), before);
+}
+
+}  // namespace
+}  // namespace tessla
