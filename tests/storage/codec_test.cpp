@@ -111,7 +111,7 @@ using RoundTripCase = std::tuple<TCompMethod, Kind, std::size_t>;
 
 class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
 
-TEST_P(RoundTrip, BlockExpandsToThePlainBytes) {
+TEST_P(RoundTrip, BlockAndBarePayloadGiveBackThePlainBytes) {
     auto [method, kind, size] = GetParam();
     Bytes plain = makePlain(kind, size);
     Bytes block = pack(plain, method);
@@ -120,16 +120,11 @@ TEST_P(RoundTrip, BlockExpandsToThePlainBytes) {
         EXPECT_EQ(block, plain);
     }
     EXPECT_EQ(expand(block), plain);
-}
-
-TEST_P(RoundTrip, BarePayloadDecodesToThePlainBytes) {
-    auto [method, kind, size] = GetParam();
-    Bytes plain = makePlain(kind, size);
     Bytes payload = codec::encodePayload(method, plain, SIZE_MAX);
     EXPECT_EQ(codec::decodePayload(method, payload, static_cast<std::uint32_t>(size)), plain);
 }
 
-const std::size_t kSizes[] = {0, 1, 20, 21, 22, 300, 8191, 8192, 8193, 70000};
+const std::size_t kSizes[] = {0, 1, 20, 21, 22, 8191, 8192, 8193, 70000};
 
 INSTANTIATE_TEST_SUITE_P(EveryMethod, RoundTrip,
                          ::testing::Combine(::testing::Values(TCompMethod::Non, TCompMethod::Rle,
