@@ -93,6 +93,32 @@ std::uint32_t decodeInto(Stream& dest, std::size_t room, Decode decode) {
     return byteSum(out);
 }
 
+// Expands payload with method, appending the plain bytes to dest; returns their sum.
+std::uint32_t expandPayload(Stream& dest, TCompMethod method, std::span<const std::uint8_t> payload,
+                            std::uint32_t plainSize) {
+    std::size_t room = std::size_t{plainSize} + codec::kDecodeSlack;
+    switch (method) {
+        case TCompMethod::Non:
+            dest.writeAll(payload);
+            return byteSum(payload);
+        case TCompMethod::Rle: {
+            Bytes plain;
+            codec::decodeRle(payload, plain);
+            dest.writeAll(plain);
+            return byteSum(plain);
+        }
+        case TCompMethod::Lzh:
+            return decodeInto(dest, room,
+                              [&](std::uint8_t* out) { return codec::decodeLzh(payload, out, plainSize); });
+        case TCompMethod::Lh5:
+            return decodeInto(dest, room,
+                              [&](std::uint8_t* out) { return codec::decodeLh5(payload, out, plainSize); });
+        case TCompMethod::Cus:
+            break;
+    }
+    return 0;
+}
+
 }  // namespace
 
 void TCompress::ExpandStream(Stream& dest, Stream& source) {
@@ -120,31 +146,8 @@ void TCompress::ExpandStream(Stream& dest, Stream& source) {
     std::uint32_t storedSum = fmt::getFixed32(header, fmt::kChecksumOffset);
 
     Bytes held;
-    std::span<const std::uint8_t> payload = bytesOf(source, rest - fmt::kHeaderSize, held);
-    std::uint32_t sum = 0;
-    switch (*method) {
-        case TCompMethod::Non:
-            dest.writeAll(payload);
-            sum = byteSum(payload);
-            break;
-        case TCompMethod::Rle: {
-            Bytes plain;
-            codec::decodeRle(payload, plain);
-            dest.writeAll(plain);
-            sum = byteSum(plain);
-            break;
-        }
-        case TCompMethod::Lzh:
-            sum = decodeInto(dest, std::size_t{plainSize} + codec::kDecodeSlack,
-                             [&](std::uint8_t* out) { return codec::decodeLzh(payload, out, plainSize); });
-            break;
-        case TCompMethod::Lh5:
-            sum = decodeInto(dest, std::size_t{plainSize} + codec::kDecodeSlack,
-                             [&](std::uint8_t* out) { return codec::decodeLh5(payload, out, plainSize); });
-            break;
-        case TCompMethod::Cus:
-            break;
-    }
+    std::uint32_t sum =
+        expandPayload(dest, *method, bytesOf(source, rest - fmt::kHeaderSize, held), plainSize);
     // A "NON" block with checksum 0 is unchecked; it is how a block without a checksum is marked.
     if (sum != storedSum && !(storedSum == 0 && *method == TCompMethod::Non)) throw EBadChecksum();
 }
