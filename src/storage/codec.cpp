@@ -175,7 +175,10 @@ void TCompress::CompressStream(Stream& dest, Stream& source, TCompMethod method)
     if (method == TCompMethod::Non) {
         // Stored raw, plain data that starts with the magic would be taken for a headed block when it is
         // longer than a header; it goes out as a headed "NON" block instead.
-        if (!startsWithMagic(plain) || plain.size() <= fmt::kHeaderSize) return dest.writeAll(plain);
+        if (!startsWithMagic(plain) || plain.size() <= fmt::kHeaderSize) {
+            dest.writeAll(plain);
+            return;
+        }
         payload.assign(plain.begin(), plain.end());
     }
     Header header = makeHeader(method, static_cast<std::uint32_t>(plain.size()), byteSum(plain));
