@@ -33,6 +33,13 @@ void quicksort(std::vector<KeyedEntry>& e, std::ptrdiff_t lo, std::ptrdiff_t hi,
 
 }  // namespace
 
+void KeyedEntryList::SetCapacity(int n) {
+    capacity_ = n < 0 ? 0 : n;
+    entries_.clear();
+    entries_.shrink_to_fit();
+    entries_.reserve(static_cast<std::size_t>(capacity_));
+}
+
 void sortKeyedEntries(std::vector<KeyedEntry>& entries, CollationOrder order) {
     if (entries.size() < 2) return;
     quicksort(entries, 0, static_cast<std::ptrdiff_t>(entries.size()) - 1, order);

@@ -4,13 +4,6 @@
 
 namespace tessla {
 
-void Tsphash::SetCapacity(int n) {
-    capacity_ = n < 0 ? 0 : n;
-    entries_.clear();
-    entries_.shrink_to_fit();
-    entries_.reserve(static_cast<std::size_t>(capacity_));
-}
-
 void Tsphash::Add(std::string_view key, std::int32_t value) {
     if (count() >= capacity_ || Find(key).position != 0) return;
     entries_.push_back({std::string(key), value});

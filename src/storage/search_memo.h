@@ -13,7 +13,7 @@
 
 namespace tessla {
 
-class Tsphash {
+class Tsphash : public KeyedEntryList {
   public:
     struct Found {
         int position;  // 1-based, 0 when the key is not present
@@ -24,11 +24,6 @@ class Tsphash {
         std::int32_t low;
         std::int32_t high;
     };
-
-    Tsphash() { SetCapacity(50); }
-
-    // Drops every entry and makes room for `n` entries (n < 0 counts as 0).
-    void SetCapacity(int n);
 
     // Inserts a copy of `key` with `value`, unless the memo is full or an equal key (under the
     // memo's order) is present; then nothing changes. Sorts afterwards when keep-sorted is set.
@@ -42,22 +37,10 @@ class Tsphash {
     // no such entry. Correct whether or not the entries are sorted.
     Bracket Range(std::string_view key) const;
 
-    void Sort() { sortKeyedEntries(entries_, order_); }
-
     void setKeepSorted(bool keep) { keepSorted_ = keep; }
-    void setOrder(CollationOrder order) { order_ = order; }
-    CollationOrder order() const { return order_; }
-
-    int capacity() const { return capacity_; }
-    int count() const { return static_cast<int>(entries_.size()); }
-    // Entry `i`, 1-based; requires 1 <= i <= count().
-    const KeyedEntry& entry(int i) const { return entries_[static_cast<std::size_t>(i - 1)]; }
 
   private:
-    std::vector<KeyedEntry> entries_;
-    int capacity_ = 0;
     bool keepSorted_ = false;
-    CollationOrder order_ = CollationOrder::SwedishOrder;
 };
 
 }  // namespace tessla

@@ -4,12 +4,6 @@
 
 namespace tessla {
 
-void Tspsortera::SetCapacity(int n) {
-    capacity_ = n < 0 ? 0 : n;
-    entries_.clear();
-    entries_.reserve(static_cast<std::size_t>(capacity_));
-}
-
 void Tspsortera::Add(std::string_view key, std::int32_t value) {
     if (count() == capacity_) {
         capacity_ = capacity_ < 16 ? 32 : capacity_ * 2;

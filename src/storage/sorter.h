@@ -12,31 +12,11 @@
 
 namespace tessla {
 
-class Tspsortera {
+class Tspsortera : public KeyedEntryList {
   public:
-    Tspsortera() { SetCapacity(50); }
-
-    // Drops every entry and reserves room for `n` (n < 0 counts as 0).
-    void SetCapacity(int n);
-
     // Appends a copy of `key` with `value`; equal keys may occur any number of times. A full
     // sorter grows rather than drop the entry.
     void Add(std::string_view key, std::int32_t value);
-
-    // Orders the entries by key, equal keys by ascending value.
-    void Sort() { sortKeyedEntries(entries_, order_); }
-
-    void setOrder(CollationOrder order) { order_ = order; }
-
-    int capacity() const { return capacity_; }
-    int count() const { return static_cast<int>(entries_.size()); }
-    // Entry `i`, 1-based; requires 1 <= i <= count().
-    const KeyedEntry& entry(int i) const { return entries_[static_cast<std::size_t>(i - 1)]; }
-
-  private:
-    std::vector<KeyedEntry> entries_;
-    int capacity_ = 0;
-    CollationOrder order_ = CollationOrder::SwedishOrder;
 };
 
 }  // namespace tessla
