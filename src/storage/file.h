@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tessla {
 
@@ -54,6 +55,22 @@ class File {
     explicit File(int fd) : fd_(fd) {}
 
     int fd_ = -1;
+};
+
+// Where a storage component's file lies and whether it is opened read-only. The path is the
+// directory (filkat) and the name (filnamn) plainly concatenated; neither is cut to any length.
+class FileLocation {
+  public:
+    void setFilkat(std::string filkat) { filkat_ = std::move(filkat); }
+    void setFilnamn(std::string filnamn) { filnamn_ = std::move(filnamn); }
+    std::string path() const { return filkat_ + filnamn_; }
+    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
+    bool readOnly() const { return readOnly_; }
+
+  private:
+    std::string filkat_;
+    std::string filnamn_;
+    bool readOnly_ = false;
 };
 
 // How a storage component came to its file under the opening rule the file classes share: unless ny

@@ -117,7 +117,7 @@ void encodePersonList(std::span<const std::int32_t> persons, std::vector<std::ui
 bool Tspenkelblobfil::oppna(bool ny) {
     stang();
     errorCode_ = kNoError;
-    const Opening opening = openOrCreate(path(), ny, readOnly_, file_);
+    const Opening opening = openOrCreate(path(), ny, readOnly(), file_);
     const bool ready = opening == Opening::Opened    ? readHeader()
                        : opening == Opening::Created ? (listCount_ = 0, writeHeader())
                                                      : false;

@@ -41,7 +41,7 @@ struct BlobCount {
     std::int32_t hits;
 };
 
-class Tspenkelblobfil {
+class Tspenkelblobfil : public FileLocation {
   public:
     static constexpr int kNoError = 0;
     static constexpr int kOpenFailed = 1;  // the file could not be opened or created, or has no header
@@ -52,12 +52,6 @@ class Tspenkelblobfil {
     ~Tspenkelblobfil() { stang(); }
     Tspenkelblobfil(const Tspenkelblobfil&) = delete;
     Tspenkelblobfil& operator=(const Tspenkelblobfil&) = delete;
-
-    // The file is at filkat + filnamn, plainly concatenated; neither is cut to any length.
-    void setFilkat(std::string filkat) { filkat_ = std::move(filkat); }
-    void setFilnamn(std::string filnamn) { filnamn_ = std::move(filnamn); }
-    std::string path() const { return filkat_ + filnamn_; }
-    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
     // Opens the file (ny false and the file exists) or creates it with a fresh header. Returns the
     // open flag.
@@ -104,9 +98,6 @@ class Tspenkelblobfil {
 
     PersonListDecodeBuffer& decodeBuffer_;
     MessageSink* sink_;
-    std::string filkat_;
-    std::string filnamn_;
-    bool readOnly_ = false;
     bool open_ = false;
     bool changed_ = false;
     int errorCode_ = kNoError;

@@ -14,7 +14,7 @@ bool Tsppeklista::oppna(bool ny) {
     if (mode_ == Mode::Memory) return false;
     stang();
     errorCode_ = kNoError;
-    switch (openOrCreate(path(), ny, readOnly_, file_)) {
+    switch (openOrCreate(path(), ny, readOnly(), file_)) {
         case Opening::OpenFailed:
             errorCode_ = kOpenFailed;
             return false;
@@ -60,7 +60,7 @@ bool Tsppeklista::readHeader() {
 
 bool Tsppeklista::loadEntries() {
     auto count = static_cast<std::size_t>(count_);
-    if (readOnly_) {
+    if (readOnly()) {
         capacity_ = count_;
         entries_.assign(count, 0);
     } else if (entries_.size() < count) {

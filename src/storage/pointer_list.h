@@ -12,7 +12,7 @@
 
 namespace tessla {
 
-class Tsppeklista {
+class Tsppeklista : public FileLocation {
   public:
     enum class Mode : std::uint16_t {
         Memory = 0,    // entries in memory only; the list has no file and oppna, stang do nothing
@@ -31,11 +31,6 @@ class Tsppeklista {
 
     void setMode(Mode mode) { mode_ = mode; }
     Mode mode() const { return mode_; }
-    // The file is at filkat + filnamn, plainly concatenated; neither is cut to any length.
-    void setFilkat(std::string filkat) { filkat_ = std::move(filkat); }
-    void setFilnamn(std::string filnamn) { filnamn_ = std::move(filnamn); }
-    std::string path() const { return filkat_ + filnamn_; }
-    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
     // Opens the file (ny false and the file exists) or creates it empty. In mode Loaded an existing
     // file's entries are read into the array: read-only, the array becomes exactly count entries;
@@ -73,9 +68,6 @@ class Tsppeklista {
     std::uint64_t entryOffset(std::int32_t i) const;
 
     Mode mode_ = Mode::Memory;
-    std::string filkat_;
-    std::string filnamn_;
-    bool readOnly_ = false;
     bool open_ = false;
     bool changed_ = false;
     int errorCode_ = kNoError;

@@ -44,7 +44,7 @@ void Tspindexblobfil::setPacked(Tsppeklista* directory, std::uint16_t rowsPerBlo
 bool Tspindexblobfil::oppna(bool ny) {
     stang();
     errorCode_ = kNoError;
-    switch (openOrCreate(path(), ny, readOnly_, file_)) {
+    switch (openOrCreate(path(), ny, readOnly(), file_)) {
         case Opening::Opened:
             if (!readHeader()) {
                 file_.close();

@@ -25,7 +25,7 @@ namespace tessla {
 // The text of a row: the bytes after the two row words up to the 0 byte (or the row's end).
 std::string_view rowText(std::span<const std::uint8_t> row);
 
-class Tspindexblobfil {
+class Tspindexblobfil : public FileLocation {
   public:
     static constexpr int kNoError = 0;
     static constexpr int kOpenFailed = 1;   // cannot be opened or created, or a damaged header
@@ -38,11 +38,6 @@ class Tspindexblobfil {
     Tspindexblobfil(const Tspindexblobfil&) = delete;
     Tspindexblobfil& operator=(const Tspindexblobfil&) = delete;
 
-    // The file is at filkat + filnamn, plainly concatenated.
-    void setFilkat(std::string filkat) { filkat_ = std::move(filkat); }
-    void setFilnamn(std::string filnamn) { filnamn_ = std::move(filnamn); }
-    std::string path() const { return filkat_ + filnamn_; }
-    void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
     // The order the rows are sorted in.
     void setOrder(CollationOrder order) { order_ = order; }
     // A search memo of `capacity` entries; 0 = none.
@@ -88,9 +83,6 @@ class Tspindexblobfil {
 
     TCompress& codec_;
     MessageSink* sink_;
-    std::string filkat_;
-    std::string filnamn_;
-    bool readOnly_ = false;
     CollationOrder order_ = CollationOrder::AccentRankOrder;
     std::unique_ptr<Tsphash> memo_;
     Tsppeklista* directory_ = nullptr;
