@@ -1,12 +1,9 @@
 #include "storage/stream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace tessla {
@@ -82,47 +79,34 @@ void MemoryStream::reserve(std::uint64_t capacity) {
 }
 
 FileStream::FileStream(const std::string& path, Mode mode) : path_(path) {
-    int flags = mode == Mode::Read ? O_RDONLY : mode == Mode::ReadWrite ? O_RDWR : O_RDWR | O_CREAT | O_TRUNC;
-    fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
-    if (fd_ < 0) fail("cannot open");
-}
-
-FileStream::~FileStream() {
-    if (fd_ >= 0) ::close(fd_);
+    std::optional<File> file =
+        mode == Mode::Create
+            ? File::create(path)
+            : File::open(path, mode == Mode::Read ? File::Access::ReadOnly : File::Access::ReadWrite);
+    if (!file) fail("cannot open");
+    file_ = std::move(*file);
 }
 
 std::uint64_t FileStream::size() const {
-    struct stat info;
-    if (::fstat(fd_, &info) != 0) fail("cannot get the size of");
-    return static_cast<std::uint64_t>(info.st_size);
+    const auto size = file_.size();
+    if (!size) fail("cannot get the size of");
+    return *size;
 }
 
 std::size_t FileStream::read(void* buffer, std::size_t count) {
-    std::size_t done = 0;
-    while (done < count) {
-        ssize_t n = ::pread(fd_, static_cast<char*>(buffer) + done, count - done, position_ + done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) fail("cannot read");
-        if (n == 0) break;
-        done += n;
-    }
-    position_ += done;
-    return done;
+    const auto done = file_.readAt(position_, buffer, count);
+    if (!done) fail("cannot read");
+    position_ += *done;
+    return *done;
 }
 
 void FileStream::writeAll(const void* buffer, std::size_t count) {
-    std::size_t done = 0;
-    while (done < count) {
-        ssize_t n = ::pwrite(fd_, static_cast<const char*>(buffer) + done, count - done, position_ + done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) fail("cannot write");
-        done += n;
-    }
-    position_ += done;
+    if (!file_.writeAt(position_, buffer, count)) fail("cannot write");
+    position_ += count;
 }
 
 void FileStream::setSize(std::uint64_t size) {
-    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("cannot resize");
+    if (!file_.truncate(size)) fail("cannot resize");
 }
 
 void FileStream::fail(const char* what) const {

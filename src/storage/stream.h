@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "storage/file.h"
+
 namespace tessla {
 
 // A stream that cannot do what was asked (a file that will not open, a failed read or write).
@@ -81,15 +83,12 @@ class MemoryStream final : public Stream {
     std::uint64_t position_ = 0;
 };
 
-// A file through POSIX calls.
+// A file as a stream.
 class FileStream final : public Stream {
   public:
     enum class Mode { Read, ReadWrite, Create };  // Create makes the file empty, creating it if missing.
 
     FileStream(const std::string& path, Mode mode);
-    ~FileStream() override;
-    FileStream(const FileStream&) = delete;
-    FileStream& operator=(const FileStream&) = delete;
 
     std::uint64_t size() const override;
     std::uint64_t position() const override { return position_; }
@@ -103,7 +102,7 @@ class FileStream final : public Stream {
     [[noreturn]] void fail(const char* what) const;
 
     std::string path_;
-    int fd_ = -1;
+    File file_;
     std::uint64_t position_ = 0;
 };
 
