@@ -8,12 +8,12 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <stdexcept>
 
 #include "commands.h"
+#include "options.h"
 #include "storage/codec.h"
 #include "storage/codec_methods.h"
 #include "storage/stream.h"
@@ -22,11 +22,10 @@ namespace tessla::tool {
 
 namespace {
 
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+constexpr std::string_view kUsage =
+    "codec pack [--method non|rle|lzh|lh5] [--raw] | unpack [--raw --method non|rle|lzh|lh5 [--size N]]";
 
-struct Options {
+struct CodecOptions {
     bool pack = true;
     bool raw = false;
     std::optional<TCompMethod> method;
@@ -41,44 +40,29 @@ TCompMethod parseMethod(const std::string& name) {
     throw UsageError("unknown method \"" + name + "\" (non, rle, lzh or lh5)");
 }
 
-std::uint32_t parseSize(const std::string& text) {
-    std::uint32_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        throw UsageError("bad size \"" + text + "\"");
-    return value;
-}
-
-Options parseOptions(const Arguments& arguments) {
+CodecOptions parseOptions(const Arguments& arguments) {
     if (arguments.empty() || (arguments[0] != "pack" && arguments[0] != "unpack")) {
-        throw UsageError(
-            "usage: tessla-db codec pack [--method non|rle|lzh|lh5] [--raw] | "
-            "unpack [--raw --method non|rle|lzh|lh5 [--size N]]");
+        throw UsageError("pack or unpack?");
     }
-    Options options;
-    options.pack = arguments[0] == "pack";
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        bool hasValue = i + 1 < arguments.size();
-        if (argument == "--raw") {
-            options.raw = true;
-        } else if (argument == "--method" && hasValue) {
-            options.method = parseMethod(arguments[++i]);
-        } else if (argument == "--size" && hasValue && !options.pack) {
-            options.size = parseSize(arguments[++i]);
-        } else {
-            throw UsageError("unexpected argument \"" + argument + "\"");
-        }
-    }
-    if (!options.pack && !options.raw && (options.method || options.size)) {
+    CodecOptions codec;
+    codec.pack = arguments[0] == "pack";
+    const Options options(Arguments(arguments.begin() + 1, arguments.end()),
+                          codec.pack ? std::set<std::string_view>{"--method"}
+                                     : std::set<std::string_view>{"--method", "--size"},
+                          {"--raw"});
+    codec.raw = options.flag("--raw");
+    if (const auto method = options.value("--method")) codec.method = parseMethod(*method);
+    if (options.has("--size"))
+        codec.size = static_cast<std::uint32_t>(options.number("--size", 0, UINT32_MAX, 0));
+    if (!codec.pack && !codec.raw && (codec.method || codec.size)) {
         throw UsageError("--method and --size belong to unpack --raw");
     }
-    if (!options.pack && options.raw) {
-        if (!options.method) throw UsageError("unpack --raw needs --method");
-        bool needsSize = *options.method == TCompMethod::Lzh || *options.method == TCompMethod::Lh5;
-        if (needsSize && !options.size) throw UsageError("unpack --raw --method lzh|lh5 needs --size");
+    if (!codec.pack && codec.raw) {
+        if (!codec.method) throw UsageError("unpack --raw needs --method");
+        const bool needsSize = *codec.method == TCompMethod::Lzh || *codec.method == TCompMethod::Lh5;
+        if (needsSize && !codec.size) throw UsageError("unpack --raw --method lzh|lh5 needs --size");
     }
-    return options;
+    return codec;
 }
 
 MemoryStream readStdin() {
@@ -100,7 +84,7 @@ void writeStdout(std::span<const std::uint8_t> bytes) {
     }
 }
 
-codec::Bytes run(const Options& options, MemoryStream& input) {
+codec::Bytes run(const CodecOptions& options, MemoryStream& input) {
     TCompMethod method = options.method.value_or(TCompMethod::Lh5);
     if (options.raw && options.pack) return codec::encodePayload(method, input.bytes(), SIZE_MAX);
     TCompress compressor;
@@ -124,18 +108,12 @@ codec::Bytes run(const Options& options, MemoryStream& input) {
 }  // namespace
 
 int codecCommand(const Arguments& arguments) {
-    try {
-        Options options = parseOptions(arguments);
+    return runCommand("codec", kUsage, [&] {
+        const CodecOptions options = parseOptions(arguments);
         MemoryStream input = readStdin();
         writeStdout(run(options, input));
         return kExitOk;
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "tessla-db codec: %s\n", error.what());
-        return kExitUsage;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "tessla-db codec: %s\n", error.what());
-        return kExitBadInput;
-    }
+    });
 }
 
 }  // namespace tessla::tool
