@@ -18,6 +18,9 @@ int codecCommand(const Arguments& arguments);
 int generateCommand(const Arguments& arguments);
 int buildCommand(const Arguments& arguments);
 int inspectCommand(const Arguments& arguments);
+int personSearchCommand(const Arguments& arguments);
+int childSearchCommand(const Arguments& arguments);
+int statsCommand(const Arguments& arguments);
 int showCommand(const Arguments& arguments);
 int householdCommand(const Arguments& arguments);
 

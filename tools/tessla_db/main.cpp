@@ -21,6 +21,14 @@ constexpr Subcommand kSubcommands[] = {
      "generate --persons N [--seed S] [--out FILE]   synthetic census CSV (default stdout)"},
     {"build", tessla::tool::buildCommand,
      "build --csv FILE --out DIR [--force] [--help-texts DIR] [--skin DIR]   a database from a census CSV"},
+    {"search", tessla::tool::personSearchCommand,
+     "search --ini FILE [criteria] [--count] [--limit N]   persons found by up to six criteria"},
+    {"child-search", tessla::tool::childSearchCommand,
+     "child-search --ini FILE [criteria] [--count] [--limit N]   children found by their own and their "
+     "family's data"},
+    {"stats", tessla::tool::statsCommand,
+     "stats --ini FILE --property P [--sort value|count] [criteria]   the values of a property over the "
+     "result"},
     {"show", tessla::tool::showCommand,
      "show --ini FILE --record N [--lang sv|en] [--markup]   the person text of one record"},
     {"household", tessla::tool::householdCommand,

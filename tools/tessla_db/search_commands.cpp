@@ -1,0 +1,199 @@
+// tessla-db search, child-search and stats: the person search, the child search and the
+// statistics of a property over the result, with the criteria of the search windows.
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "app/cp1252.h"
+#include "census/person_list_rows.h"
+#include "commands.h"
+#include "options.h"
+#include "query_database.h"
+#include "search/child_search.h"
+#include "search/person_search.h"
+#include "search/statistics.h"
+
+namespace tessla::tool {
+namespace {
+
+// An option that fills a criterion, and the option that sets its place kind ("" for none).
+template <typename Search>
+struct CriterionOption {
+    std::string_view name;
+    Criterion Search::*field;
+    std::string_view kindName;
+};
+
+constexpr CriterionOption<PersonSearch> kPersonOptions[] = {
+    {"--last-name", &PersonSearch::lastName, ""},
+    {"--first-names", &PersonSearch::firstNames, ""},
+    {"--occupation", &PersonSearch::occupation, ""},
+    {"--year", &PersonSearch::year, ""},
+    {"--birth-place", &PersonSearch::birthPlace, "--birth-kind"},
+    {"--residence", &PersonSearch::residence, "--residence-kind"},
+};
+
+constexpr CriterionOption<ChildSearch> kChildOptions[] = {
+    {"--child-first-names", &ChildSearch::childFirstNames, ""},
+    {"--child-year", &ChildSearch::childYear, ""},
+    {"--child-residence", &ChildSearch::childResidence, "--child-residence-kind"},
+    {"--child-birth-place", &ChildSearch::childBirthPlace, "--child-birth-kind"},
+    {"--father-first-names", &ChildSearch::fatherFirstNames, ""},
+    {"--father-last-name", &ChildSearch::fatherLastName, ""},
+    {"--father-year", &ChildSearch::fatherYear, ""},
+    {"--father-occupation", &ChildSearch::fatherOccupation, ""},
+    {"--father-birth-place", &ChildSearch::fatherBirthPlace, "--father-birth-kind"},
+    {"--mother-first-names", &ChildSearch::motherFirstNames, ""},
+    {"--mother-last-name", &ChildSearch::motherLastName, ""},
+    {"--mother-year", &ChildSearch::motherYear, ""},
+    {"--mother-occupation", &ChildSearch::motherOccupation, ""},
+    {"--mother-birth-place", &ChildSearch::motherBirthPlace, "--mother-birth-kind"},
+    {"--sibling-first-names", &ChildSearch::siblingFirstNames, ""},
+};
+
+// Residences have no country kind.
+bool isResidenceKind(std::string_view kindName) {
+    return kindName.find("residence") != std::string_view::npos;
+}
+
+PlaceKind parseKind(std::string_view option, const std::string& value) {
+    static const std::map<std::string, PlaceKind, std::less<>> kinds = {{"county", PlaceKind::County},
+                                                                        {"parish", PlaceKind::Parish},
+                                                                        {"province", PlaceKind::Province},
+                                                                        {"country", PlaceKind::Country}};
+    const auto found = kinds.find(value);
+    if (found == kinds.end() || (isResidenceKind(option) && found->second == PlaceKind::Country)) {
+        throw UsageError(std::string(option) + " is county, parish, province" +
+                         (isResidenceKind(option) ? "" : " or country") + ", not \"" + value + "\"");
+    }
+    return found->second;
+}
+
+template <typename Search, std::size_t N>
+std::set<std::string_view> optionNames(const CriterionOption<Search> (&table)[N]) {
+    std::set<std::string_view> names;
+    for (const auto& option : table) {
+        names.insert(option.name);
+        if (!option.kindName.empty()) names.insert(option.kindName);
+    }
+    return names;
+}
+
+template <typename Search, std::size_t N>
+Search criteriaOf(const Options& options, const CriterionOption<Search> (&table)[N]) {
+    Search search{};
+    for (const auto& option : table) {
+        Criterion& criterion = search.*option.field;
+        if (const auto text = options.value(option.name)) criterion.text = databaseText(*text, option.name);
+        if (const auto kind = option.kindName.empty() ? std::nullopt : options.value(option.kindName)) {
+            criterion.kind = parseKind(option.kindName, *kind);
+        }
+    }
+    return search;
+}
+
+template <typename Search, std::size_t N>
+std::set<std::string_view> withOptions(const CriterionOption<Search> (&table)[N],
+                                       std::set<std::string_view> more) {
+    std::set<std::string_view> names = optionNames(table);
+    names.insert(more.begin(), more.end());
+    return names;
+}
+
+// Prints the result list: record number TAB name TAB year per person, at most --limit rows and at
+// most the export limit of the configuration.
+void printResult(QueryDatabase& query, const Options& options, std::int32_t found) {
+    if (options.flag("--count")) {
+        std::printf("%d\n", found);
+        return;
+    }
+    const auto limit = static_cast<std::int32_t>(
+        std::min<std::int64_t>(options.number("--limit", 0, INT32_MAX, 50), query.config.exportLimit));
+    PersonListWindow window(query.db.tessllista());
+    const std::int32_t shown = std::min(found, limit);
+    for (std::int32_t row = 1; row <= shown; ++row) {
+        const std::string line = std::to_string(window.recordNumber(row)) + "\t" +
+                                 window.personListCell(row, 1) + "\t" + window.personListCell(row, 2);
+        std::printf("%s\n", cp1252ToUtf8(line).c_str());
+    }
+    if (shown < found) std::fprintf(stderr, "shown %d of %d\n", shown, found);
+}
+
+template <typename Search, std::size_t N>
+int searchCommand(const Arguments& arguments, std::string_view command, std::string_view usage,
+                  const CriterionOption<Search> (&table)[N],
+                  std::optional<std::int32_t> (*run)(Database&, const Search&, PersonListWindow*)) {
+    return runCommand(command, usage, [&] {
+        const Options options(arguments, withOptions(table, {"--ini", "--limit"}), {"--count"});
+        const Search search = criteriaOf(options, table);
+        const auto query = openQueryDatabase(options.required("--ini"));
+        const std::optional<std::int32_t> found = run(query->db, search, nullptr);
+        if (!found) throw UsageError("no search criterion given");
+        printResult(*query, options, *found);
+        return kExitOk;
+    });
+}
+
+StatisticsProperty parseProperty(const std::string& value) {
+    static const std::map<std::string, StatisticsProperty, std::less<>> properties = {
+        {"year", StatisticsProperty::Year},
+        {"occupation", StatisticsProperty::Occupation},
+        {"birth-parish", StatisticsProperty::BirthParish},
+        {"birth-county", StatisticsProperty::BirthCounty},
+        {"residence-parish", StatisticsProperty::ResidenceParish},
+        {"residence-county", StatisticsProperty::ResidenceCounty}};
+    const auto found = properties.find(value);
+    if (found == properties.end()) throw UsageError("unknown property \"" + value + "\"");
+    return found->second;
+}
+
+}  // namespace
+
+int personSearchCommand(const Arguments& arguments) {
+    return searchCommand(arguments, "search",
+                         "search --ini FILE [--last-name P] [--first-names P] [--occupation P] [--year P] "
+                         "[--birth-place P [--birth-kind K]] [--residence P [--residence-kind K]] [--count] "
+                         "[--limit N]",
+                         kPersonOptions, &dosokning);
+}
+
+int childSearchCommand(const Arguments& arguments) {
+    return searchCommand(
+        arguments, "child-search",
+        "child-search --ini FILE [--child-first-names P] … [--sibling-first-names P] [--count] "
+        "[--limit N]",
+        kChildOptions, &dobarnsokning);
+}
+
+int statsCommand(const Arguments& arguments) {
+    return runCommand("stats",
+                      "stats --ini FILE --property "
+                      "year|occupation|birth-parish|birth-county|residence-parish|residence-county "
+                      "[--sort value|count] [criteria of search]",
+                      [&] {
+                          const Options options(
+                              arguments, withOptions(kPersonOptions, {"--ini", "--property", "--sort"}), {});
+                          const StatisticsProperty property = parseProperty(options.required("--property"));
+                          const std::string sort = options.value("--sort").value_or("value");
+                          if (sort != "value" && sort != "count")
+                              throw UsageError("--sort is value or count, not \"" + sort + "\"");
+                          const PersonSearch search = criteriaOf(options, kPersonOptions);
+                          const auto query = openQueryDatabase(options.required("--ini"));
+                          Tspsmalurval& result = query->db.tessllista().vald();
+                          if (!dosokning(query->db, search, nullptr)) {
+                              result.fyllalla();
+                          }
+                          const Statistics statistics = buildStatistics(
+                              query->db, result, property,
+                              sort == "count" ? StatisticsSort::Count : StatisticsSort::Value);
+                          for (const StatisticsRow& row : statistics.rows) {
+                              std::printf("%s\t%d\n", cp1252ToUtf8(row.text).c_str(), row.count);
+                          }
+                          std::printf("%s\n", cp1252ToUtf8(statisticsSummary(statistics)).c_str());
+                          return kExitOk;
+                      });
+}
+
+}  // namespace tessla::tool
