@@ -14,41 +14,13 @@
 
 #include "app/cp1252.h"
 #include "builder/generator_tables.h"
+#include "csv_rows.h"
 
 namespace tessla {
 namespace {
 
-using Row = std::vector<std::string>;
-
-// RFC 4180: fields separated by ",", quoted fields may hold commas, quotes (doubled) and line breaks.
-std::vector<Row> parseCsv(const std::string& text) {
-    std::vector<Row> rows(1, Row(1));
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        std::string& field = rows.back().back();
-        if (quoted) {
-            if (c != '"') {
-                field += c;
-            } else if (i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else {
-                quoted = false;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            rows.back().emplace_back();
-        } else if (c == '\n') {
-            rows.emplace_back(1);
-        } else {
-            field += c;
-        }
-    }
-    if (rows.back() == Row(1)) rows.pop_back();
-    return rows;
-}
+using test::parseCsv;
+using Row = test::CsvRow;
 
 std::string generate(std::uint64_t persons, std::uint64_t seed) {
     std::ostringstream out;
