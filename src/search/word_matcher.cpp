@@ -46,6 +46,30 @@ bool endsWith(std::string_view text, std::string_view ending, CollationOrder ord
            CollCompareN(ending, text.substr(text.size() - ending.size()), ending.size(), order) == 0;
 }
 
+// Marks the persons of matching rows into `hits`, rows taken in list order. In a tree list the
+// persons of a first-level row include those of its places, so a place whose parent has just been
+// marked is passed over.
+class RowMarker {
+  public:
+    RowMarker(TSPstruktlista& list, Tspsmalurval& hits) : list_(list), hits_(hits) {}
+
+    // Marks the current row, n.
+    void mark(std::int32_t n) {
+        found_ = true;
+        const std::int32_t parent = list_.parentOf(n);
+        if (parent != 0 && parent == markedParent_) return;
+        if (parent == 0) markedParent_ = n;
+        list_.markera(hits_);
+    }
+    bool found() const { return found_; }
+
+  private:
+    TSPstruktlista& list_;
+    Tspsmalurval& hits_;
+    std::int32_t markedParent_ = 0;
+    bool found_ = false;
+};
+
 bool markExact(TSPstruktlista& list, std::string_view word, Tspsmalurval& hits) {
     const std::int32_t row = list.sokexakt(word);
     if (row < 1 || !readRow(list, row)) return false;
@@ -58,27 +82,24 @@ bool markExact(TSPstruktlista& list, std::string_view word, Tspsmalurval& hits) 
 bool markFromBeginning(TSPstruktlista& list, const Pattern& pattern, CollationOrder order,
                        Tspsmalurval& hits) {
     const std::string_view beginning = pattern.word;
-    bool found = false;
+    RowMarker marker(list, hits);
     for (std::int32_t n = list.sokprefix(beginning); n >= 1 && readRow(list, n); ++n) {
         if (CollCompareN(beginning, list.text(), beginning.size(), order) != 0) break;
         if (pattern.kind == PatternKind::BeginningAndEnding && !endsWith(list.text(), pattern.ending, order))
             continue;
-        list.markera(hits);
-        found = true;
+        marker.mark(n);
     }
-    return found;
+    return marker.found();
 }
 
 // Every row of the list whose text satisfies `matches`; rows that cannot be read are passed over.
 template <typename Matches>
 bool markEveryRow(TSPstruktlista& list, Tspsmalurval& hits, Matches matches) {
-    bool found = false;
+    RowMarker marker(list, hits);
     for (std::int32_t n = 1; n <= list.rowCount(); ++n) {
-        if (!readRow(list, n) || !matches(std::string_view(list.text()))) continue;
-        list.markera(hits);
-        found = true;
+        if (readRow(list, n) && matches(std::string_view(list.text()))) marker.mark(n);
     }
-    return found;
+    return marker.found();
 }
 
 bool markPattern(TSPstruktlista& list, const Pattern& pattern, CollationOrder order, Tspsmalurval& hits) {
@@ -99,14 +120,12 @@ bool markPattern(TSPstruktlista& list, const Pattern& pattern, CollationOrder or
 }
 
 bool markPicked(TSPstruktlista& list, Tspsmalurval& hits) {
-    bool found = false;
+    RowMarker marker(list, hits);
     const Tspsmalurval& picked = list.vald();
     for (std::int32_t n = 0; picked.nasta(n);) {
-        if (!readRow(list, n) || list.ord1() == kUnusableRow) continue;
-        list.markera(hits);
-        found = true;
+        if (readRow(list, n) && list.ord1() != kUnusableRow) marker.mark(n);
     }
-    return found;
+    return marker.found();
 }
 
 }  // namespace

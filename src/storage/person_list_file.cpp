@@ -1,6 +1,8 @@
 #include "storage/person_list_file.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -39,12 +41,32 @@ class PersonListReader {
     }
 
   private:
+    // One read brings the first number and, as far as the list can need them and the buffer holds
+    // them, the first chunk's length and codes: a short list costs one read instead of three.
     std::optional<std::uint32_t> readFirst() {
-        std::array<std::uint8_t, kFirstNumberSize> first{};
         started_ = true;
-        if (!file_.readExactAt(next_, first.data(), first.size())) return stop();
+        const std::size_t want =
+            std::min(buffer_.size(), kFirstNumberSize + kChunkLengthSize +
+                                         kCodeReplaceSize * static_cast<std::size_t>(remaining_));
+        const std::optional<std::size_t> got = file_.readAt(next_, buffer_.data(), want);
+        if (!got || *got < kFirstNumberSize) return stop();
+        previous_ = getFixed32(buffer_.data());
         next_ += kFirstNumberSize;
-        return previous_ = getFixed32(first.data());
+        takeFirstChunk(*got - kFirstNumberSize);
+        return previous_;
+    }
+
+    // Keeps the first chunk when all of it came with the first number (`read` bytes after it);
+    // otherwise next() reads it from the file, which also judges a damaged length.
+    void takeFirstChunk(std::size_t read) {
+        if (remaining_ < 1 || read < kChunkLengthSize) return;
+        const std::uint8_t* chunkStart = buffer_.data() + kFirstNumberSize;
+        const std::size_t chunk = getFixed16(chunkStart);
+        if (chunk < kChunkLengthSize || chunk > read) return;
+        filled_ = chunk - kChunkLengthSize;
+        used_ = 0;
+        std::memmove(buffer_.data(), chunkStart + kChunkLengthSize, filled_);
+        next_ += chunk;
     }
 
     // Reads the chunk at next_: its length counts its own two bytes, and its codes must fit the buffer

@@ -76,7 +76,7 @@ bool Tspindexblobfil::oppna(bool ny) {
                        static_cast<std::uint32_t>(rowsPerBlock_) * static_cast<std::uint32_t>(rowLength_));
         end_ = file_.size().value_or(0);
     }
-    row_.assign(static_cast<std::size_t>(rowLength_), 0);
+    plainRows_ = 0;
     seedMemo();
     return true;
 }
@@ -166,14 +166,31 @@ std::optional<std::span<const std::uint8_t>> Tspindexblobfil::lasrad(std::int32_
         if (!block || block->size() < at + length) return std::nullopt;
         row = block->subspan(at, length);
     } else {
-        if (!file_.readExactAt(static_cast<std::uint64_t>(headerSize_) + index * length, row_.data(),
-                               length)) {
-            return std::nullopt;
-        }
-        row = row_;
+        const auto plain = readPlainRow(n);
+        if (!plain) return std::nullopt;
+        row = *plain;
     }
     lastRow_ = n;
     return row;
+}
+
+std::optional<std::span<const std::uint8_t>> Tspindexblobfil::readPlainRow(std::int32_t n) {
+    constexpr std::size_t kReadAheadBytes = 64 * 1024;
+    const auto length = static_cast<std::size_t>(rowLength_);
+    if (n < plainFirst_ || n >= plainFirst_ + plainRows_) {
+        const std::int32_t ahead =
+            n == lastRow_ + 1 ? static_cast<std::int32_t>(std::max<std::size_t>(kReadAheadBytes / length, 1))
+                              : 1;
+        const std::int32_t rows = std::min(ahead, rowCount_ - n + 1);
+        plain_.resize(static_cast<std::size_t>(rows) * length);
+        plainRows_ = 0;
+        const auto at = static_cast<std::uint64_t>(headerSize_) + static_cast<std::uint64_t>(n - 1) * length;
+        if (!file_.readExactAt(at, plain_.data(), plain_.size())) return std::nullopt;
+        plainFirst_ = n;
+        plainRows_ = rows;
+    }
+    return std::span<const std::uint8_t>(plain_).subspan(static_cast<std::size_t>(n - plainFirst_) * length,
+                                                         length);
 }
 
 std::int32_t Tspindexblobfil::sok(std::string_view key, bool prefix) {

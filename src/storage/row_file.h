@@ -79,6 +79,7 @@ class Tspindexblobfil : public FileLocation {
     bool rowsFit(std::uint64_t rows, std::uint64_t headerSize, std::uint64_t rowLength) const;
     bool writeHeader();
     bool flushBlock();
+    std::optional<std::span<const std::uint8_t>> readPlainRow(std::int32_t n);
     void seedMemo();
 
     TCompress& codec_;
@@ -97,8 +98,13 @@ class Tspindexblobfil : public FileLocation {
     std::int32_t rowLength_ = 0;
     std::int32_t newRowLength_ = 108;
     std::int32_t newCapacity_ = 200000;
-    std::uint64_t end_ = 0;              // where the next packed block goes
-    std::vector<std::uint8_t> row_;      // the last plain row read
+    std::uint64_t end_ = 0;  // where the next packed block goes
+    // Plain rows last read: `plainRows_` rows from row `plainFirst_` on. A read of the row after the
+    // last one read fetches the rows that follow too, so a walk through a list costs one file read
+    // per run of rows rather than one per row, while a search reads single rows.
+    std::vector<std::uint8_t> plain_;
+    std::int32_t plainFirst_ = 0;
+    std::int32_t plainRows_ = 0;
     std::vector<std::uint8_t> pending_;  // rows of the packed block being written
     std::int32_t lastRow_ = -1;
 };
