@@ -67,6 +67,32 @@ TEST_F(QueryCommandsTest, HouseholdPrintsOneLinePerMemberAndSeparatesFamilies) {
               "Åkesson, Brita\t1820\t\n");
 }
 
+TEST_F(QueryCommandsTest, SearchesPrintTheResultListOrItsCount) {
+    EXPECT_EQ(runTool({"search", "--ini", ini(), "--last-name", "berg"}).out,
+              "2\tBerg, Anna Maria\t1845\n3\tBerg, Johan\t1876\n1\tBerg, Karl Johan\t1840\n");
+    EXPECT_EQ(runTool({"search", "--ini", ini(), "--first-names", "Anna;Brita"}).out,
+              "2\tBerg, Anna Maria\t1845\n5\tÅkesson, Brita\t1820\n");
+    const auto limited = runTool({"search", "--ini", ini(), "--year", "1800-1900", "--limit", "1"});
+    EXPECT_EQ(limited.out, "2\tBerg, Anna Maria\t1845\n");
+    EXPECT_EQ(limited.err, "shown 1 of 5\n");
+    EXPECT_EQ(runTool({"search", "--ini", ini(), "--residence", "uppland", "--residence-kind", "province",
+                       "--count"})
+                  .out,
+              "5\n");
+    EXPECT_EQ(
+        runTool({"child-search", "--ini", ini(), "--father-first-names", "Karl", "--mother-year", "1845"})
+            .out,
+        "3\tBerg, Johan\t1876\n");
+    EXPECT_EQ(runTool({"child-search", "--ini", ini(), "--father-last-name", "Ek", "--count"}).out, "0\n");
+}
+
+TEST_F(QueryCommandsTest, StatsCountsAPropertyOverTheResult) {
+    EXPECT_EQ(runTool({"stats", "--ini", ini(), "--property", "year", "--last-name", "Berg"}).out,
+              "1840\t1\n1845\t1\n1876\t1\n3 rader, baserat på 3 poster (0 saknar uppgift)\n");
+    const auto all = runTool({"stats", "--ini", ini(), "--property", "residence-county", "--sort", "count"});
+    EXPECT_EQ(all.out, "Uppsala län\t5\n1 rader, baserat på 5 poster (0 saknar uppgift)\n") << all.err;
+}
+
 TEST_F(QueryCommandsTest, InspectListsEveryComponent) {
     const auto run = runTool({"inspect", "--ini", ini()});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -90,6 +116,13 @@ TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {
         {{"show", "--ini", ini(), "--record", "0"}, 2, "record 0 is not in the database"},
         {{"inspect", "--ini", "/nonexistent/tessla.ini"}, 2, "no configuration file /nonexistent/tessla.ini"},
         {{"nonsense"}, 1, "unknown command"},
+        {{"search", "--ini", ini()}, 1, "no search criterion given"},
+        {{"search", "--ini", ini(), "--last-name", "  "}, 1, "no search criterion given"},
+        {{"search", "--ini", ini(), "--residence", "x", "--residence-kind", "country"},
+         1,
+         "--residence-kind is county, parish, province, not \"country\""},
+        {{"search", "--ini", ini(), "--last-name", "Wałęsa"}, 1, "--last-name: character U+0142"},
+        {{"stats", "--ini", ini(), "--property", "colour"}, 1, "unknown property \"colour\""},
     };
     for (const Case& c : cases) {
         const auto run = runTool(c.arguments);
