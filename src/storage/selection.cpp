@@ -69,7 +69,7 @@ bool Tspsmalurval::nasta(std::int32_t& r) const {
 
 // Counting runs over up to 750 000 bytes per search; use the processor's population count
 // instruction where it has one.
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
 std::int32_t
