@@ -12,10 +12,11 @@
 #include <string>
 
 #include "app/database.h"
-#include "census/person_list_rows.h"
 #include "search/word_matcher.h"
 
 namespace tessla {
+
+class PersonListWindow;
 
 // Which of a place criterion's lists it searches.
 enum class PlaceKind : std::uint8_t { County, Parish, Province, Country };

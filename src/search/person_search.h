@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "app/database.h"
-#include "census/person_list_rows.h"
 #include "search/criteria.h"
 
 namespace tessla {

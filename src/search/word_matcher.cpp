@@ -137,19 +137,14 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
-            Comparison comparison) {
+namespace {
+
+// The words of `text`, each a pattern; with AllWords their hits are intersected in `sokur1`.
+bool markWords(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
+               CollationOrder order) {
     Tspsmalurval& hits = db.sokur2();
-    hits.tomma();
-    if (text.empty()) {
-        const bool found = markPicked(list, hits);
-        hits.setCount(hits.antal());
-        return found;
-    }
-    const bool allWords = split == WordSplit::AllWords;
-    const CollationOrder order = comparison == Comparison::AccentOrder ? CollationOrder::AccentRankOrder
-                                                                       : CollationOrder::SwedishOrder;
     Tspsmalurval& common = db.sokur1();
+    const bool allWords = split == WordSplit::AllWords;
     if (allWords) common.fyllalla();
     bool found = false;
     bool anyWord = false;
@@ -163,6 +158,18 @@ bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit
         if (allWords) common.och(hits);
     }
     if (allWords && anyWord) hits.kopiera(common);
+    return found;
+}
+
+}  // namespace
+
+bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
+            Comparison comparison) {
+    Tspsmalurval& hits = db.sokur2();
+    hits.tomma();
+    const CollationOrder order = comparison == Comparison::AccentOrder ? CollationOrder::AccentRankOrder
+                                                                       : CollationOrder::SwedishOrder;
+    const bool found = text.empty() ? markPicked(list, hits) : markWords(db, list, text, split, order);
     hits.setCount(hits.antal());
     return found;
 }

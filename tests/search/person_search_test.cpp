@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "census/person_list_rows.h"
 #include "search_census.h"
 
 namespace tessla {
