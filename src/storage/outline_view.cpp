@@ -101,12 +101,8 @@ void OutlineView::komprimera(std::int32_t r) {
 }
 
 void OutlineView::rebuildIndex() {
-    index_.clear();
     step_ = visibleCount_ > kIndexEntries ? (visibleCount_ - 1) / kIndexEntries + 1 : 1;
-    std::int32_t position = 0;
-    for (std::int32_t r = 0; synl_.nasta(r) && static_cast<int>(index_.size()) < kIndexEntries; ++position) {
-        if (position % step_ == 0) index_.push_back(r);
-    }
+    index_ = visibleCount_ > 0 ? synl_.rowsAtPositions(step_, kIndexEntries) : std::vector<std::int32_t>();
 }
 
 std::optional<std::int32_t> OutlineView::visibleRow(std::int32_t k) const {

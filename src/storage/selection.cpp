@@ -36,22 +36,6 @@ std::uint64_t Tspsmalurval::usedMask(std::size_t word) const {
     return lowBits(static_cast<unsigned>(usedSize_ - 1) % 64 + 1);
 }
 
-bool Tspsmalurval::testa(std::int32_t n) const {
-    if (n < 1 || n > capacity_ || words_.empty()) return false;
-    const auto bit = static_cast<std::uint32_t>(n - 1);
-    return (words_[bit / 64] >> (bit % 64)) & 1;
-}
-
-void Tspsmalurval::satt(std::int32_t n, bool v) {
-    if (n < 1 || n > capacity_ || words_.empty()) return;
-    const auto bit = static_cast<std::uint32_t>(n - 1);
-    std::uint64_t& word = words_[bit / 64];
-    const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
-    if (((word & mask) != 0) == v) return;
-    word ^= mask;
-    count_ += v ? 1 : -1;
-}
-
 bool Tspsmalurval::nasta(std::int32_t& r) const {
     if (r < 0 || r >= capacity_ || words_.empty()) return false;
     const auto from = static_cast<std::uint32_t>(r);  // bit index of row r + 1
@@ -77,6 +61,26 @@ Tspsmalurval::antal() const {
     std::int64_t total = 0;
     for (const std::uint64_t word : words_) total += std::popcount(word);
     return static_cast<std::int32_t>(total);
+}
+
+std::vector<std::int32_t> Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most) const {
+    std::vector<std::int32_t> rows;
+    if (step < 1) return rows;
+    std::int64_t seen = 0;  // set rows in the words before w
+    std::int64_t next = 0;  // position of the next row wanted
+    for (std::size_t w = 0; w < usedWords() && rows.size() < most; ++w) {
+        std::uint64_t word = words_[w];
+        const int set = std::popcount(word);
+        for (std::int64_t skip = next - seen; skip < set && rows.size() < most; skip = next - seen) {
+            std::uint64_t rest = word;
+            for (std::int64_t i = 0; i < skip; ++i) rest &= rest - 1;
+            rows.push_back(
+                static_cast<std::int32_t>(w * 64 + static_cast<std::size_t>(std::countr_zero(rest)) + 1));
+            next += step;
+        }
+        seen += set;
+    }
+    return rows;
 }
 
 std::int32_t Tspsmalurval::countUpTo(std::int32_t n) const {

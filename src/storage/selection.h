@@ -34,14 +34,25 @@ class Tspsmalurval {
     // Frees the bits; byte size 0.
     void frigor();
 
-    bool testa(std::int32_t n) const;
-    // Sets (v true) or clears row n, keeping the count.
-    void satt(std::int32_t n, bool v);
+    bool testa(std::int32_t n) const { return holds(n) && (words_[wordOf(n)] >> bitOf(n)) & 1; }
+    // Sets (v true) or clears row n, keeping the count. Inline: marking a search's persons calls
+    // it once per person.
+    void satt(std::int32_t n, bool v) {
+        if (!holds(n)) return;
+        std::uint64_t& word = words_[wordOf(n)];
+        const std::uint64_t mask = std::uint64_t{1} << bitOf(n);
+        if (((word & mask) != 0) == v) return;
+        word ^= mask;
+        count_ += v ? 1 : -1;
+    }
     // r := the smallest set row above r (start with r = 0); false when there is none, or when r is
     // below 0 or at or above the capacity.
     bool nasta(std::int32_t& r) const;
     // The number of set bits in the whole array.
     std::int32_t antal() const;
+    // The set rows at positions 0, step, 2·step, … among the set rows in ascending order (step at
+    // least 1), at most `most` of them; whole words are skipped by their counts.
+    std::vector<std::int32_t> rowsAtPositions(std::int32_t step, std::size_t most) const;
     // The number of set rows in 1 … n.
     std::int32_t countUpTo(std::int32_t n) const;
     // Sets rows 1 … used size; count := used size. Other bits are left as they are.
@@ -57,6 +68,10 @@ class Tspsmalurval {
     void kopiera(const Tspsmalurval& other);
 
   private:
+    // Row n lies within the capacity and the bits allocated.
+    bool holds(std::int32_t n) const { return n >= 1 && n <= capacity_ && wordOf(n) < words_.size(); }
+    static std::size_t wordOf(std::int32_t n) { return static_cast<std::uint32_t>(n - 1) / 64; }
+    static unsigned bitOf(std::int32_t n) { return static_cast<std::uint32_t>(n - 1) % 64; }
     // Number of 64-bit words covering rows 1 … rows.
     static std::size_t wordsFor(std::int32_t rows) { return (static_cast<std::size_t>(rows) + 63) / 64; }
     // The words of rows 1 … used size, as far as the array reaches.
