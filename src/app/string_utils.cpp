@@ -4,6 +4,13 @@
 
 namespace tessla {
 
+std::string_view trimBlanks(std::string_view s) {
+    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
 std::string blanka(int n) {
     return n <= 0 ? std::string() : std::string(static_cast<std::size_t>(n), ' ');
 }

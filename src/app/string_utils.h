@@ -8,6 +8,9 @@
 
 namespace tessla {
 
+// `s` without the bytes 0 … 32 at either end: the trimming census values get everywhere.
+std::string_view trimBlanks(std::string_view s);
+
 // A string of `n` spaces; n <= 0 gives the empty string.
 std::string blanka(int n);
 

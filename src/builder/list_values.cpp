@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "app/string_utils.h"
 #include "storage/collation.h"
 
 namespace tessla {
@@ -82,7 +83,7 @@ BirthLand birthLand(const CensusRow& person) {
     std::string land(person[FOLAND1890]);
     land.erase(std::remove_if(land.begin(), land.end(), [](char c) { return c == '[' || c == ']'; }),
                land.end());
-    const std::string_view value = trimBytes(land);
+    const std::string_view value = trimBlanks(land);
     if (value.empty()) return {};
     for (const std::string_view province : kProvinces) {
         if (CollCompare(value, province, CollationOrder::AccentRankOrder) == 0)
@@ -108,21 +109,21 @@ class PersonValues {
         add(lists.birthProvince, land.province, record);
         if (lists.birthCountry != 0 && !land.country.empty()) {
             const std::string_view place =
-                land.country == kSweden ? std::string_view() : trimBytes(person_[FOFORS]);
+                land.country == kSweden ? std::string_view() : trimBlanks(person_[FOFORS]);
             sink_.addPlace(lists.birthCountry, land.country, place, record);
         }
         add(lists.residenceCounty, person_[HEMLEN], record);
-        const std::string_view home = trimBytes(person_[HEMFO]);
+        const std::string_view home = trimBlanks(person_[HEMFO]);
         const std::size_t semicolon = std::min(home.find(';'), home.size());
-        const std::string_view parish = trimBytes(home.substr(0, semicolon));
+        const std::string_view parish = trimBlanks(home.substr(0, semicolon));
         if (lists.residenceParish != 0 && !parish.empty()) {
-            sink_.addPlace(lists.residenceParish, parish, trimBytes(person_[HEMBY]), record);
+            sink_.addPlace(lists.residenceParish, parish, trimBlanks(person_[HEMBY]), record);
         }
         add(lists.residenceProvince, home.substr(std::min(semicolon + 1, home.size())), record);
     }
 
     void add(int list, std::string_view value, std::uint32_t record) const {
-        value = trimBytes(value);
+        value = trimBlanks(value);
         if (list != 0 && !value.empty()) sink_.add(list, value, record);
     }
 
@@ -133,9 +134,9 @@ class PersonValues {
 
 // The first person of the family (same family number) with role `role`.
 std::optional<std::size_t> parentOf(std::span<const CensusRow> household, std::size_t child, char role) {
-    const std::string_view family = trimBytes(household[child][FAMNR]);
+    const std::string_view family = trimBlanks(household[child][FAMNR]);
     for (std::size_t i = 0; i < household.size(); ++i) {
-        if (roleLetter(household[i]) == role && trimBytes(household[i][FAMNR]) == family) return i;
+        if (roleLetter(household[i]) == role && trimBlanks(household[i][FAMNR]) == family) return i;
     }
     return std::nullopt;
 }
@@ -148,9 +149,9 @@ void addChildValues(std::span<const CensusRow> household, std::size_t child, std
         PersonValues(sink, household[*father]).send(kFatherLists, record);
     if (const auto mother = parentOf(household, child, 'M'))
         PersonValues(sink, household[*mother]).send(kMotherLists, record);
-    const std::string_view family = trimBytes(person[FAMNR]);
+    const std::string_view family = trimBlanks(person[FAMNR]);
     for (std::size_t i = 0; i < household.size(); ++i) {
-        if (i == child || roleLetter(household[i]) != 'B' || trimBytes(household[i][FAMNR]) != family)
+        if (i == child || roleLetter(household[i]) != 'B' || trimBlanks(household[i][FAMNR]) != family)
             continue;
         forEachWord(household[i][FNAMN], [&](std::string_view name) { sink.add(38, name, record); });
     }
@@ -162,15 +163,8 @@ std::string padded(std::string_view value, std::size_t width) {
 
 }  // namespace
 
-std::string_view trimBytes(std::string_view s) {
-    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 char roleLetter(const CensusRow& person) {
-    const std::string_view code = trimBytes(person[FAMSTKOD]);
+    const std::string_view code = trimBlanks(person[FAMSTKOD]);
     return code.empty() ? '-' : upper(code.substr(code.size() - 1))[0];
 }
 
@@ -184,16 +178,16 @@ std::string householdKey(const CensusRow& person) {
 }
 
 std::string masterRowText(const CensusRow& person) {
-    const std::string_view last = trimBytes(person[ENAMN]);
-    const std::string_view first = trimBytes(person[FNAMN]);
+    const std::string_view last = trimBlanks(person[ENAMN]);
+    const std::string_view first = trimBlanks(person[FNAMN]);
     std::string text(last);
     if (!last.empty() && !first.empty()) text += ", ";
     text += first;
     text += '\xFF';
-    text += trimBytes(person[FODAR]);
+    text += trimBlanks(person[FODAR]);
     text += '\xFF';
-    text += padded(trimBytes(person[HUSHNR]), 7);
-    text += padded(trimBytes(person[FAMNR]), 4);
+    text += padded(trimBlanks(person[HUSHNR]), 7);
+    text += padded(trimBlanks(person[FAMNR]), 4);
     text += '\xFF';
     text += roleLetter(person);
     return text;
@@ -207,8 +201,8 @@ void addHouseholdValues(std::span<const CensusRow> household, std::uint32_t firs
         const PersonValues values(sink, person);
         values.send(kPersonLists, record);
         sink.add(5, householdKey(person), record);
-        std::string civilStatus(trimBytes(person[CIVST]));
-        civilStatus += trimBytes(person[GENUS]);
+        std::string civilStatus(trimBlanks(person[CIVST]));
+        civilStatus += trimBlanks(person[GENUS]);
         values.add(39, civilStatus, record);
         values.add(40, person[FOFORS], record);
         values.add(kAllOccupations, person[YRKE], record);

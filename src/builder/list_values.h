@@ -30,9 +30,6 @@ inline constexpr int kAllOccupations = 42;
 // Common occupations are held by at least this many persons.
 inline constexpr std::size_t kCommonOccupationMin = 10;
 
-// Trims bytes 0–32 at both ends.
-std::string_view trimBytes(std::string_view s);
-
 // The role letter: the last character of the trimmed, upper-cased `FAMSTKOD`, or '-' when empty.
 char roleLetter(const CensusRow& person);
 

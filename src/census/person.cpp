@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/string_utils.h"
+
 namespace tessla {
 
 namespace {
@@ -83,14 +85,8 @@ std::size_t index(Language language) {
     return language == Language::English ? 1 : 0;
 }
 
-bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 std::string trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return std::string(s);
+    return std::string(trimBlanks(s));
 }
 
 void trimText(std::string& text) {

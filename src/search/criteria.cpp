@@ -10,16 +10,16 @@ namespace tessla {
 namespace {
 
 bool isFilled(const Criterion& criterion) {
-    return !trimmed(criterion.text).empty();
+    return !trimBlanks(criterion.text).empty();
 }
 
 // A year or a range: the first year is the trimmed text before the first "-", the last year the
 // trimmed text after it; without "-" both are the whole text.
 bool matchYears(Database& db, TSPstruktlista& years, std::string_view text) {
-    text = trimmed(text);
+    text = trimBlanks(text);
     const std::size_t dash = text.find('-');
     if (dash == std::string_view::npos) return sokar(db, years, text, text);
-    return sokar(db, years, trimmed(text.substr(0, dash)), trimmed(text.substr(dash + 1)));
+    return sokar(db, years, trimBlanks(text.substr(0, dash)), trimBlanks(text.substr(dash + 1)));
 }
 
 // The union of the ";" alternatives in `sokur3`, each alternative the persons bearing all its

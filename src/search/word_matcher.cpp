@@ -130,13 +130,6 @@ bool markPicked(TSPstruktlista& list, Tspsmalurval& hits) {
 
 }  // namespace
 
-std::string_view trimmed(std::string_view s) {
-    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 namespace {
 
 // The words of `text`, each a pattern; with AllWords their hits are intersected in `sokur1`.
@@ -150,7 +143,7 @@ bool markWords(Database& db, TSPstruktlista& list, std::string_view text, WordSp
     bool anyWord = false;
     for (std::string rest(text); !rest.empty();) {
         const std::string word = nastaord(allWords ? " " : ";", rest);
-        const std::string_view pattern = trimmed(word);
+        const std::string_view pattern = trimBlanks(word);
         if (pattern.empty()) continue;
         anyWord = true;
         if (allWords) hits.tomma();

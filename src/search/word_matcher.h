@@ -25,9 +25,6 @@ enum class WordSplit : std::uint8_t {
     AllWords,      // blanks between words that must all match; their hits are intersected
 };
 
-// Bytes 0-32 removed at both ends.
-std::string_view trimmed(std::string_view s);
-
 // `sokord`: clears `sokur2` of `db` and marks in it the persons of every row of `list` that
 // matches `text`; true when any row matched. `list` must be one of db's lists with person lists.
 //
