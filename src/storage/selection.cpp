@@ -51,11 +51,6 @@ bool Tspsmalurval::nasta(std::int32_t& r) const {
     return true;
 }
 
-// Counting runs over up to 750 000 bytes per search; use the processor's population count
-// instruction where it has one.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-__attribute__((target_clones("popcnt", "default")))
-#endif
 std::int32_t
 Tspsmalurval::antal() const {
     std::int64_t total = 0;
