@@ -18,48 +18,57 @@ namespace {
 class PersonListReader {
   public:
     PersonListReader(const File& file, std::uint64_t pos, std::int32_t m, std::span<std::uint8_t> buffer)
-        : file_(file), next_(pos), remaining_(m), buffer_(buffer) {}
+        : file_(file), next_(pos), m_(m), buffer_(buffer) {}
 
-    // The next person number, or nothing at the end of the list or where it is damaged.
-    std::optional<std::uint32_t> next() {
-        if (remaining_ < 1) return std::nullopt;
-        --remaining_;
-        if (!started_) return readFirst();
-        while (used_ == filled_)
-            if (!readChunk()) return stop();
-        const std::uint8_t code = buffer_[used_];
-        const std::size_t size = code == kCodeAddLong   ? kCodeAddLongSize
-                                 : code == kCodeReplace ? kCodeReplaceSize
-                                                        : 1;
-        if (filled_ - used_ < size) return stop();
-        const std::uint8_t* operand = buffer_.data() + used_ + 1;
-        used_ += size;
-        if (code == kCodeReplace) return previous_ = getFixed32(operand);
-        // Numbers wrap as unsigned; a wrapped or negative number is refused by whoever takes it.
-        previous_ += code == kCodeAddLong ? getFixed16(operand) : code;
-        return previous_;
+    // Calls visit with each person number of the list, in order, until m numbers have been given
+    // or the list is damaged; returns how many were given. The codes of a chunk are decoded in one
+    // loop, since marking a search's persons runs through millions of them.
+    template <typename Visit>
+    std::int32_t forEach(Visit visit) {
+        if (m_ < 1 || !readFirst()) return 0;
+        visit(previous_);
+        std::int32_t given = 1;
+        while (given < m_) {
+            if (used_ == filled_ && !readChunk()) break;
+            const std::uint8_t* p = buffer_.data() + used_;
+            const std::uint8_t* const end = buffer_.data() + filled_;
+            for (; p < end && given < m_; ++given) {
+                const std::uint8_t code = *p;
+                const std::size_t size = code == kCodeAddLong   ? kCodeAddLongSize
+                                         : code == kCodeReplace ? kCodeReplaceSize
+                                                                : 1;
+                if (static_cast<std::size_t>(end - p) < size) return given;
+                // Numbers wrap as unsigned; a wrapped or negative number is refused by the visitor.
+                previous_ = code == kCodeReplace   ? getFixed32(p + 1)
+                            : code == kCodeAddLong ? previous_ + getFixed16(p + 1)
+                                                   : previous_ + code;
+                p += size;
+                visit(previous_);
+            }
+            used_ = static_cast<std::size_t>(p - buffer_.data());
+        }
+        return given;
     }
 
   private:
     // One read brings the first number and, as far as the list can need them and the buffer holds
     // them, the first chunk's length and codes: a short list costs one read instead of three.
-    std::optional<std::uint32_t> readFirst() {
-        started_ = true;
+    bool readFirst() {
         const std::size_t want =
             std::min(buffer_.size(), kFirstNumberSize + kChunkLengthSize +
-                                         kCodeReplaceSize * static_cast<std::size_t>(remaining_));
+                                         kCodeReplaceSize * static_cast<std::size_t>(m_ - 1));
         const std::optional<std::size_t> got = file_.readAt(next_, buffer_.data(), want);
-        if (!got || *got < kFirstNumberSize) return stop();
+        if (!got || *got < kFirstNumberSize) return false;
         previous_ = getFixed32(buffer_.data());
         next_ += kFirstNumberSize;
         takeFirstChunk(*got - kFirstNumberSize);
-        return previous_;
+        return true;
     }
 
     // Keeps the first chunk when all of it came with the first number (`read` bytes after it);
-    // otherwise next() reads it from the file, which also judges a damaged length.
+    // otherwise forEach reads it from the file, which also judges a damaged length.
     void takeFirstChunk(std::size_t read) {
-        if (remaining_ < 1 || read < kChunkLengthSize) return;
+        if (m_ < 2 || read < kChunkLengthSize) return;
         const std::uint8_t* chunkStart = buffer_.data() + kFirstNumberSize;
         const std::size_t chunk = getFixed16(chunkStart);
         if (chunk < kChunkLengthSize || chunk > read) return;
@@ -83,19 +92,13 @@ class PersonListReader {
         return true;
     }
 
-    std::optional<std::uint32_t> stop() {
-        remaining_ = 0;
-        return std::nullopt;
-    }
-
     const File& file_;
     std::uint64_t next_;  // file offset of the first number or of the next chunk
-    std::int32_t remaining_;
+    const std::int32_t m_;
     std::span<std::uint8_t> buffer_;
     std::size_t used_ = 0;
     std::size_t filled_ = 0;
     std::uint32_t previous_ = 0;
-    bool started_ = false;
 };
 
 }  // namespace
@@ -189,23 +192,20 @@ template <typename Visit>
 std::int32_t Tspenkelblobfil::walk(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel,
                                    Visit visit) const {
     if (!open_ || !sel.allocated()) return 0;
-    PersonListReader reader(file_, pos, m, decodeBuffer_.bytes);
     bool reported = false;
-    std::int32_t decoded = 0;
-    for (; std::optional<std::uint32_t> number = reader.next(); ++decoded) {
-        const auto person = static_cast<std::int32_t>(*number);
-        if (person >= 1 && person <= sel.usedSize()) {
-            visit(person);
+    const auto usedSize = static_cast<std::uint32_t>(sel.usedSize());
+    return PersonListReader(file_, pos, m, decodeBuffer_.bytes).forEach([&](std::uint32_t number) {
+        if (number >= 1 && number <= usedSize) {
+            visit(static_cast<std::int32_t>(number));
         } else if (!reported) {
             reported = true;
-            report(sink_, std::to_string(person));
+            report(sink_, std::to_string(static_cast<std::int32_t>(number)));
         }
-    }
-    return decoded;
+    });
 }
 
 void Tspenkelblobfil::lasurval(std::uint32_t pos, std::int32_t m, Tspsmalurval& sel, bool v) {
-    walk(pos, m, sel, [&sel, v](std::int32_t person) { sel.satt(person, v); });
+    walk(pos, m, sel, [&sel, v](std::int32_t person) { sel.sattUtanAntal(person, v); });
 }
 
 BlobCount Tspenkelblobfil::raknablob(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel,

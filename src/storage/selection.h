@@ -45,6 +45,14 @@ class Tspsmalurval {
         word ^= mask;
         count_ += v ? 1 : -1;
     }
+    // As `satt`, but the count is not kept (decoding a person-number list sets its rows this way;
+    // the count is stale until the result of `antal` is stored).
+    void sattUtanAntal(std::int32_t n, bool v) {
+        if (!holds(n)) return;
+        const std::uint64_t mask = std::uint64_t{1} << bitOf(n);
+        std::uint64_t& word = words_[wordOf(n)];
+        word = v ? word | mask : word & ~mask;
+    }
     // r := the smallest set row above r (start with r = 0); false when there is none, or when r is
     // below 0 or at or above the capacity.
     bool nasta(std::int32_t& r) const;
