@@ -69,12 +69,21 @@ std::optional<std::int32_t> runSearch(Database& db, std::span<const AppliedCrite
     if (std::ranges::none_of(criteria, [](const AppliedCriterion& a) { return isFilled(*a.criterion); })) {
         result.tomma();
     } else {
-        result.fyllalla();
+        // The result starts with every person; the first criterion's hits are copied instead of
+        // intersected into a full selection, which comes to the same.
+        bool first = true;
         for (const AppliedCriterion& applied : criteria) {
             if (!isFilled(*applied.criterion)) continue;
-            if (const Tspsmalurval* hits = matchCriterion(db, *applied.criterion, applied.rule))
+            const Tspsmalurval* hits = matchCriterion(db, *applied.criterion, applied.rule);
+            if (hits == nullptr) continue;
+            if (first) {
+                result.kopiera(*hits);
+            } else {
                 result.och(*hits);
+            }
+            first = false;
         }
+        if (first) result.fyllalla();
         result.setCount(result.antal());
         count = result.count();
     }

@@ -162,9 +162,7 @@ bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit
     hits.tomma();
     const CollationOrder order = comparison == Comparison::AccentOrder ? CollationOrder::AccentRankOrder
                                                                        : CollationOrder::SwedishOrder;
-    const bool found = text.empty() ? markPicked(list, hits) : markWords(db, list, text, split, order);
-    hits.setCount(hits.antal());
-    return found;
+    return text.empty() ? markPicked(list, hits) : markWords(db, list, text, split, order);
 }
 
 bool sokar(Database& db, TSPstruktlista& years, std::string_view from, std::string_view to) {
@@ -180,7 +178,6 @@ bool sokar(Database& db, TSPstruktlista& years, std::string_view from, std::stri
         years.markera(hits);
         found = true;
     }
-    hits.setCount(hits.antal());
     return found;
 }
 

@@ -68,7 +68,9 @@ void OutlineView::walkReached(std::int32_t r, Visit visit, Descend descend) {
 }
 
 void OutlineView::byggvy() {
-    synl_.tomma();
+    // A flat list's copy of `vald` overwrites every word in use; anything else starts empty.
+    const bool copiesEveryRow = !isTree() && vald_ != nullptr && vald_->usedSize() >= synl_.usedSize();
+    if (!copiesEveryRow) synl_.tomma();
     if (isTree()) {
         walkReached(
             0, [this](std::int32_t q) { synl_.satt(q, passesChosen(q)); },
