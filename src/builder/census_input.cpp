@@ -35,7 +35,8 @@ std::string personFieldName(int field) {
     return cp1252ToUtf8(personTextBase().labels[static_cast<std::size_t>(field)].substr(1));
 }
 
-CensusReader::CensusReader(std::istream& in, WarningSink warn) : csv_(in), warn_(std::move(warn)) {
+CensusReader::CensusReader(std::istream& in, WarningSink warn, std::size_t personsMax)
+    : csv_(in), warn_(std::move(warn)), personsMax_(personsMax) {
     readHeader();
 }
 
@@ -84,7 +85,7 @@ bool CensusReader::next(CensusRow& row) {
              "the row has " + std::to_string(cells_.size()) + " fields, the header " +
                  std::to_string(columnCount_));
     }
-    if (++rows_ > kPersonsMax) fail(row.line, -1, "more than 6 000 000 persons");
+    if (++rows_ > personsMax_) fail(row.line, -1, "more than " + std::to_string(personsMax_) + " persons");
     std::size_t recordSize = 0;
     for (int field = 0; field < kPersonFieldCount; ++field) {
         convert(field, cells_[columns_[static_cast<std::size_t>(field)]], row);

@@ -76,9 +76,9 @@ class CensusReader {
     using WarningSink = std::function<void(const std::string&)>;
 
     // Reads the header row at once; throws CensusInputError for an empty input, a header without
-    // a person field or a field named twice. `warn` hears each replacement made. `in` must
-    // outlive the reader.
-    CensusReader(std::istream& in, WarningSink warn);
+    // a person field or a field named twice. `warn` hears each replacement made. A census of more
+    // than `personsMax` persons is refused. `in` must outlive the reader.
+    CensusReader(std::istream& in, WarningSink warn, std::size_t personsMax = kPersonsMax);
 
     // The next person, or false at the end of the input; throws CensusInputError naming line and
     // field for a row that cannot be stored.
@@ -98,6 +98,7 @@ class CensusReader {
     std::size_t columnCount_ = 0;
     std::vector<std::string> cells_;
     std::size_t rows_ = 0;
+    std::size_t personsMax_;
 };
 
 }  // namespace tessla

@@ -164,10 +164,13 @@ class Builder {
         if (!in) throw BuildError("cannot read " + options_.csvPath);
         std::error_code error;
         const std::uint64_t fileSize = fs::file_size(options_.csvPath, error);
-        CensusReader reader(in, [this](const std::string& message) {
-            ++report_.warnings;
-            if (warn_) warn_(message);
-        });
+        CensusReader reader(
+            in,
+            [this](const std::string& message) {
+                ++report_.warnings;
+                if (warn_) warn_(message);
+            },
+            options_.personsMax);
         TextBaseWriter records(personTextBase(),
                                placeTextBase(personTextBase(), directory_.cd(), directory_.hd()), codec_);
         if (!records.create()) throw BuildError(records.error());

@@ -25,9 +25,10 @@ class BuildError : public std::runtime_error {
 struct BuildOptions {
     std::string csvPath;
     std::string outDir;
-    bool force = false;        // replace an existing, non-empty target
-    std::string helpTextsDir;  // empty: the help texts built into the program
-    std::string skinDir;       // empty: empty picture bases
+    bool force = false;                    // replace an existing, non-empty target
+    std::string helpTextsDir;              // empty: the help texts built into the program
+    std::string skinDir;                   // empty: empty picture bases
+    std::size_t personsMax = kPersonsMax;  // the most persons a database holds
 };
 
 struct BuildReport {

@@ -248,6 +248,20 @@ TEST_F(BuiltDatabaseTest, EveryWordListHoldsItsRowsAndPersons) {
 TEST_F(BuiltDatabaseTest, RecordsHoldTheCensusFieldForField) {
     TSPregtext& records = db_.tessl();
     ASSERT_EQ(records.count(), 10);
+    for (std::int32_t record = 1; record <= 10; ++record) {
+        records.laspost(record);
+        ASSERT_EQ(records.status(), 0) << record;
+        records.tolkapost();
+        std::vector<std::string> fields = records.fields().texts;
+        fields.emplace_back(records.longText(1));
+        std::string row;
+        for (const std::string& field : fields) row += (row.empty() ? "" : ",") + field;
+        // The one quoted field, the remark of record 4, keeps its line break as a carriage return.
+        std::string expected = w(kRows[record - 1]);
+        std::erase(expected, '"');
+        std::replace(expected.begin(), expected.end(), '\n', '\r');
+        EXPECT_EQ(row, expected) << record;
+    }
     records.laspost(4);
     ASSERT_EQ(records.status(), 0);
     records.tolkapost();
@@ -342,13 +356,14 @@ struct BuildResult {
 };
 
 BuildResult build(const test::TempDir& dir, const std::string& csv, bool force = false,
-                  const std::string& skin = "") {
+                  const std::string& skin = "", std::size_t personsMax = kPersonsMax) {
     std::ofstream(dir.path() + "census.csv", std::ios::binary | std::ios::trunc) << csv;
     BuildOptions options;
     options.csvPath = dir.path() + "census.csv";
     options.outDir = dir.path() + "db";
     options.force = force;
     options.skinDir = skin;
+    options.personsMax = personsMax;
     BuildResult result;
     try {
         buildDatabase(options, nullptr,
@@ -398,6 +413,11 @@ TEST(DatabaseBuilderTest, RefusesBadInputWithLineAndFieldAndLeavesNothing) {
         EXPECT_NE(result.error.find(c.message), std::string::npos) << c.what << ": " << result.error;
         EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"census.csv"}) << c.what;
     }
+    // The limit of persons, lowered so that a small census crosses it.
+    test::TempDir dir;
+    const BuildResult tooMany = build(dir, censusOf({kRows[0], kRows[1], kRows[2]}), false, "", 2);
+    EXPECT_EQ(tooMany.error, "line 4: more than 2 persons");
+    EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"census.csv"});
 }
 
 TEST(DatabaseBuilderTest, ReplacesBracketsAndThornWithAWarning) {
