@@ -275,40 +275,46 @@ std::string personColumnHeader(int column, Language language) {
     return kColumnHeaders[column - 1][index(language)];
 }
 
+namespace {
+
+// A text of the person in a language; the display columns and the sort keys are lists of them.
+using PersonText = std::string (*)(const Tenperson&, Language);
+
+std::string yearOfBirth(const Tenperson& p, Language) {
+    return p.FODAR;
+}
+std::string birthPlaceText(const Tenperson& p, Language) {
+    return birthPlace(p);
+}
+std::string occupationText(const Tenperson& p, Language) {
+    return occupation(p);
+}
+std::string residenceText(const Tenperson& p, Language) {
+    return residence(p);
+}
+std::string householdOrderText(const Tenperson& p, Language) {
+    return householdOrderKey(p);
+}
+
+constexpr PersonText kColumnTexts[] = {personName,     yearOfBirth,        birthPlaceText,
+                                       occupationText, civilStatusAndRole, residenceText};
+constexpr PersonText kSortKeys[] = {personName, yearOfBirth, birthPlaceText, residenceText,
+                                    householdOrderText};
+
+template <std::size_t N>
+std::string textOf(const PersonText (&texts)[N], const Tenperson& p, int number, Language language) {
+    if (number < 1 || number > static_cast<int>(N)) return {};
+    return texts[number - 1](p, language);
+}
+
+}  // namespace
+
 std::string personColumnText(const Tenperson& p, int column, Language language) {
-    switch (column) {
-        case 1:
-            return personName(p, language);
-        case 2:
-            return p.FODAR;
-        case 3:
-            return birthPlace(p);
-        case 4:
-            return occupation(p);
-        case 5:
-            return civilStatusAndRole(p, language);
-        case 6:
-            return residence(p);
-        default:
-            return {};
-    }
+    return textOf(kColumnTexts, p, column, language);
 }
 
 std::string personSortKey(const Tenperson& p, int key, Language language) {
-    switch (key) {
-        case 1:
-            return personName(p, language);
-        case 2:
-            return p.FODAR;
-        case 3:
-            return birthPlace(p);
-        case 4:
-            return residence(p);
-        case 5:
-            return householdOrderKey(p);
-        default:
-            return {};
-    }
+    return textOf(kSortKeys, p, key, language);
 }
 
 std::string stripMarkup(std::string_view text) {
