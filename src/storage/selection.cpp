@@ -51,20 +51,31 @@ bool Tspsmalurval::nasta(std::int32_t& r) const {
     return true;
 }
 
-std::int32_t
-Tspsmalurval::antal() const {
+std::int32_t Tspsmalurval::antal() const {
     std::int64_t total = 0;
     for (const std::uint64_t word : words_) total += std::popcount(word);
     return static_cast<std::int32_t>(total);
 }
 
 std::vector<std::int32_t> Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most) const {
+    constexpr std::size_t kBlock = 8;
     std::vector<std::int32_t> rows;
     if (step < 1) return rows;
     std::int64_t seen = 0;  // set rows in the words before w
     std::int64_t next = 0;  // position of the next row wanted
-    for (std::size_t w = 0; w < usedWords() && rows.size() < most; ++w) {
-        std::uint64_t word = words_[w];
+    const std::size_t end = usedWords();
+    for (std::size_t w = 0; w < end && rows.size() < most;) {
+        // Blocks of words whose rows all lie before the next position wanted are passed whole.
+        if (w + kBlock <= end) {
+            int block = 0;
+            for (std::size_t i = 0; i < kBlock; ++i) block += std::popcount(words_[w + i]);
+            if (seen + block <= next) {
+                seen += block;
+                w += kBlock;
+                continue;
+            }
+        }
+        const std::uint64_t word = words_[w];
         const int set = std::popcount(word);
         for (std::int64_t skip = next - seen; skip < set && rows.size() < most; skip = next - seen) {
             std::uint64_t rest = word;
@@ -74,6 +85,7 @@ std::vector<std::int32_t> Tspsmalurval::rowsAtPositions(std::int32_t step, std::
             next += step;
         }
         seen += set;
+        ++w;
     }
     return rows;
 }

@@ -145,6 +145,13 @@ TEST(TspsmalurvalTest, AgreesWithABitVectorModel) {
         EXPECT_EQ(rowsOf(either), expectEither) << size;
         EXPECT_EQ(both.antal(), static_cast<std::int32_t>(expectBoth.size()));
         EXPECT_EQ(either.antal(), static_cast<std::int32_t>(expectEither.size()));
+        for (const std::int32_t step : {1, 7, 199}) {
+            std::vector<std::int32_t> expectIndex;
+            for (std::size_t i = 0; i < expectBoth.size() && expectIndex.size() < 100; i += step) {
+                expectIndex.push_back(expectBoth[i]);
+            }
+            EXPECT_EQ(both.rowsAtPositions(step, 100), expectIndex) << size << " step " << step;
+        }
     }
 }
 
