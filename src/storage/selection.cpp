@@ -19,12 +19,28 @@ void Tspsmalurval::allokera() {
     byteSize_ = ((capacity_ - 1) / 32 + 1) * 4;
     words_.assign((static_cast<std::size_t>(byteSize_) + 7) / 8, 0);
     count_ = 0;
+    setSpan(0, 0);
 }
 
 void Tspsmalurval::frigor() {
     words_.clear();
     words_.shrink_to_fit();
     byteSize_ = 0;
+    setSpan(0, 0);
+}
+
+void Tspsmalurval::setSpan(std::size_t lo, std::size_t hi) {
+    lo_ = lo < hi ? lo : 0;
+    hi_ = lo < hi ? hi : 0;
+}
+
+void Tspsmalurval::clearSpanPart(std::size_t from, std::size_t to) {
+    from = std::max(from, lo_);
+    to = std::min(to, hi_);
+    if (from < to) {
+        std::fill(words_.begin() + static_cast<std::ptrdiff_t>(from),
+                  words_.begin() + static_cast<std::ptrdiff_t>(to), 0);
+    }
 }
 
 std::size_t Tspsmalurval::usedWords() const {
@@ -39,10 +55,15 @@ std::uint64_t Tspsmalurval::usedMask(std::size_t word) const {
 bool Tspsmalurval::nasta(std::int32_t& r) const {
     if (r < 0 || r >= capacity_ || words_.empty()) return false;
     const auto from = static_cast<std::uint32_t>(r);  // bit index of row r + 1
-    const std::size_t end = usedWords();
+    const std::size_t end = std::min(usedWords(), hi_);
     std::size_t w = from / 64;
+    std::uint64_t word = kAllSet << (from % 64);
+    if (w < lo_) {
+        w = lo_;
+        word = kAllSet;
+    }
     if (w >= end) return false;
-    std::uint64_t word = words_[w] & (kAllSet << (from % 64));
+    word &= words_[w];
     while (word == 0) {
         if (++w >= end) return false;
         word = words_[w];
@@ -53,7 +74,7 @@ bool Tspsmalurval::nasta(std::int32_t& r) const {
 
 std::int32_t Tspsmalurval::antal() const {
     std::int64_t total = 0;
-    for (const std::uint64_t word : words_) total += std::popcount(word);
+    for (std::size_t w = lo_; w < hi_; ++w) total += std::popcount(words_[w]);
     return static_cast<std::int32_t>(total);
 }
 
@@ -63,8 +84,8 @@ std::vector<std::int32_t> Tspsmalurval::rowsAtPositions(std::int32_t step, std::
     if (step < 1) return rows;
     std::int64_t seen = 0;  // set rows in the words before w
     std::int64_t next = 0;  // position of the next row wanted
-    const std::size_t end = usedWords();
-    for (std::size_t w = 0; w < end && rows.size() < most;) {
+    const std::size_t end = std::min(usedWords(), hi_);
+    for (std::size_t w = lo_; w < end && rows.size() < most;) {
         // Blocks of words whose rows all lie before the next position wanted are passed whole.
         if (w + kBlock <= end) {
             int block = 0;
@@ -94,7 +115,7 @@ std::int32_t Tspsmalurval::countUpTo(std::int32_t n) const {
     if (n < 1 || words_.empty()) return 0;
     const auto bits = std::min(static_cast<std::size_t>(n), words_.size() * 64);
     std::int64_t total = 0;
-    for (std::size_t i = 0; i < bits / 64; ++i) total += std::popcount(words_[i]);
+    for (std::size_t i = lo_; i < std::min(bits / 64, hi_); ++i) total += std::popcount(words_[i]);
     if (bits % 64 != 0) total += std::popcount(words_[bits / 64] & lowBits(static_cast<unsigned>(bits % 64)));
     return static_cast<std::int32_t>(total);
 }
@@ -106,27 +127,52 @@ void Tspsmalurval::fyllalla() {
     std::fill(words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(full), kAllSet);
     if (rows % 64 != 0) words_[full] |= lowBits(static_cast<unsigned>(rows % 64));
     count_ = rows;
+    const std::size_t filled = wordsFor(rows);
+    if (filled > 0) setSpan(0, std::max(hi_, filled));
 }
 
 void Tspsmalurval::tomma() {
-    std::fill(words_.begin(), words_.end(), 0);
+    clearSpanPart(lo_, hi_);
+    setSpan(0, 0);
     count_ = 0;
 }
 
 void Tspsmalurval::och(const Tspsmalurval& other) {
-    const std::size_t shared = std::min(words_.size(), other.words_.size());
-    for (std::size_t i = 0; i < shared; ++i) words_[i] &= other.words_[i];
-    std::fill(words_.begin() + static_cast<std::ptrdiff_t>(shared), words_.end(), 0);
+    // Only the words both spans share can keep set rows.
+    const std::size_t lo = std::max(lo_, other.lo_);
+    const std::size_t hi = std::min({hi_, other.hi_, other.words_.size()});
+    clearSpanPart(lo_, std::min(lo, hi_));
+    clearSpanPart(std::max(hi, lo_), hi_);
+    for (std::size_t i = lo; i < hi; ++i) words_[i] &= other.words_[i];
+    setSpan(lo, hi);
 }
 
 void Tspsmalurval::eller(const Tspsmalurval& other) {
-    const std::size_t end = std::min(usedWords(), other.words_.size());
-    for (std::size_t i = 0; i < end; ++i) words_[i] |= other.words_[i] & usedMask(i);
+    const std::size_t end = std::min({usedWords(), other.words_.size(), other.hi_});
+    if (other.lo_ >= end) return;
+    for (std::size_t i = other.lo_; i < end; ++i) words_[i] |= other.words_[i] & usedMask(i);
+    setSpan(lo_ == hi_ ? other.lo_ : std::min(lo_, other.lo_), std::max(hi_, end));
 }
 
 void Tspsmalurval::kopiera(const Tspsmalurval& other) {
+    // Words 0 … end − 1 become other's; the rest keep what they hold.
     const std::size_t end = std::min(other.usedWords(), words_.size());
-    std::copy_n(other.words_.begin(), end, words_.begin());
+    const std::size_t lo = other.lo_;
+    const std::size_t hi = std::min(other.hi_, end);
+    const std::size_t keptLo = std::max(lo_, end);  // the part of the old span beyond end
+    const std::size_t keptHi = hi_;
+    clearSpanPart(0, end);
+    if (lo < hi)
+        std::copy(other.words_.begin() + static_cast<std::ptrdiff_t>(lo),
+                  other.words_.begin() + static_cast<std::ptrdiff_t>(hi),
+                  words_.begin() + static_cast<std::ptrdiff_t>(lo));
+    if (lo < hi && keptLo < keptHi) {
+        setSpan(lo, keptHi);
+    } else if (lo < hi) {
+        setSpan(lo, hi);
+    } else {
+        setSpan(keptLo, keptHi);
+    }
     count_ = other.count_;
 }
 

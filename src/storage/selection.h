@@ -7,6 +7,7 @@
 // Row numbers outside 1 … capacity, and every operation on a selection without bits, do
 // nothing (tests give false).
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -44,6 +45,7 @@ class Tspsmalurval {
         if (((word & mask) != 0) == v) return;
         word ^= mask;
         count_ += v ? 1 : -1;
+        if (v) touch(wordOf(n));
     }
     // As `satt`, but the count is not kept (decoding a person-number list sets its rows this way;
     // the count is stale until the result of `antal` is stored).
@@ -52,6 +54,7 @@ class Tspsmalurval {
         const std::uint64_t mask = std::uint64_t{1} << bitOf(n);
         std::uint64_t& word = words_[wordOf(n)];
         word = v ? word | mask : word & ~mask;
+        if (v) touch(wordOf(n));
     }
     // r := the smallest set row above r (start with r = 0); false when there is none, or when r is
     // below 0 or at or above the capacity.
@@ -86,8 +89,26 @@ class Tspsmalurval {
     std::size_t usedWords() const;
     // The bits of `word` that hold rows 1 … used size.
     std::uint64_t usedMask(std::size_t word) const;
+    // Widens the span of words that may hold set rows to word w.
+    void touch(std::size_t w) {
+        if (lo_ == hi_) {
+            lo_ = w;
+            hi_ = w + 1;
+        } else {
+            lo_ = std::min(lo_, w);
+            hi_ = std::max(hi_, w + 1);
+        }
+    }
+    // Sets the span to [lo, hi), or to nothing when it is empty.
+    void setSpan(std::size_t lo, std::size_t hi);
+    // Clears the words of the span that lie in [from, to).
+    void clearSpanPart(std::size_t from, std::size_t to);
 
     std::vector<std::uint64_t> words_;  // little-endian: the same bits as the 32-bit word layout
+    // The span of words that may hold set rows: every word outside [lo_, hi_) is zero. Searches
+    // that find persons of one name touch few words, and the operations work on the span only.
+    std::size_t lo_ = 0;
+    std::size_t hi_ = 0;
     std::int32_t capacity_ = 0;
     std::int32_t usedSize_ = 0;
     std::int32_t byteSize_ = 0;

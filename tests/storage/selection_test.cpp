@@ -155,5 +155,83 @@ TEST(TspsmalurvalTest, AgreesWithABitVectorModel) {
     }
 }
 
+// Operations only look at the words that may hold set rows; a random run of every operation
+// that changes bits must keep the selection equal to a plain model.
+TEST(TspsmalurvalTest, RandomOperationsAgreeWithABitVectorModel) {
+    std::mt19937 random(1890);
+    constexpr std::int32_t kRows = 5000;
+    using Model = std::vector<bool>;
+    const auto check = [&random](const Tspsmalurval& s, const Model& m, int step) {
+        std::vector<std::int32_t> expected;
+        for (std::int32_t n = 1; n <= kRows; ++n) {
+            if (m[static_cast<std::size_t>(n)]) expected.push_back(n);
+        }
+        ASSERT_EQ(rowsOf(s), expected) << "step " << step;
+        ASSERT_EQ(s.antal(), static_cast<std::int32_t>(expected.size())) << "step " << step;
+        const std::int32_t cut = static_cast<std::int32_t>(random() % (kRows + 1));
+        ASSERT_EQ(s.countUpTo(cut),
+                  std::count_if(expected.begin(), expected.end(), [&](auto n) { return n <= cut; }));
+        std::vector<std::int32_t> index;
+        for (std::size_t i = 0; i < expected.size() && index.size() < 100; i += 13)
+            index.push_back(expected[i]);
+        ASSERT_EQ(s.rowsAtPositions(13, 100), index) << "step " << step;
+    };
+    // A narrow or wide random selection and its model.
+    const auto randomPair = [&](Tspsmalurval& s, Model& m) {
+        s = selectionOf(kRows, kRows);
+        m.assign(kRows + 1, false);
+        const auto from = static_cast<std::int32_t>(random() % kRows) + 1;
+        const auto width = static_cast<std::int32_t>(random() % 2 ? 200 : kRows);
+        for (std::int32_t n = from; n <= std::min(kRows, from + width); ++n) {
+            if (random() % 3 == 0) {
+                s.satt(n, true);
+                m[static_cast<std::size_t>(n)] = true;
+            }
+        }
+    };
+    Tspsmalurval s = selectionOf(kRows, kRows);
+    Model m(kRows + 1, false);
+    for (int step = 0; step < 400; ++step) {
+        Tspsmalurval other;
+        Model o;
+        randomPair(other, o);
+        const auto n = static_cast<std::int32_t>(random() % kRows) + 1;
+        switch (random() % 7) {
+            case 0:
+                s.satt(n, true);
+                m[static_cast<std::size_t>(n)] = true;
+                break;
+            case 1:
+                s.sattUtanAntal(n, random() % 2 == 0);
+                m[static_cast<std::size_t>(n)] = s.testa(n);
+                break;
+            case 2:
+                s.tomma();
+                m.assign(kRows + 1, false);
+                break;
+            case 3:
+                if (random() % 4 == 0) {
+                    s.fyllalla();
+                    m.assign(kRows + 1, true);
+                    m[0] = false;
+                }
+                break;
+            case 4:
+                s.och(other);
+                for (std::size_t i = 0; i < m.size(); ++i) m[i] = m[i] && o[i];
+                break;
+            case 5:
+                s.eller(other);
+                for (std::size_t i = 0; i < m.size(); ++i) m[i] = m[i] || o[i];
+                break;
+            case 6:
+                s.kopiera(other);
+                m = o;
+                break;
+        }
+        check(s, m, step);
+    }
+}
+
 }  // namespace
 }  // namespace tessla
