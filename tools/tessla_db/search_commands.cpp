@@ -118,7 +118,10 @@ void printResult(QueryDatabase& query, const Options& options, std::int32_t foun
                                  window.personListCell(row, 1) + "\t" + window.personListCell(row, 2);
         std::printf("%s\n", cp1252ToUtf8(line).c_str());
     }
-    if (shown < found) std::fprintf(stderr, "shown %d of %d\n", shown, found);
+    if (shown < found) {
+        std::fflush(stdout);  // the rows come before the note about the rest
+        std::fprintf(stderr, "shown %d of %d\n", shown, found);
+    }
 }
 
 template <typename Search, std::size_t N>
