@@ -3,8 +3,8 @@
 namespace tessla {
 namespace {
 
-std::unique_ptr<TSPbildbas> pictureBaseIn(const PictureBaseSettings& base, const std::string& hd, TCompress& codec,
-                                          MessageSink* sink) {
+std::unique_ptr<TSPbildbas> pictureBaseIn(const PictureBaseSettings& base, const std::string& hd,
+                                          TCompress& codec, MessageSink* sink) {
     auto pictures = std::make_unique<TSPbildbas>(base, PictureBaseDirectories{hd, hd}, codec, sink);
     pictures->setReadOnly(true);
     return pictures;

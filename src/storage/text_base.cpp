@@ -265,7 +265,8 @@ bool TextBaseWriter::close() {
     const bool pointersWritten = pointers_.stang();
     const bool directoryWritten = directory_.stang();
     if (!textFile_.writesOk()) return refuse("cannot write to " + textPath_);
-    if (!pointersWritten || !directoryWritten) return refuse("cannot write the pointer files of " + textPath_);
+    if (!pointersWritten || !directoryWritten)
+        return refuse("cannot write the pointer files of " + textPath_);
     return true;
 }
 

@@ -26,7 +26,9 @@ namespace fs = std::filesystem;
 constexpr int kTopicCount = 25;
 constexpr std::size_t kMaxBodyBytes = 19999;
 
-fs::path helpDirectory() { return fs::path(TESSLA_SOURCE_DIR) / "data" / "help"; }
+fs::path helpDirectory() {
+    return fs::path(TESSLA_SOURCE_DIR) / "data" / "help";
+}
 
 std::string topicKey(int topic, std::string_view suffix) {
     char key[8];
@@ -107,7 +109,8 @@ MarkupScan scanMarkup(const std::string& body) {
         }
         const char command = static_cast<char>(std::toupper(static_cast<unsigned char>(code[0])));
         if (std::isdigit(static_cast<unsigned char>(command))) {
-            if (code.size() != 1 || command < '1' || command > '6') problem(at, "style [" + code + "] is not 1 to 6");
+            if (code.size() != 1 || command < '1' || command > '6')
+                problem(at, "style [" + code + "] is not 1 to 6");
         } else if (command == 'M' && !closing) {
             if (linkOpen) problem(at, "link opened inside a link");
             linkOpen = true;
@@ -174,7 +177,8 @@ TEST(HelpTexts, EveryTopicIsWellFormedAndLinksWithinItsLanguage) {
             const MarkupScan scan = scanMarkup(topic->body);
             for (const std::string& problem : scan.problems) ADD_FAILURE() << problem;
             for (const std::string& target : scan.linkTargets) {
-                EXPECT_TRUE(keys.contains(target)) << "link to \"" << target << "\", not a topic of this language";
+                EXPECT_TRUE(keys.contains(target))
+                    << "link to \"" << target << "\", not a topic of this language";
                 if (target != key) linked.insert(target);
             }
         }
@@ -189,7 +193,8 @@ TEST(HelpTexts, EveryTopicIsWellFormedAndLinksWithinItsLanguage) {
 TEST(HelpTexts, DirectoryHoldsOnlyTopicFiles) {
     std::set<std::string> expected;
     for (const Language& language : languages()) {
-        for (int topic = 1; topic <= kTopicCount; ++topic) expected.insert(topicKey(topic, language.suffix) + ".txt");
+        for (int topic = 1; topic <= kTopicCount; ++topic)
+            expected.insert(topicKey(topic, language.suffix) + ".txt");
     }
     for (const auto& entry : fs::directory_iterator(helpDirectory())) {
         const std::string name = entry.path().filename().string();
