@@ -194,18 +194,23 @@ std::int32_t Tspenkelblobfil::walk(std::uint32_t pos, std::int32_t m, const Tsps
     if (!open_ || !sel.allocated()) return 0;
     bool reported = false;
     const auto usedSize = static_cast<std::uint32_t>(sel.usedSize());
-    return PersonListReader(file_, pos, m, decodeBuffer_.bytes).forEach([&](std::uint32_t number) {
-        if (number >= 1 && number <= usedSize) {
-            visit(static_cast<std::int32_t>(number));
-        } else if (!reported) {
-            reported = true;
-            report(sink_, std::to_string(static_cast<std::int32_t>(number)));
-        }
-    });
+    return PersonListReader(file_, pos, m, decodeBuffer_.bytes)
+        .forEach([&](std::uint32_t number) TESSLA_INLINE {
+            if (number >= 1 && number <= usedSize) {
+                visit(static_cast<std::int32_t>(number));
+            } else if (!reported) {
+                reported = true;
+                report(sink_, std::to_string(static_cast<std::int32_t>(number)));
+            }
+        });
 }
 
 void Tspenkelblobfil::lasurval(std::uint32_t pos, std::int32_t m, Tspsmalurval& sel, bool v) {
-    walk(pos, m, sel, [&sel, v](std::int32_t person) { sel.sattUtanAntal(person, v); });
+    if (v) {
+        sel.markRows([&](auto set) { walk(pos, m, sel, set); });
+    } else {
+        walk(pos, m, sel, [&sel](std::int32_t person) { sel.sattUtanAntal(person, false); });
+    }
 }
 
 BlobCount Tspenkelblobfil::raknablob(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel,

@@ -8,8 +8,11 @@
 // nothing (tests give false).
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "storage/force_inline.h"
 
 namespace tessla {
 
@@ -55,6 +58,28 @@ class Tspsmalurval {
         std::uint64_t& word = words_[wordOf(n)];
         word = v ? word | mask : word & ~mask;
         if (v) touch(wordOf(n));
+    }
+    // Sets the rows that `each` yields without keeping the count, as decoding a person-number list
+    // does: each(set) calls set(n) once per row; rows outside the selection are skipped. The span
+    // of words in use is widened once at the end rather than per row.
+    template <typename Each>
+    void markRows(Each each) {
+        std::uint64_t* const words = words_.data();
+        const std::size_t limit =
+            std::min({static_cast<std::size_t>(std::max(capacity_, 0)), words_.size() * 64});
+        std::size_t lo = SIZE_MAX;
+        std::size_t hi = 0;
+        each([&](std::int32_t n) TESSLA_INLINE {
+            const auto bit = static_cast<std::size_t>(static_cast<std::uint32_t>(n - 1));
+            if (bit >= limit) return;
+            words[bit / 64] |= std::uint64_t{1} << (bit % 64);
+            lo = std::min(lo, bit / 64);
+            hi = std::max(hi, bit / 64 + 1);
+        });
+        if (lo < hi) {
+            touch(lo);
+            touch(hi - 1);
+        }
     }
     // r := the smallest set row above r (start with r = 0); false when there is none, or when r is
     // below 0 or at or above the capacity.
