@@ -84,8 +84,7 @@ std::optional<std::int32_t> runSearch(Database& db, std::span<const AppliedCrite
             first = false;
         }
         if (first) result.fyllalla();
-        result.setCount(result.antal());
-        count = result.count();
+        count = result.count();  // exact: the result was last filled, copied or intersected
     }
     persons.byggvy();
     if (window != nullptr) window->clear();

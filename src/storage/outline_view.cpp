@@ -78,8 +78,7 @@ void OutlineView::byggvy() {
     } else if (vald_ != nullptr) {
         synl_.kopiera(*vald_);
     }
-    visibleCount_ = synl_.antal();
-    synl_.setCount(visibleCount_);
+    visibleCount_ = synl_.count();  // exact: set row by row, or copied
     rebuildIndex();
 }
 

@@ -143,8 +143,13 @@ void Tspsmalurval::och(const Tspsmalurval& other) {
     const std::size_t hi = std::min({hi_, other.hi_, other.words_.size()});
     clearSpanPart(lo_, std::min(lo, hi_));
     clearSpanPart(std::max(hi, lo_), hi_);
-    for (std::size_t i = lo; i < hi; ++i) words_[i] &= other.words_[i];
+    std::int64_t total = 0;
+    for (std::size_t i = lo; i < hi; ++i) {
+        words_[i] &= other.words_[i];
+        total += std::popcount(words_[i]);
+    }
     setSpan(lo, hi);
+    count_ = static_cast<std::int32_t>(total);
 }
 
 void Tspsmalurval::eller(const Tspsmalurval& other) {
@@ -162,10 +167,12 @@ void Tspsmalurval::kopiera(const Tspsmalurval& other) {
     const std::size_t keptLo = std::max(lo_, end);  // the part of the old span beyond end
     const std::size_t keptHi = hi_;
     clearSpanPart(0, end);
-    if (lo < hi)
-        std::copy(other.words_.begin() + static_cast<std::ptrdiff_t>(lo),
-                  other.words_.begin() + static_cast<std::ptrdiff_t>(hi),
-                  words_.begin() + static_cast<std::ptrdiff_t>(lo));
+    std::int64_t total = 0;
+    for (std::size_t i = lo; i < hi; ++i) {
+        words_[i] = other.words_[i];
+        total += std::popcount(words_[i]);
+    }
+    for (std::size_t i = keptLo; i < keptHi; ++i) total += std::popcount(words_[i]);
     if (lo < hi && keptLo < keptHi) {
         setSpan(lo, keptHi);
     } else if (lo < hi) {
@@ -173,7 +180,7 @@ void Tspsmalurval::kopiera(const Tspsmalurval& other) {
     } else {
         setSpan(keptLo, keptHi);
     }
-    count_ = other.count_;
+    count_ = static_cast<std::int32_t>(total);
 }
 
 }  // namespace tessla

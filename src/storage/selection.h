@@ -28,8 +28,9 @@ class Tspsmalurval {
     std::int32_t byteSize() const { return byteSize_; }
     bool allocated() const { return !words_.empty(); }
 
-    // The number of set rows as maintained by the operations; stale after `och`, `eller` and
-    // decoding a person-number list until the result of `antal` is stored with `setCount`.
+    // The number of set rows as maintained by the operations (`och` and `kopiera` count the rows
+    // they leave); stale after `eller` and decoding a person-number list until the result of
+    // `antal` is stored with `setCount`.
     std::int32_t count() const { return count_; }
     void setCount(std::int32_t count) { count_ = count; }
 
@@ -96,11 +97,12 @@ class Tspsmalurval {
     // Clears every bit; count 0.
     void tomma();
     // This := this AND other, over this selection's size; rows that `other` does not have are
-    // cleared. The count is not updated.
+    // cleared. The count becomes the number of rows left.
     void och(const Tspsmalurval& other);
     // This := this OR other, over rows 1 … used size. The count is not updated.
     void eller(const Tspsmalurval& other);
-    // Copies rows 1 … other's used size (as far as this selection reaches) and other's count.
+    // Copies rows 1 … other's used size (as far as this selection reaches); the count becomes the
+    // number of rows set afterwards.
     void kopiera(const Tspsmalurval& other);
 
   private:
