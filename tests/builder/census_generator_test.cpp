@@ -116,8 +116,9 @@ TEST_F(CensusTest, WritesTheTwentySevenColumnsWithinTheBuildersLimits) {
                 EXPECT_EQ(value.find_first_of("\r\n"), std::string::npos)
                     << header[c] << " \"" << value << "\"";
             }
-            if (places.count(header[c]))
+            if (places.count(header[c])) {
                 EXPECT_EQ(value.find('&'), std::string::npos) << header[c] << " " << value;
+            }
             const bool bracketed =
                 header[c] == "FOLAND1890" && value.size() > 2 && value.front() == '[' && value.back() == ']';
             const std::string inside = bracketed ? value.substr(1, value.size() - 2) : value;
@@ -144,7 +145,9 @@ TEST_F(CensusTest, HouseholdsAreTogetherOfRealisticSizesAndSeveralFamilies) {
     std::string previous;
     for (const Person& person : *persons_) {
         const std::string key = person.household();
-        if (key != previous) EXPECT_EQ(sizes.count(key), 0u) << "household " << key << " split";
+        if (key != previous) {
+            EXPECT_EQ(sizes.count(key), 0u) << "household " << key << " split";
+        }
         previous = key;
         ++sizes[key];
         families[key].insert(person["FAMNR"]);
@@ -267,8 +270,9 @@ TEST_F(CensusTest, PersonsSpreadOverCountiesAgesAndBirthCountriesAsIn1890) {
     for (const Person& person : *persons_) {
         const std::string prefix = " (" + person["HEMLEN"] + ");";
         EXPECT_NE(person["HEMFO"].find(prefix), std::string::npos) << person["HEMFO"];
-        if (!person["FOFORS1890"].empty())
+        if (!person["FOFORS1890"].empty()) {
             EXPECT_TRUE(person["FOFORS1890"].ends_with(" (" + person["FOLEN1890"] + ")"));
+        }
     }
 }
 
