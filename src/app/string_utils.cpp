@@ -11,6 +11,10 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
+std::string zeroPadded(std::string_view s, std::size_t width) {
+    return std::string(width > s.size() ? width - s.size() : 0, '0') + std::string(s);
+}
+
 std::string blanka(int n) {
     return n <= 0 ? std::string() : std::string(static_cast<std::size_t>(n), ' ');
 }

@@ -11,6 +11,9 @@ namespace tessla {
 // `s` without the bytes 0 … 32 at either end: the trimming census values get everywhere.
 std::string_view trimBlanks(std::string_view s);
 
+// `s` left-padded with "0" to `width` characters; a longer `s` stays whole.
+std::string zeroPadded(std::string_view s, std::size_t width);
+
 // A string of `n` spaces; n <= 0 gives the empty string.
 std::string blanka(int n);
 

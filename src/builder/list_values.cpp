@@ -6,6 +6,7 @@
 
 #include "app/string_utils.h"
 #include "storage/collation.h"
+#include "storage/word_list_format.h"
 
 namespace tessla {
 namespace {
@@ -157,10 +158,6 @@ void addChildValues(std::span<const CensusRow> household, std::size_t child, std
     }
 }
 
-std::string padded(std::string_view value, std::size_t width) {
-    return std::string(width > value.size() ? width - value.size() : 0, '0') + std::string(value);
-}
-
 }  // namespace
 
 char roleLetter(const CensusRow& person) {
@@ -169,12 +166,7 @@ char roleLetter(const CensusRow& person) {
 }
 
 std::string householdKey(const CensusRow& person) {
-    std::string key(person[HEMLEN]);
-    key += ';';
-    key += person[HEMFO];
-    key += ';';
-    key += person[HUSHNR];
-    return key;
+    return word_list_format::householdIndexKey(person[HEMLEN], person[HEMFO], person[HUSHNR]);
 }
 
 std::string masterRowText(const CensusRow& person) {
@@ -183,12 +175,12 @@ std::string masterRowText(const CensusRow& person) {
     std::string text(last);
     if (!last.empty() && !first.empty()) text += ", ";
     text += first;
-    text += '\xFF';
+    text += word_list_format::kMasterRowSeparator;
     text += trimBlanks(person[FODAR]);
-    text += '\xFF';
-    text += padded(trimBlanks(person[HUSHNR]), 7);
-    text += padded(trimBlanks(person[FAMNR]), 4);
-    text += '\xFF';
+    text += word_list_format::kMasterRowSeparator;
+    text += zeroPadded(trimBlanks(person[HUSHNR]), 7);
+    text += zeroPadded(trimBlanks(person[FAMNR]), 4);
+    text += word_list_format::kMasterRowSeparator;
     text += roleLetter(person);
     return text;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/string_utils.h"
+#include "storage/word_list_format.h"
 
 namespace tessla {
 
@@ -116,10 +117,6 @@ std::string mapped(std::string_view s, char (*f)(char)) {
     return out;
 }
 
-std::string leftPadded(const std::string& s, std::size_t width) {
-    return s.size() >= width ? s : std::string(width - s.size(), '0') + s;
-}
-
 std::string occupation(const Tenperson& p) {
     const std::string yrke = trimmed(p.YRKE), titel = trimmed(p.TITEL);
     if (!yrke.empty() && !titel.empty()) return yrke + " (" + titel + ")";
@@ -151,7 +148,7 @@ std::string residence(const Tenperson& p) {
 
 std::string householdOrderKey(const Tenperson& p) {
     const char digit = p.FAMSTKOD.empty() ? '0' : roleDigit(p.FAMSTKOD.back());
-    return leftPadded(p.HUSHNR, 7) + leftPadded(p.FAMNR, 4) + digit + ";" + p.FODAR;
+    return zeroPadded(p.HUSHNR, 7) + zeroPadded(p.FAMNR, 4) + digit + ";" + p.FODAR;
 }
 
 // An upper-cased role letter E, B, F or M becomes its role text; anything else stays as it is.
@@ -238,7 +235,7 @@ char roleDigit(char roleLetter) {
 }
 
 std::string householdKey(const Tenperson& p) {
-    return p.HEMLEN + ";" + p.HEMFO + ";" + p.HUSHNR;
+    return word_list_format::householdIndexKey(p.HEMLEN, p.HEMFO, p.HUSHNR);
 }
 
 std::string buildPersonText(const Tenperson& p, Language language) {

@@ -2,11 +2,13 @@
 
 #include <optional>
 
+#include "storage/word_list_format.h"
+
 namespace tessla {
 
 namespace {
 
-constexpr char kSeparator = '\xFF';
+constexpr char kSeparator = word_list_format::kMasterRowSeparator;
 
 }  // namespace
 

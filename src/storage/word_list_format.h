@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace tessla::word_list_format {
 
@@ -38,6 +40,22 @@ inline constexpr std::size_t kTextRoom = 9;
 
 // Row word 2 of a first-level row of a tree list: shown bold in the picker.
 inline constexpr std::uint32_t kBoldRow = 512;
+
+// --- Row texts the database builder and the census model share -------------------------------
+// A master-list row: display name, year of birth, family group key and role letter, separated by
+// this byte.
+inline constexpr char kMasterRowSeparator = '\xFF';
+
+// The household index row of a person: `HEMLEN;HEMFO;HUSHNR`, as stored.
+inline std::string householdIndexKey(std::string_view hemlen, std::string_view hemfo,
+                                     std::string_view hushnr) {
+    std::string key(hemlen);
+    key += ';';
+    key += hemfo;
+    key += ';';
+    key += hushnr;
+    return key;
+}
 
 // Bounds a reader accepts in a header; anything outside marks the file as damaged.
 inline constexpr std::uint32_t kRowLengthMax = 1 << 16;
