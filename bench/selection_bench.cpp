@@ -41,27 +41,19 @@ void BM_Memcpy(benchmark::State& state) {
 }
 BENCHMARK(BM_Memcpy);
 
-void BM_Och(benchmark::State& state) {
-    Tspsmalurval a = randomSelection(2, 1);
+// Combines a selection with one row in `every` set into another, with a third of its rows set.
+void BM_Combine(benchmark::State& state, void (Tspsmalurval::*combine)(const Tspsmalurval&),
+                std::int32_t every) {
+    Tspsmalurval a = randomSelection(every, 1);
     const Tspsmalurval b = randomSelection(3, 2);
     for (auto _ : state) {
-        a.och(b);
+        (a.*combine)(b);
         benchmark::ClobberMemory();
     }
     setBytes(state, a.byteSize());
 }
-BENCHMARK(BM_Och);
-
-void BM_Eller(benchmark::State& state) {
-    Tspsmalurval a = randomSelection(50, 1);
-    const Tspsmalurval b = randomSelection(3, 2);
-    for (auto _ : state) {
-        a.eller(b);
-        benchmark::ClobberMemory();
-    }
-    setBytes(state, a.byteSize());
-}
-BENCHMARK(BM_Eller);
+BENCHMARK_CAPTURE(BM_Combine, och, &Tspsmalurval::och, 2);
+BENCHMARK_CAPTURE(BM_Combine, eller, &Tspsmalurval::eller, 50);
 
 void BM_Antal(benchmark::State& state) {
     const Tspsmalurval a = randomSelection(3, 1);
