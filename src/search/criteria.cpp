@@ -24,7 +24,7 @@ bool matchYears(Database& db, TSPstruktlista& years, std::string_view text) {
 
 // The union of the ";" alternatives in `sokur3`, each alternative the persons bearing all its
 // names.
-const Tspsmalurval& matchFirstNames(Database& db, TSPstruktlista& names, std::string_view text,
+Tspsmalurval& matchFirstNames(Database& db, TSPstruktlista& names, std::string_view text,
                                     Comparison comparison) {
     Tspsmalurval& any = db.sokur3();
     any.tomma();
@@ -38,8 +38,8 @@ const Tspsmalurval& matchFirstNames(Database& db, TSPstruktlista& names, std::st
     return any;
 }
 
-// The hits of a filled criterion, or null when it has no list for its kind.
-const Tspsmalurval* matchCriterion(Database& db, const Criterion& criterion, const CriterionRule& rule) {
+// The hits of a filled criterion in a scratch selection, or null when it has no list for its kind.
+Tspsmalurval* matchCriterion(Database& db, const Criterion& criterion, const CriterionRule& rule) {
     const int number = rule.lists[static_cast<std::size_t>(criterion.kind)];
     if (number == 0) return nullptr;
     TSPstruktlista& list = db.tessls(number);
@@ -69,22 +69,23 @@ std::optional<std::int32_t> runSearch(Database& db, std::span<const AppliedCrite
     if (std::ranges::none_of(criteria, [](const AppliedCriterion& a) { return isFilled(*a.criterion); })) {
         result.tomma();
     } else {
-        // The result starts with every person; the first criterion's hits are copied instead of
-        // intersected into a full selection, which comes to the same.
+        // The result starts with every person; the first criterion's hits are taken over from
+        // their scratch selection instead of intersected into a full selection, which comes to the
+        // same.
         bool first = true;
         for (const AppliedCriterion& applied : criteria) {
             if (!isFilled(*applied.criterion)) continue;
-            const Tspsmalurval* hits = matchCriterion(db, *applied.criterion, applied.rule);
+            Tspsmalurval* hits = matchCriterion(db, *applied.criterion, applied.rule);
             if (hits == nullptr) continue;
             if (first) {
-                result.kopiera(*hits);
+                result.takeRows(*hits);
             } else {
                 result.och(*hits);
             }
             first = false;
         }
         if (first) result.fyllalla();
-        count = result.count();  // exact: the result was last filled, copied or intersected
+        count = result.count();
     }
     persons.byggvy();
     if (window != nullptr) window->clear();

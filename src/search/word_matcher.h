@@ -41,8 +41,6 @@ enum class WordSplit : std::uint8_t {
 //
 // An empty `text` means list mode: every row picked in the list's `vald` selection whose first
 // row word is not -1 contributes its persons.
-//
-// Like `sokar`, it leaves the count of `sokur2` stale; whoever needs it stores `antal`.
 bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
             Comparison comparison);
 

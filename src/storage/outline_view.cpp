@@ -20,6 +20,7 @@ void OutlineView::reset(std::int32_t rows, std::span<const std::uint32_t> parent
     visibleCount_ = 0;
     step_ = 1;
     index_.clear();
+    indexed_ = true;
     if (!isTree()) {
         expanderad_.frigor();
         lov_.frigor();
@@ -37,6 +38,7 @@ void OutlineView::release() {
     expanderad_.frigor();
     lov_.frigor();
     index_.clear();
+    indexed_ = true;
     visibleCount_ = 0;
 }
 
@@ -78,8 +80,10 @@ void OutlineView::byggvy() {
     } else if (vald_ != nullptr) {
         synl_.kopiera(*vald_);
     }
-    visibleCount_ = synl_.count();  // exact: set row by row, or copied
-    rebuildIndex();
+    visibleCount_ = synl_.count();
+    step_ = visibleCount_ > kIndexEntries ? (visibleCount_ - 1) / kIndexEntries + 1 : 1;
+    index_.clear();
+    indexed_ = visibleCount_ == 0;
 }
 
 void OutlineView::expandera(std::int32_t r) {
@@ -101,14 +105,24 @@ void OutlineView::komprimera(std::int32_t r) {
     expanderad_.satt(r, false);
 }
 
-void OutlineView::rebuildIndex() {
-    step_ = visibleCount_ > kIndexEntries ? (visibleCount_ - 1) / kIndexEntries + 1 : 1;
-    index_ = visibleCount_ > 0 ? synl_.rowsAtPositions(step_, kIndexEntries) : std::vector<std::int32_t>();
+void OutlineView::indexThrough(std::size_t entry) const {
+    if (indexed_ || entry < index_.size()) return;
+    const auto entries = static_cast<std::size_t>(std::min(kIndexEntries, (visibleCount_ - 1) / step_ + 1));
+    const std::size_t want = std::min(entry + 1, entries);
+    synl_.rowsAtPositions(step_, want, index_);
+    // Fewer rows than counted can only mean a damaged count; the index then ends where they do.
+    indexed_ = index_.size() >= entries || index_.size() < want;
+}
+
+const std::vector<std::int32_t>& OutlineView::positionIndex() const {
+    indexThrough(kIndexEntries - 1);
+    return index_;
 }
 
 std::optional<std::int32_t> OutlineView::visibleRow(std::int32_t k) const {
-    if (index_.empty() || k < 1 || k > visibleCount_) return std::nullopt;
+    if (k < 1 || k > visibleCount_) return std::nullopt;
     const std::size_t entry = static_cast<std::size_t>((k - 1) / step_);
+    indexThrough(entry);
     if (entry >= index_.size()) return std::nullopt;
     std::int32_t r = index_[entry];
     for (std::int32_t skip = (k - 1) % step_; skip > 0; --skip) {
@@ -118,7 +132,7 @@ std::optional<std::int32_t> OutlineView::visibleRow(std::int32_t k) const {
 }
 
 std::int32_t OutlineView::synligplats(std::int32_t r) const {
-    if (index_.empty() || !synl_.testa(r)) return -1;
+    if (visibleCount_ == 0 || !synl_.testa(r)) return -1;
     return synl_.countUpTo(r);
 }
 

@@ -36,8 +36,9 @@ class OutlineView {
     bool isTree() const { return !parents_.empty(); }
 
     // `byggvy`: rebuilds `synl` from scratch (a tree shows the children of every shown,
-    // expanded row that passes `vald`; a flat list copies `vald`), then recounts and rebuilds
-    // the position index.
+    // expanded row that passes `vald`; a flat list copies `vald`), then recounts and starts a new
+    // position index. The index is filled as positions are asked for: showing the top of a result
+    // of millions needs only its first entry, and going to its end fills the rest in one walk.
     void byggvy();
     // `expandera(r)`, `komprimera(r)`: show or hide the descendants of r reached through
     // expanded rows, and mark r expanded or collapsed. Neither recounts.
@@ -53,7 +54,8 @@ class OutlineView {
 
     std::int32_t visibleCount() const { return visibleCount_; }
     std::int32_t step() const { return step_; }
-    const std::vector<std::int32_t>& positionIndex() const { return index_; }
+    // The whole position index: the visible rows at positions 1, 1 + step, 1 + 2·step, …
+    const std::vector<std::int32_t>& positionIndex() const;
 
     Tspsmalurval& synl() { return synl_; }
     Tspsmalurval& expanderad() { return expanderad_; }
@@ -70,7 +72,8 @@ class OutlineView {
     // rows for which `descend` holds, calling `visit` on each in outline order.
     template <class Visit, class Descend>
     void walkReached(std::int32_t r, Visit visit, Descend descend);
-    void rebuildIndex();
+    // Fills the position index up to entry `entry` (0-based), as far as there are visible rows.
+    void indexThrough(std::size_t entry) const;
 
     std::int32_t rows_ = 0;
     std::span<const std::uint32_t> parents_;
@@ -78,7 +81,9 @@ class OutlineView {
     Tspsmalurval synl_, expanderad_, lov_;
     std::int32_t visibleCount_ = 0;
     std::int32_t step_ = 1;
-    std::vector<std::int32_t> index_;
+    // The first entries of the position index; filled up to the end when `indexed_`.
+    mutable std::vector<std::int32_t> index_;
+    mutable bool indexed_ = true;
 };
 
 }  // namespace tessla

@@ -209,7 +209,7 @@ void Tspenkelblobfil::lasurval(std::uint32_t pos, std::int32_t m, Tspsmalurval& 
     if (v) {
         sel.markRows([&](auto set) { walk(pos, m, sel, set); });
     } else {
-        walk(pos, m, sel, [&sel](std::int32_t person) { sel.sattUtanAntal(person, false); });
+        walk(pos, m, sel, [&sel](std::int32_t person) { sel.satt(person, false); });
     }
 }
 

@@ -65,7 +65,7 @@ class Tspenkelblobfil : public FileLocation {
     // closed, sel has no bits or m < 1. A damaged list is decoded up to the damage: a chunk length
     // below 2 or above the limit, a code or chunk running past its chunk or the file. A person number
     // that is 0, negative or beyond sel's used size is skipped; the first one of each list is reported
-    // to the message sink as its decimal digits. The count of sel is not kept: store `antal`.
+    // to the message sink as its decimal digits. The count of sel is kept.
     void lasurval(std::uint32_t pos, std::int32_t m, Tspsmalurval& sel, bool v = true);
     // The same walk, counting instead of setting: the numbers the list gave, and among those that sel
     // can hold the rows equal to v.

@@ -78,14 +78,22 @@ std::int32_t Tspsmalurval::antal() const {
     return static_cast<std::int32_t>(total);
 }
 
-std::vector<std::int32_t> Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most) const {
+void Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most,
+                                   std::vector<std::int32_t>& rows) const {
     constexpr std::size_t kBlock = 8;
-    std::vector<std::int32_t> rows;
-    if (step < 1) return rows;
-    std::int64_t seen = 0;  // set rows in the words before w
+    if (step < 1 || rows.size() >= most || words_.empty()) return;
+    std::int64_t seen = 0;  // set rows in the words before w, counted from the first row wanted
     std::int64_t next = 0;  // position of the next row wanted
+    std::size_t w = lo_;
+    if (!rows.empty()) {
+        // Go on from the last row given, at position 0: the rows before it in its word are not counted.
+        const auto bit = static_cast<std::size_t>(static_cast<std::uint32_t>(rows.back() - 1));
+        w = std::max(w, bit / 64);
+        if (w == bit / 64) seen = -std::popcount(words_[w] & lowBits(static_cast<unsigned>(bit % 64) + 1)) + 1;
+        next = step;
+    }
     const std::size_t end = std::min(usedWords(), hi_);
-    for (std::size_t w = lo_; w < end && rows.size() < most;) {
+    while (w < end && rows.size() < most) {
         // Blocks of words whose rows all lie before the next position wanted are passed whole.
         if (w + kBlock <= end) {
             int block = 0;
@@ -108,7 +116,6 @@ std::vector<std::int32_t> Tspsmalurval::rowsAtPositions(std::int32_t step, std::
         seen += set;
         ++w;
     }
-    return rows;
 }
 
 std::int32_t Tspsmalurval::countUpTo(std::int32_t n) const {
@@ -125,8 +132,13 @@ void Tspsmalurval::fyllalla() {
     const std::int32_t rows = std::min(usedSize_, capacity_);
     const std::size_t full = static_cast<std::size_t>(rows) / 64;
     std::fill(words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(full), kAllSet);
-    if (rows % 64 != 0) words_[full] |= lowBits(static_cast<unsigned>(rows % 64));
-    count_ = rows;
+    std::int64_t beyond = 0;  // rows above the used size that were set before
+    if (rows % 64 != 0) {
+        words_[full] |= lowBits(static_cast<unsigned>(rows % 64));
+        beyond += std::popcount(words_[full]) - rows % 64;
+    }
+    for (std::size_t i = wordsFor(rows); i < hi_; ++i) beyond += std::popcount(words_[i]);
+    count_ = rows + static_cast<std::int32_t>(beyond);
     const std::size_t filled = wordsFor(rows);
     if (filled > 0) setSpan(0, std::max(hi_, filled));
 }
@@ -155,22 +167,37 @@ void Tspsmalurval::och(const Tspsmalurval& other) {
 void Tspsmalurval::eller(const Tspsmalurval& other) {
     const std::size_t end = std::min({usedWords(), other.words_.size(), other.hi_});
     if (other.lo_ >= end) return;
-    for (std::size_t i = other.lo_; i < end; ++i) words_[i] |= other.words_[i] & usedMask(i);
+    std::int64_t added = 0;
+    for (std::size_t i = other.lo_; i < end; ++i) {
+        const std::uint64_t incoming = other.words_[i] & usedMask(i);
+        added += std::popcount(incoming & ~words_[i]);
+        words_[i] |= incoming;
+    }
+    count_ += static_cast<std::int32_t>(added);
     setSpan(lo_ == hi_ ? other.lo_ : std::min(lo_, other.lo_), std::max(hi_, end));
 }
 
 void Tspsmalurval::kopiera(const Tspsmalurval& other) {
     // Words 0 … end − 1 become other's; the rest keep what they hold.
     const std::size_t end = std::min(other.usedWords(), words_.size());
-    const std::size_t lo = other.lo_;
+    const std::size_t lo = std::min(other.lo_, end);
     const std::size_t hi = std::min(other.hi_, end);
     const std::size_t keptLo = std::max(lo_, end);  // the part of the old span beyond end
     const std::size_t keptHi = hi_;
-    clearSpanPart(0, end);
+    clearSpanPart(0, lo);
+    clearSpanPart(hi, end);
     std::int64_t total = 0;
-    for (std::size_t i = lo; i < hi; ++i) {
-        words_[i] = other.words_[i];
-        total += std::popcount(words_[i]);
+    if (hi == other.hi_) {
+        // All of other's rows come over, so its count is theirs.
+        std::copy(other.words_.begin() + static_cast<std::ptrdiff_t>(lo),
+                  other.words_.begin() + static_cast<std::ptrdiff_t>(hi),
+                  words_.begin() + static_cast<std::ptrdiff_t>(lo));
+        total = other.count_;
+    } else {
+        for (std::size_t i = lo; i < hi; ++i) {
+            words_[i] = other.words_[i];
+            total += std::popcount(words_[i]);
+        }
     }
     for (std::size_t i = keptLo; i < keptHi; ++i) total += std::popcount(words_[i]);
     if (lo < hi && keptLo < keptHi) {
@@ -181,6 +208,17 @@ void Tspsmalurval::kopiera(const Tspsmalurval& other) {
         setSpan(keptLo, keptHi);
     }
     count_ = static_cast<std::int32_t>(total);
+}
+
+void Tspsmalurval::takeRows(Tspsmalurval& other) {
+    if (capacity_ != other.capacity_ || usedSize_ != other.usedSize_ || words_.size() != other.words_.size()) {
+        kopiera(other);
+        return;
+    }
+    std::swap(words_, other.words_);
+    std::swap(lo_, other.lo_);
+    std::swap(hi_, other.hi_);
+    std::swap(count_, other.count_);
 }
 
 }  // namespace tessla

@@ -28,11 +28,9 @@ class Tspsmalurval {
     std::int32_t byteSize() const { return byteSize_; }
     bool allocated() const { return !words_.empty(); }
 
-    // The number of set rows as maintained by the operations (`och` and `kopiera` count the rows
-    // they leave); stale after `eller` and decoding a person-number list until the result of
-    // `antal` is stored with `setCount`.
+    // The number of set rows, kept by every operation as it changes bits, so that a search or a
+    // view never needs a separate counting pass (`antal` counts the bits afresh).
     std::int32_t count() const { return count_; }
-    void setCount(std::int32_t count) { count_ = count; }
 
     // Frees any old bits and allocates byte-size bytes, all clear; count 0.
     void allokera();
@@ -51,18 +49,9 @@ class Tspsmalurval {
         count_ += v ? 1 : -1;
         if (v) touch(wordOf(n));
     }
-    // As `satt`, but the count is not kept (decoding a person-number list sets its rows this way;
-    // the count is stale until the result of `antal` is stored).
-    void sattUtanAntal(std::int32_t n, bool v) {
-        if (!holds(n)) return;
-        const std::uint64_t mask = std::uint64_t{1} << bitOf(n);
-        std::uint64_t& word = words_[wordOf(n)];
-        word = v ? word | mask : word & ~mask;
-        if (v) touch(wordOf(n));
-    }
-    // Sets the rows that `each` yields without keeping the count, as decoding a person-number list
-    // does: each(set) calls set(n) once per row; rows outside the selection are skipped. The span
-    // of words in use is widened once at the end rather than per row.
+    // Sets the rows that `each` yields, as decoding a person-number list does: each(set) calls
+    // set(n) once per row; rows outside the selection are skipped. The rows newly set are counted
+    // without a branch, and the span of words in use is widened once at the end rather than per row.
     template <typename Each>
     void markRows(Each each) {
         std::uint64_t* const words = words_.data();
@@ -70,13 +59,18 @@ class Tspsmalurval {
             std::min({static_cast<std::size_t>(std::max(capacity_, 0)), words_.size() * 64});
         std::size_t lo = SIZE_MAX;
         std::size_t hi = 0;
+        std::int64_t added = 0;
         each([&](std::int32_t n) TESSLA_INLINE {
             const auto bit = static_cast<std::size_t>(static_cast<std::uint32_t>(n - 1));
             if (bit >= limit) return;
-            words[bit / 64] |= std::uint64_t{1} << (bit % 64);
+            std::uint64_t& word = words[bit / 64];
+            const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
+            added += (word & mask) == 0 ? 1 : 0;
+            word |= mask;
             lo = std::min(lo, bit / 64);
             hi = std::max(hi, bit / 64 + 1);
         });
+        count_ += static_cast<std::int32_t>(added);
         if (lo < hi) {
             touch(lo);
             touch(hi - 1);
@@ -88,8 +82,10 @@ class Tspsmalurval {
     // The number of set bits in the whole array.
     std::int32_t antal() const;
     // The set rows at positions 0, step, 2·step, … among the set rows in ascending order (step at
-    // least 1), at most `most` of them; whole words are skipped by their counts.
-    std::vector<std::int32_t> rowsAtPositions(std::int32_t step, std::size_t most) const;
+    // least 1), appended to `rows` until it holds `most` of them or the rows run out. `rows` holds
+    // the first of them already (possibly none), so an index can be built a part at a time: the
+    // walk goes on from its last row. Whole words are skipped by their counts.
+    void rowsAtPositions(std::int32_t step, std::size_t most, std::vector<std::int32_t>& rows) const;
     // The number of set rows in 1 … n.
     std::int32_t countUpTo(std::int32_t n) const;
     // Sets rows 1 … used size; count := used size. Other bits are left as they are.
@@ -99,11 +95,15 @@ class Tspsmalurval {
     // This := this AND other, over this selection's size; rows that `other` does not have are
     // cleared. The count becomes the number of rows left.
     void och(const Tspsmalurval& other);
-    // This := this OR other, over rows 1 … used size. The count is not updated.
+    // This := this OR other, over rows 1 … used size.
     void eller(const Tspsmalurval& other);
     // Copies rows 1 … other's used size (as far as this selection reaches); the count becomes the
     // number of rows set afterwards.
     void kopiera(const Tspsmalurval& other);
+    // As `kopiera`, but when both selections have the same size the rows are taken over by
+    // exchanging the bits, and `other` is left with this selection's old rows: a scratch selection
+    // whose hits become a result is not copied word by word.
+    void takeRows(Tspsmalurval& other);
 
   private:
     // Row n lies within the capacity and the bits allocated.

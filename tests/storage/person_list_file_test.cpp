@@ -103,6 +103,10 @@ TEST_F(PersonListFileTest, DecodesListsAndStopsAtDamage) {
         file.lasurval(16, c.m, sel);
         EXPECT_EQ(rowsOf(sel), c.rows);
         EXPECT_EQ(sink_.messages, c.messages);
+        // The count is kept: rows decoded again are not counted twice.
+        EXPECT_EQ(sel.count(), static_cast<std::int32_t>(c.rows.size()));
+        file.lasurval(16, c.m, sel);
+        EXPECT_EQ(sel.count(), static_cast<std::int32_t>(c.rows.size()));
         // Counting walks the same numbers: every row just set is a hit.
         EXPECT_EQ(file.raknaurval(16, c.m, sel), static_cast<std::int32_t>(c.rows.size()));
         file.stang();
@@ -121,6 +125,7 @@ TEST_F(PersonListFileTest, RaknablobCountsRowsEqualToV) {
 
     file.lasurval(16, 3, sel, false);
     EXPECT_EQ(rowsOf(sel), (std::vector<std::int32_t>{9}));
+    EXPECT_EQ(sel.count(), 1);
 }
 
 TEST_F(PersonListFileTest, NothingIsReadIntoASelectionWithoutBits) {
