@@ -32,6 +32,7 @@ class PersonListReader {
             if (used_ == filled_ && !readChunk()) break;
             const std::uint8_t* p = buffer_.data() + used_;
             const std::uint8_t* const end = buffer_.data() + filled_;
+            std::uint32_t number = previous_;  // a local, so that it stays in a register
             for (; p < end && given < m_; ++given) {
                 const std::uint8_t code = *p;
                 const std::size_t size = code == kCodeAddLong   ? kCodeAddLongSize
@@ -39,12 +40,13 @@ class PersonListReader {
                                                                 : 1;
                 if (static_cast<std::size_t>(end - p) < size) return given;
                 // Numbers wrap as unsigned; a wrapped or negative number is refused by the visitor.
-                previous_ = code == kCodeReplace   ? getFixed32(p + 1)
-                            : code == kCodeAddLong ? previous_ + getFixed16(p + 1)
-                                                   : previous_ + code;
+                number = code == kCodeReplace   ? getFixed32(p + 1)
+                         : code == kCodeAddLong ? number + getFixed16(p + 1)
+                                                : number + code;
                 p += size;
-                visit(previous_);
+                visit(number);
             }
+            previous_ = number;
             used_ = static_cast<std::size_t>(p - buffer_.data());
         }
         return given;
@@ -192,17 +194,22 @@ template <typename Visit>
 std::int32_t Tspenkelblobfil::walk(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel,
                                    Visit visit) const {
     if (!open_ || !sel.allocated()) return 0;
-    bool reported = false;
+    // The first number outside the selection is reported after the walk, which keeps the loop free
+    // of calls.
+    bool outside = false;
+    std::uint32_t firstOutside = 0;
     const auto usedSize = static_cast<std::uint32_t>(sel.usedSize());
-    return PersonListReader(file_, pos, m, decodeBuffer_.bytes)
-        .forEach([&](std::uint32_t number) TESSLA_INLINE {
-            if (number >= 1 && number <= usedSize) {
+    const std::int32_t given =
+        PersonListReader(file_, pos, m, decodeBuffer_.bytes).forEach([&](std::uint32_t number) TESSLA_INLINE {
+            if (number - 1 < usedSize) {  // 1 … used size; 0 wraps to the top
                 visit(static_cast<std::int32_t>(number));
-            } else if (!reported) {
-                reported = true;
-                report(sink_, std::to_string(static_cast<std::int32_t>(number)));
+            } else if (!outside) {
+                outside = true;
+                firstOutside = number;
             }
         });
+    if (outside) report(sink_, std::to_string(static_cast<std::int32_t>(firstOutside)));
+    return given;
 }
 
 void Tspenkelblobfil::lasurval(std::uint32_t pos, std::int32_t m, Tspsmalurval& sel, bool v) {
