@@ -1,10 +1,13 @@
 #include "storage/file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -28,14 +31,30 @@ std::optional<File> openWith(const std::string& path, int flags) {
 File& File::operator=(File&& other) noexcept {
     if (this != &other) {
         close();
-        fd_ = other.fd_;
-        other.fd_ = -1;
+        takeFrom(other);
     }
     return *this;
 }
 
+void File::takeFrom(File& other) {
+    fd_ = std::exchange(other.fd_, -1);
+    mapped_ = std::exchange(other.mapped_, nullptr);
+    mappedSize_ = std::exchange(other.mappedSize_, 0);
+}
+
 std::optional<File> File::open(const std::string& path, Access access) {
-    return openWith(path, access == Access::ReadOnly ? O_RDONLY : O_RDWR);
+    std::optional<File> file = openWith(path, access == Access::ReadOnly ? O_RDONLY : O_RDWR);
+    if (file && access == Access::ReadOnly) file->map();
+    return file;
+}
+
+void File::map() {
+    const std::optional<std::uint64_t> bytes = size();
+    if (!bytes || *bytes == 0 || *bytes > std::numeric_limits<std::size_t>::max()) return;
+    void* at = ::mmap(nullptr, static_cast<std::size_t>(*bytes), PROT_READ, MAP_SHARED, fd_, 0);
+    if (at == MAP_FAILED) return;
+    mapped_ = static_cast<const char*>(at);
+    mappedSize_ = static_cast<std::size_t>(*bytes);
 }
 
 std::optional<File> File::create(const std::string& path) {
@@ -53,6 +72,10 @@ bool File::exists(const std::string& path) {
 
 std::optional<std::size_t> File::readAt(std::uint64_t offset, void* buffer, std::size_t count) const {
     if (!isOpen() || !offsetFits(offset, count)) return std::nullopt;
+    if (offset <= mappedSize_ && count <= mappedSize_ - offset) {
+        std::memcpy(buffer, mapped_ + offset, count);
+        return count;
+    }
     auto* out = static_cast<char*>(buffer);
     std::size_t done = 0;
     while (done < count) {
@@ -96,6 +119,9 @@ bool File::truncate(std::uint64_t size) {
 
 bool File::close() {
     if (!isOpen()) return false;
+    if (mapped_ != nullptr) ::munmap(const_cast<char*>(mapped_), mappedSize_);
+    mapped_ = nullptr;
+    mappedSize_ = 0;
     int fd = fd_;
     fd_ = -1;
     return ::close(fd) == 0;

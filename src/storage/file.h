@@ -3,6 +3,11 @@
 // The storage engine's one door to the file system: an open file read and written at explicit offsets
 // through the POSIX calls. No operation throws; each reports failure through its result, which the
 // caller must look at. A default-constructed, moved-from or closed File fails every operation.
+//
+// A file opened read-only is also mapped into memory as it is when opened, and reads within the
+// mapping are copied from it: a search reads dozens of small rows and person lists, and a system
+// call for each would cost more than the search itself. Reads beyond the mapping (a file that has
+// grown since) go to the system as before.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +23,7 @@ class File {
 
     File() = default;
     ~File() { close(); }
-    File(File&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    File(File&& other) noexcept { takeFrom(other); }
     File& operator=(File&& other) noexcept;
     File(const File&) = delete;
     File& operator=(const File&) = delete;
@@ -53,8 +58,13 @@ class File {
 
   private:
     explicit File(int fd) : fd_(fd) {}
+    void takeFrom(File& other);
+    // Maps the file read-only; a file that cannot be mapped (an empty one, say) is read by calls.
+    void map();
 
     int fd_ = -1;
+    const char* mapped_ = nullptr;
+    std::size_t mappedSize_ = 0;
 };
 
 // Where a storage component's file lies and whether it is opened read-only. The path is the
