@@ -48,18 +48,21 @@ bool endsWith(std::string_view text, std::string_view ending, CollationOrder ord
 
 // Marks the persons of matching rows into `hits`, rows taken in list order. In a tree list the
 // persons of a first-level row include those of its places, so a place whose parent has just been
-// marked is passed over.
+// marked is passed over, and a walk through the list goes on after the places of a first-level
+// row it has marked without reading them.
 class RowMarker {
   public:
     RowMarker(TSPstruktlista& list, Tspsmalurval& hits) : list_(list), hits_(hits) {}
 
-    // Marks the current row, n.
-    void mark(std::int32_t n) {
+    // Marks the current row, n; returns the next row the walk needs to look at.
+    std::int32_t mark(std::int32_t n) {
         found_ = true;
         const std::int32_t parent = list_.parentOf(n);
-        if (parent != 0 && parent == markedParent_) return;
-        if (parent == 0) markedParent_ = n;
+        if (parent != 0 && parent == markedParent_) return n + 1;
         list_.markera(hits_);
+        if (parent != 0) return n + 1;
+        markedParent_ = n;
+        return list_.outline().subtreeEnd(n) + 1;
     }
     bool found() const { return found_; }
 
@@ -83,11 +86,11 @@ bool markFromBeginning(TSPstruktlista& list, const Pattern& pattern, CollationOr
                        Tspsmalurval& hits) {
     const std::string_view beginning = pattern.word;
     RowMarker marker(list, hits);
-    for (std::int32_t n = list.sokprefix(beginning); n >= 1 && readRow(list, n); ++n) {
+    for (std::int32_t n = list.sokprefix(beginning); n >= 1 && readRow(list, n);) {
         if (CollCompareN(beginning, list.text(), beginning.size(), order) != 0) break;
-        if (pattern.kind == PatternKind::BeginningAndEnding && !endsWith(list.text(), pattern.ending, order))
-            continue;
-        marker.mark(n);
+        const bool ends =
+            pattern.kind != PatternKind::BeginningAndEnding || endsWith(list.text(), pattern.ending, order);
+        n = ends ? marker.mark(n) : n + 1;
     }
     return marker.found();
 }
@@ -96,8 +99,8 @@ bool markFromBeginning(TSPstruktlista& list, const Pattern& pattern, CollationOr
 template <typename Matches>
 bool markEveryRow(TSPstruktlista& list, Tspsmalurval& hits, Matches matches) {
     RowMarker marker(list, hits);
-    for (std::int32_t n = 1; n <= list.rowCount(); ++n) {
-        if (readRow(list, n) && matches(std::string_view(list.text()))) marker.mark(n);
+    for (std::int32_t n = 1; n <= list.rowCount();) {
+        n = readRow(list, n) && matches(std::string_view(list.text())) ? marker.mark(n) : n + 1;
     }
     return marker.found();
 }

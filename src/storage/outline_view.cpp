@@ -49,6 +49,7 @@ std::int32_t OutlineView::parentOf(std::int32_t q) const {
 
 std::int32_t OutlineView::subtreeEnd(std::int32_t r) const {
     if (r == 0) return rows_;
+    if (!isTree() || r < 0 || r > rows_) return r;
     std::int32_t q = r + 1;
     while (q <= rows_ && parentOf(q) >= r) ++q;
     return q - 1;

@@ -45,6 +45,10 @@ class OutlineView {
     void expandera(std::int32_t r);
     void komprimera(std::int32_t r);
 
+    // The last row of r's subtree (r itself when it has no children or the list is flat; r = 0:
+    // the last row): the row before the first row after r whose parent is below r.
+    std::int32_t subtreeEnd(std::int32_t r) const;
+
     // The row at visible position k (1-based), or nothing when the index is empty, k is outside
     // 1 … visible count, or the walk runs out of visible rows.
     std::optional<std::int32_t> visibleRow(std::int32_t k) const;
@@ -65,8 +69,6 @@ class OutlineView {
   private:
     // The parent of row q (1-based), or 0 when its entry is 0 or does not precede q.
     std::int32_t parentOf(std::int32_t q) const;
-    // The last row of r's subtree: the row before the first row after r whose parent is below r.
-    std::int32_t subtreeEnd(std::int32_t r) const;
     bool passesChosen(std::int32_t q) const { return vald_ == nullptr || vald_->testa(q); }
     // Walks the rows of r's subtree (r = 0: the whole tree) that are reached from r through
     // rows for which `descend` holds, calling `visit` on each in outline order.
