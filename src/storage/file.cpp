@@ -70,10 +70,15 @@ bool File::exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+std::optional<std::span<const std::uint8_t>> File::view(std::uint64_t offset, std::size_t count) const {
+    if (mapped_ == nullptr || offset > mappedSize_ || count > mappedSize_ - offset) return std::nullopt;
+    return std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(mapped_) + offset, count);
+}
+
 std::optional<std::size_t> File::readAt(std::uint64_t offset, void* buffer, std::size_t count) const {
     if (!isOpen() || !offsetFits(offset, count)) return std::nullopt;
-    if (offset <= mappedSize_ && count <= mappedSize_ - offset) {
-        std::memcpy(buffer, mapped_ + offset, count);
+    if (const auto bytes = view(offset, count)) {
+        std::memcpy(buffer, bytes->data(), count);
         return count;
     }
     auto* out = static_cast<char*>(buffer);

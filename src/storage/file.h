@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -43,6 +44,10 @@ class File {
     // ends; nothing on a read error.
     [[nodiscard]] std::optional<std::size_t> readAt(std::uint64_t offset, void* buffer,
                                                     std::size_t count) const;
+    // The count bytes at offset where the file is mapped and holds them all, to be read in place
+    // until the file is closed; nothing otherwise (then read them with readAt).
+    [[nodiscard]] std::optional<std::span<const std::uint8_t>> view(std::uint64_t offset,
+                                                                    std::size_t count) const;
     // True when all count bytes at offset were read.
     [[nodiscard]] bool readExactAt(std::uint64_t offset, void* buffer, std::size_t count) const;
     // Writes all count bytes at offset, growing the file as needed; false unless all were written.

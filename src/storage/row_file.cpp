@@ -177,6 +177,8 @@ std::optional<std::span<const std::uint8_t>> Tspindexblobfil::lasrad(std::int32_
 std::optional<std::span<const std::uint8_t>> Tspindexblobfil::readPlainRow(std::int32_t n) {
     constexpr std::size_t kReadAheadBytes = 64 * 1024;
     const auto length = static_cast<std::size_t>(rowLength_);
+    const auto at = static_cast<std::uint64_t>(headerSize_) + static_cast<std::uint64_t>(n - 1) * length;
+    if (const auto mapped = file_.view(at, length)) return mapped;
     if (n < plainFirst_ || n >= plainFirst_ + plainRows_) {
         const std::int32_t ahead =
             n == lastRow_ + 1 ? static_cast<std::int32_t>(std::max<std::size_t>(kReadAheadBytes / length, 1))
@@ -184,7 +186,6 @@ std::optional<std::span<const std::uint8_t>> Tspindexblobfil::readPlainRow(std::
         const std::int32_t rows = std::min(ahead, rowCount_ - n + 1);
         plain_.resize(static_cast<std::size_t>(rows) * length);
         plainRows_ = 0;
-        const auto at = static_cast<std::uint64_t>(headerSize_) + static_cast<std::uint64_t>(n - 1) * length;
         if (!file_.readExactAt(at, plain_.data(), plain_.size())) return std::nullopt;
         plainFirst_ = n;
         plainRows_ = rows;

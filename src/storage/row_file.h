@@ -79,6 +79,8 @@ class Tspindexblobfil : public FileLocation {
     bool rowsFit(std::uint64_t rows, std::uint64_t headerSize, std::uint64_t rowLength) const;
     bool writeHeader();
     bool flushBlock();
+    // Row n of a plain file: in place where the file is mapped, otherwise read into a window of rows
+    // ahead when reading goes forward.
     std::optional<std::span<const std::uint8_t>> readPlainRow(std::int32_t n);
     void seedMemo();
 

@@ -38,8 +38,14 @@ TEST(FileTest, ReadOnlyReadsStopAtTheEndAndSeeGrowth) {
     EXPECT_EQ(readString(file, 5, 1), "");
     EXPECT_EQ(readString(file, 9, 1), "");
 
+    const auto inPlace = file.view(1, 4);
+    ASSERT_TRUE(inPlace);
+    EXPECT_EQ(std::string(inPlace->begin(), inPlace->end()), "bcde");
+    EXPECT_FALSE(file.view(2, 4));
+
     std::optional<File> writer = File::open(path, File::Access::ReadWrite);
     ASSERT_TRUE(writer);
+    EXPECT_FALSE(writer->view(0, 1));  // only read-only files are mapped
     ASSERT_TRUE(writer->writeAt(5, "fgh", 3));
     EXPECT_EQ(readString(file, 3, 10), "defgh");
     EXPECT_EQ(readString(file, 6, 2), "gh");
