@@ -17,14 +17,13 @@ constexpr std::uint64_t lowBits(unsigned bits) {
 
 void Tspsmalurval::allokera() {
     byteSize_ = ((capacity_ - 1) / 32 + 1) * 4;
-    words_.assign((static_cast<std::size_t>(byteSize_) + 7) / 8, 0);
+    bits_ = std::make_shared<Words>((static_cast<std::size_t>(byteSize_) + 7) / 8, 0);
     count_ = 0;
     setSpan(0, 0);
 }
 
 void Tspsmalurval::frigor() {
-    words_.clear();
-    words_.shrink_to_fit();
+    bits_.reset();
     byteSize_ = 0;
     setSpan(0, 0);
 }
@@ -38,13 +37,14 @@ void Tspsmalurval::clearSpanPart(std::size_t from, std::size_t to) {
     from = std::max(from, lo_);
     to = std::min(to, hi_);
     if (from < to) {
-        std::fill(words_.begin() + static_cast<std::ptrdiff_t>(from),
-                  words_.begin() + static_cast<std::ptrdiff_t>(to), 0);
+        Words& words = ownWords();
+        std::fill(words.begin() + static_cast<std::ptrdiff_t>(from), words.begin() + static_cast<std::ptrdiff_t>(to),
+                  0);
     }
 }
 
 std::size_t Tspsmalurval::usedWords() const {
-    return std::min(wordsFor(usedSize_), words_.size());
+    return std::min(wordsFor(usedSize_), words().size());
 }
 
 std::uint64_t Tspsmalurval::usedMask(std::size_t word) const {
@@ -53,7 +53,8 @@ std::uint64_t Tspsmalurval::usedMask(std::size_t word) const {
 }
 
 bool Tspsmalurval::nasta(std::int32_t& r) const {
-    if (r < 0 || r >= capacity_ || words_.empty()) return false;
+    const Words& words = this->words();
+    if (r < 0 || r >= capacity_ || words.empty()) return false;
     const auto from = static_cast<std::uint32_t>(r);  // bit index of row r + 1
     const std::size_t end = std::min(usedWords(), hi_);
     std::size_t w = from / 64;
@@ -63,25 +64,27 @@ bool Tspsmalurval::nasta(std::int32_t& r) const {
         word = kAllSet;
     }
     if (w >= end) return false;
-    word &= words_[w];
+    word &= words[w];
     while (word == 0) {
         if (++w >= end) return false;
-        word = words_[w];
+        word = words[w];
     }
     r = static_cast<std::int32_t>(w * 64 + static_cast<std::size_t>(std::countr_zero(word)) + 1);
     return true;
 }
 
 std::int32_t Tspsmalurval::antal() const {
+    const Words& words = this->words();
     std::int64_t total = 0;
-    for (std::size_t w = lo_; w < hi_; ++w) total += std::popcount(words_[w]);
+    for (std::size_t w = lo_; w < hi_; ++w) total += std::popcount(words[w]);
     return static_cast<std::int32_t>(total);
 }
 
 void Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most,
                                    std::vector<std::int32_t>& rows) const {
     constexpr std::size_t kBlock = 8;
-    if (step < 1 || rows.size() >= most || words_.empty()) return;
+    const Words& words = this->words();
+    if (step < 1 || rows.size() >= most || words.empty()) return;
     std::int64_t seen = 0;  // set rows in the words before w, counted from the first row wanted
     std::int64_t next = 0;  // position of the next row wanted
     std::size_t w = lo_;
@@ -89,7 +92,7 @@ void Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most,
         // Go on from the last row given, at position 0: the rows before it in its word are not counted.
         const auto bit = static_cast<std::size_t>(static_cast<std::uint32_t>(rows.back() - 1));
         w = std::max(w, bit / 64);
-        if (w == bit / 64) seen = -std::popcount(words_[w] & lowBits(static_cast<unsigned>(bit % 64) + 1)) + 1;
+        if (w == bit / 64) seen = -std::popcount(words[w] & lowBits(static_cast<unsigned>(bit % 64) + 1)) + 1;
         next = step;
     }
     const std::size_t end = std::min(usedWords(), hi_);
@@ -97,14 +100,14 @@ void Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most,
         // Blocks of words whose rows all lie before the next position wanted are passed whole.
         if (w + kBlock <= end) {
             int block = 0;
-            for (std::size_t i = 0; i < kBlock; ++i) block += std::popcount(words_[w + i]);
+            for (std::size_t i = 0; i < kBlock; ++i) block += std::popcount(words[w + i]);
             if (seen + block <= next) {
                 seen += block;
                 w += kBlock;
                 continue;
             }
         }
-        const std::uint64_t word = words_[w];
+        const std::uint64_t word = words[w];
         const int set = std::popcount(word);
         for (std::int64_t skip = next - seen; skip < set && rows.size() < most; skip = next - seen) {
             std::uint64_t rest = word;
@@ -119,32 +122,39 @@ void Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most,
 }
 
 std::int32_t Tspsmalurval::countUpTo(std::int32_t n) const {
-    if (n < 1 || words_.empty()) return 0;
-    const auto bits = std::min(static_cast<std::size_t>(n), words_.size() * 64);
+    const Words& words = this->words();
+    if (n < 1 || words.empty()) return 0;
+    const auto bits = std::min(static_cast<std::size_t>(n), words.size() * 64);
     std::int64_t total = 0;
-    for (std::size_t i = lo_; i < std::min(bits / 64, hi_); ++i) total += std::popcount(words_[i]);
-    if (bits % 64 != 0) total += std::popcount(words_[bits / 64] & lowBits(static_cast<unsigned>(bits % 64)));
+    for (std::size_t i = lo_; i < std::min(bits / 64, hi_); ++i) total += std::popcount(words[i]);
+    if (bits % 64 != 0) total += std::popcount(words[bits / 64] & lowBits(static_cast<unsigned>(bits % 64)));
     return static_cast<std::int32_t>(total);
 }
 
 void Tspsmalurval::fyllalla() {
-    if (words_.empty()) return;
+    if (!allocated()) return;
+    Words& words = ownWords();
     const std::int32_t rows = std::min(usedSize_, capacity_);
     const std::size_t full = static_cast<std::size_t>(rows) / 64;
-    std::fill(words_.begin(), words_.begin() + static_cast<std::ptrdiff_t>(full), kAllSet);
+    std::fill(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(full), kAllSet);
     std::int64_t beyond = 0;  // rows above the used size that were set before
     if (rows % 64 != 0) {
-        words_[full] |= lowBits(static_cast<unsigned>(rows % 64));
-        beyond += std::popcount(words_[full]) - rows % 64;
+        words[full] |= lowBits(static_cast<unsigned>(rows % 64));
+        beyond += std::popcount(words[full]) - rows % 64;
     }
-    for (std::size_t i = wordsFor(rows); i < hi_; ++i) beyond += std::popcount(words_[i]);
+    for (std::size_t i = wordsFor(rows); i < hi_; ++i) beyond += std::popcount(words[i]);
     count_ = rows + static_cast<std::int32_t>(beyond);
     const std::size_t filled = wordsFor(rows);
     if (filled > 0) setSpan(0, std::max(hi_, filled));
 }
 
 void Tspsmalurval::tomma() {
-    clearSpanPart(lo_, hi_);
+    // Bits shared with a copy are left to it; this selection takes fresh ones.
+    if (bits_.use_count() > 1) {
+        bits_ = std::make_shared<Words>(bits_->size(), 0);
+    } else {
+        clearSpanPart(lo_, hi_);
+    }
     setSpan(0, 0);
     count_ = 0;
 }
@@ -152,34 +162,49 @@ void Tspsmalurval::tomma() {
 void Tspsmalurval::och(const Tspsmalurval& other) {
     // Only the words both spans share can keep set rows.
     const std::size_t lo = std::max(lo_, other.lo_);
-    const std::size_t hi = std::min({hi_, other.hi_, other.words_.size()});
+    const std::size_t hi = std::min({hi_, other.hi_, other.words().size()});
     clearSpanPart(lo_, std::min(lo, hi_));
     clearSpanPart(std::max(hi, lo_), hi_);
     std::int64_t total = 0;
-    for (std::size_t i = lo; i < hi; ++i) {
-        words_[i] &= other.words_[i];
-        total += std::popcount(words_[i]);
+    if (lo < hi) {
+        Words& words = ownWords();
+        const Words& theirs = other.words();
+        for (std::size_t i = lo; i < hi; ++i) {
+            words[i] &= theirs[i];
+            total += std::popcount(words[i]);
+        }
     }
     setSpan(lo, hi);
     count_ = static_cast<std::int32_t>(total);
 }
 
 void Tspsmalurval::eller(const Tspsmalurval& other) {
-    const std::size_t end = std::min({usedWords(), other.words_.size(), other.hi_});
+    const Words& theirs = other.words();
+    const std::size_t end = std::min({usedWords(), theirs.size(), other.hi_});
     if (other.lo_ >= end) return;
+    Words& words = ownWords();
     std::int64_t added = 0;
     for (std::size_t i = other.lo_; i < end; ++i) {
-        const std::uint64_t incoming = other.words_[i] & usedMask(i);
-        added += std::popcount(incoming & ~words_[i]);
-        words_[i] |= incoming;
+        const std::uint64_t incoming = theirs[i] & usedMask(i);
+        added += std::popcount(incoming & ~words[i]);
+        words[i] |= incoming;
     }
     count_ += static_cast<std::int32_t>(added);
     setSpan(lo_ == hi_ ? other.lo_ : std::min(lo_, other.lo_), std::max(hi_, end));
 }
 
 void Tspsmalurval::kopiera(const Tspsmalurval& other) {
+    if (this == &other) return;
+    if (sameShape(other)) {
+        // The copy shares other's bits until either of them changes.
+        bits_ = other.bits_;
+        lo_ = other.lo_;
+        hi_ = other.hi_;
+        count_ = other.count_;
+        return;
+    }
     // Words 0 … end − 1 become other's; the rest keep what they hold.
-    const std::size_t end = std::min(other.usedWords(), words_.size());
+    const std::size_t end = std::min(other.usedWords(), words().size());
     const std::size_t lo = std::min(other.lo_, end);
     const std::size_t hi = std::min(other.hi_, end);
     const std::size_t keptLo = std::max(lo_, end);  // the part of the old span beyond end
@@ -187,19 +212,20 @@ void Tspsmalurval::kopiera(const Tspsmalurval& other) {
     clearSpanPart(0, lo);
     clearSpanPart(hi, end);
     std::int64_t total = 0;
+    const Words& theirs = other.words();
+    Words& words = ownWords();
     if (hi == other.hi_) {
         // All of other's rows come over, so its count is theirs.
-        std::copy(other.words_.begin() + static_cast<std::ptrdiff_t>(lo),
-                  other.words_.begin() + static_cast<std::ptrdiff_t>(hi),
-                  words_.begin() + static_cast<std::ptrdiff_t>(lo));
+        std::copy(theirs.begin() + static_cast<std::ptrdiff_t>(lo), theirs.begin() + static_cast<std::ptrdiff_t>(hi),
+                  words.begin() + static_cast<std::ptrdiff_t>(lo));
         total = other.count_;
     } else {
         for (std::size_t i = lo; i < hi; ++i) {
-            words_[i] = other.words_[i];
-            total += std::popcount(words_[i]);
+            words[i] = theirs[i];
+            total += std::popcount(words[i]);
         }
     }
-    for (std::size_t i = keptLo; i < keptHi; ++i) total += std::popcount(words_[i]);
+    for (std::size_t i = keptLo; i < keptHi; ++i) total += std::popcount(words[i]);
     if (lo < hi && keptLo < keptHi) {
         setSpan(lo, keptHi);
     } else if (lo < hi) {
@@ -211,14 +237,32 @@ void Tspsmalurval::kopiera(const Tspsmalurval& other) {
 }
 
 void Tspsmalurval::takeRows(Tspsmalurval& other) {
-    if (capacity_ != other.capacity_ || usedSize_ != other.usedSize_ || words_.size() != other.words_.size()) {
+    if (!sameShape(other)) {
         kopiera(other);
         return;
     }
-    std::swap(words_, other.words_);
+    std::swap(bits_, other.bits_);
     std::swap(lo_, other.lo_);
     std::swap(hi_, other.hi_);
     std::swap(count_, other.count_);
+}
+
+bool Tspsmalurval::sameShape(const Tspsmalurval& other) const {
+    return capacity_ == other.capacity_ && usedSize_ == other.usedSize_ && words().size() == other.words().size();
+}
+
+const Tspsmalurval::Words& Tspsmalurval::words() const {
+    static const Words kNone;
+    return bits_ ? *bits_ : kNone;
+}
+
+Tspsmalurval::Words& Tspsmalurval::ownWords() {
+    if (!bits_) {
+        bits_ = std::make_shared<Words>();
+    } else if (bits_.use_count() > 1) {
+        bits_ = std::make_shared<Words>(*bits_);
+    }
+    return *bits_;
 }
 
 }  // namespace tessla

@@ -6,10 +6,16 @@
 //
 // Row numbers outside 1 … capacity, and every operation on a selection without bits, do
 // nothing (tests give false).
+//
+// A copy of a selection of the same size (`kopiera`, or copying the object) shares its bits until
+// either of them changes, when the one that changes takes bits of its own: the person list's
+// visible rows are a copy of its result, and copying millions of bits after every search would
+// cost more than the search.
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "storage/force_inline.h"
@@ -26,7 +32,7 @@ class Tspsmalurval {
     std::int32_t usedSize() const { return usedSize_; }
     // Bytes allocated: ((capacity − 1) div 32 + 1) × 4; 0 before `allokera` and after `frigor`.
     std::int32_t byteSize() const { return byteSize_; }
-    bool allocated() const { return !words_.empty(); }
+    bool allocated() const { return !words().empty(); }
 
     // The number of set rows, kept by every operation as it changes bits, so that a search or a
     // view never needs a separate counting pass (`antal` counts the bits afresh).
@@ -37,14 +43,14 @@ class Tspsmalurval {
     // Frees the bits; byte size 0.
     void frigor();
 
-    bool testa(std::int32_t n) const { return holds(n) && (words_[wordOf(n)] >> bitOf(n)) & 1; }
+    bool testa(std::int32_t n) const { return holds(n) && (words()[wordOf(n)] >> bitOf(n)) & 1; }
     // Sets (v true) or clears row n, keeping the count. Inline: marking a search's persons calls
     // it once per person.
     void satt(std::int32_t n, bool v) {
         if (!holds(n)) return;
-        std::uint64_t& word = words_[wordOf(n)];
         const std::uint64_t mask = std::uint64_t{1} << bitOf(n);
-        if (((word & mask) != 0) == v) return;
+        if (((words()[wordOf(n)] & mask) != 0) == v) return;
+        std::uint64_t& word = ownWords()[wordOf(n)];
         word ^= mask;
         count_ += v ? 1 : -1;
         if (v) touch(wordOf(n));
@@ -54,9 +60,9 @@ class Tspsmalurval {
     // without a branch, and the span of words in use is widened once at the end rather than per row.
     template <typename Each>
     void markRows(Each each) {
-        std::uint64_t* const words = words_.data();
-        const std::size_t limit =
-            std::min({static_cast<std::size_t>(std::max(capacity_, 0)), words_.size() * 64});
+        Words& own = ownWords();
+        std::uint64_t* const words = own.data();
+        const std::size_t limit = std::min({static_cast<std::size_t>(std::max(capacity_, 0)), own.size() * 64});
         std::size_t lo = SIZE_MAX;
         std::size_t hi = 0;
         std::int64_t added = 0;
@@ -107,7 +113,15 @@ class Tspsmalurval {
 
   private:
     // Row n lies within the capacity and the bits allocated.
-    bool holds(std::int32_t n) const { return n >= 1 && n <= capacity_ && wordOf(n) < words_.size(); }
+    using Words = std::vector<std::uint64_t>;
+
+    bool holds(std::int32_t n) const { return n >= 1 && n <= capacity_ && wordOf(n) < words().size(); }
+    // The bits, for reading.
+    const Words& words() const;
+    // The bits, for changing: copied first when they are shared.
+    Words& ownWords();
+    // Same capacity, used size and number of words: the bits of one can serve as the other's.
+    bool sameShape(const Tspsmalurval& other) const;
     static std::size_t wordOf(std::int32_t n) { return static_cast<std::uint32_t>(n - 1) / 64; }
     static unsigned bitOf(std::int32_t n) { return static_cast<std::uint32_t>(n - 1) % 64; }
     // Number of 64-bit words covering rows 1 … rows.
@@ -131,7 +145,8 @@ class Tspsmalurval {
     // Clears the words of the span that lie in [from, to).
     void clearSpanPart(std::size_t from, std::size_t to);
 
-    std::vector<std::uint64_t> words_;  // little-endian: the same bits as the 32-bit word layout
+    // Little-endian words: the same bits as the 32-bit word layout; null when freed.
+    std::shared_ptr<Words> bits_;
     // The span of words that may hold set rows: every word outside [lo_, hi_) is zero. Searches
     // that find persons of one name touch few words, and the operations work on the span only.
     std::size_t lo_ = 0;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tessla {
@@ -155,6 +158,44 @@ TEST(TspsmalurvalTest, AgreesWithABitVectorModel) {
             EXPECT_EQ(index, expectIndex) << size << " step " << step;
         }
     }
+}
+
+// A copy shares the bits of its source until either changes: whichever side is changed, by any
+// operation, the other keeps its rows and its count.
+TEST(TspsmalurvalTest, CopiesKeepTheirRowsWhenEitherSideChanges) {
+    const std::vector<std::int32_t> rows = {3, 50, 200};
+    const Tspsmalurval other = selectionOf(300, 300, {50, 60});
+    const std::vector<std::pair<const char*, std::function<void(Tspsmalurval&)>>> changes = {
+        {"satt", [](Tspsmalurval& s) { s.satt(7, true); }},
+        {"satt false", [](Tspsmalurval& s) { s.satt(3, false); }},
+        {"markRows", [](Tspsmalurval& s) { s.markRows([](auto set) { set(9); }); }},
+        {"tomma", [](Tspsmalurval& s) { s.tomma(); }},
+        {"fyllalla", [](Tspsmalurval& s) { s.fyllalla(); }},
+        {"och", [&](Tspsmalurval& s) { s.och(other); }},
+        {"eller", [&](Tspsmalurval& s) { s.eller(other); }},
+        {"kopiera a narrower one", [](Tspsmalurval& s) { s.kopiera(selectionOf(100, 100, {1})); }},
+    };
+    for (const auto& [name, change] : changes) {
+        for (const bool changeSource : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (changeSource ? " on the source" : " on the copy"));
+            Tspsmalurval source = selectionOf(300, 300, rows);
+            Tspsmalurval copy = selectionOf(300, 300, {1, 2});
+            copy.kopiera(source);
+            change(changeSource ? source : copy);
+            const Tspsmalurval& kept = changeSource ? copy : source;
+            EXPECT_EQ(rowsOf(kept), rows);
+            EXPECT_EQ(kept.count(), 3);
+        }
+    }
+    // Taking rows over leaves a copy of the taken selection alone too.
+    Tspsmalurval scratch = selectionOf(300, 300, rows);
+    Tspsmalurval shown = selectionOf(300, 300);
+    shown.kopiera(scratch);
+    Tspsmalurval result = selectionOf(300, 300, {5});
+    result.takeRows(scratch);
+    scratch.tomma();
+    EXPECT_EQ(rowsOf(result), rows);
+    EXPECT_EQ(rowsOf(shown), rows);
 }
 
 // Operations only look at the words that may hold set rows; a random run of every operation
