@@ -24,6 +24,13 @@ struct PersonListDecodeBuffer {
     std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(blob_format::kChunkLimit);
 };
 
+// A visitor after a walk through a person-number list, and how many numbers the list gave.
+template <typename Visit>
+struct Walked {
+    Visit visit;
+    std::int32_t given;
+};
+
 // Appends to out the encoding of persons (at least one): the first number, then chunks of codes, each
 // number taking the shortest code that reaches it from the one before.
 void encodePersonList(std::span<const std::int32_t> persons, std::vector<std::uint8_t>& out);
@@ -89,10 +96,11 @@ class Tspenkelblobfil : public FileLocation {
     int errorCode() const { return errorCode_; }
 
   private:
+    // Calls visit with the person numbers of the list that sel can hold, one as visit(n) or a run of
+    // consecutive ones as visit(first, count); gives back the visitor and how many numbers the list
+    // gave.
     template <typename Visit>
-    // Calls visit with each person number of the list that sel can hold and returns how many numbers
-    // the list gave.
-    std::int32_t walk(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel, Visit visit) const;
+    Walked<Visit> walk(std::uint32_t pos, std::int32_t m, const Tspsmalurval& sel, Visit visit) const;
     bool readHeader();
     bool writeHeader();
 

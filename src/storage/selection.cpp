@@ -8,11 +8,6 @@ namespace {
 
 constexpr std::uint64_t kAllSet = ~std::uint64_t{0};
 
-// Bits 0 … bits-1 of a word; bits in 1 … 64.
-constexpr std::uint64_t lowBits(unsigned bits) {
-    return bits >= 64 ? kAllSet : (std::uint64_t{1} << bits) - 1;
-}
-
 }  // namespace
 
 void Tspsmalurval::allokera() {
@@ -245,6 +240,18 @@ void Tspsmalurval::takeRows(Tspsmalurval& other) {
     std::swap(lo_, other.lo_);
     std::swap(hi_, other.hi_);
     std::swap(count_, other.count_);
+}
+
+std::uint32_t Tspsmalurval::setRun(std::uint64_t* words, std::uint32_t from, std::uint32_t to) {
+    std::uint32_t added = 0;
+    for (std::uint32_t w = from / 64; w <= (to - 1) / 64; ++w) {
+        const std::uint32_t begin = std::max(from, w * 64) - w * 64;
+        const std::uint32_t end = std::min(to, w * 64 + 64) - w * 64;
+        const std::uint64_t bits = lowBits(end) & ~lowBits(begin);
+        added += static_cast<std::uint32_t>(std::popcount(bits & ~words[w]));
+        words[w] |= bits;
+    }
+    return added;
 }
 
 bool Tspsmalurval::sameShape(const Tspsmalurval& other) const {

@@ -55,31 +55,50 @@ class Tspsmalurval {
         count_ += v ? 1 : -1;
         if (v) touch(wordOf(n));
     }
-    // Sets the rows that `each` yields, as decoding a person-number list does: each(set) calls
-    // set(n) once per row; rows outside the selection are skipped. The rows newly set are counted
-    // without a branch, and the span of words in use is widened once at the end rather than per row.
+    // Sets the rows that `each` yields, as decoding a person-number list does: each(marker) calls
+    // marker(n) to set row n and marker(first, count) to set rows first … first + count − 1, and
+    // returns the marker (taken and given back by value, so that its fields can stay in
+    // registers); rows outside the selection are skipped. The rows newly set are counted, and the
+    // span of words in use is widened once at the end rather than per row.
     template <typename Each>
     void markRows(Each each) {
         Words& own = ownWords();
-        std::uint64_t* const words = own.data();
-        const std::size_t limit = std::min({static_cast<std::size_t>(std::max(capacity_, 0)), own.size() * 64});
-        std::size_t lo = SIZE_MAX;
-        std::size_t hi = 0;
-        std::int64_t added = 0;
-        each([&](std::int32_t n) TESSLA_INLINE {
-            const auto bit = static_cast<std::size_t>(static_cast<std::uint32_t>(n - 1));
-            if (bit >= limit) return;
-            std::uint64_t& word = words[bit / 64];
-            const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
-            added += (word & mask) == 0 ? 1 : 0;
-            word |= mask;
-            lo = std::min(lo, bit / 64);
-            hi = std::max(hi, bit / 64 + 1);
-        });
-        count_ += static_cast<std::int32_t>(added);
-        if (lo < hi) {
-            touch(lo);
-            touch(hi - 1);
+        // The marker's own fields are 32-bit: fields of the words' type could alias them, and the
+        // compiler would keep them in memory instead of registers.
+        struct Marker {
+            std::uint64_t* words;
+            std::uint32_t limit;  // bits
+            std::uint32_t lo = UINT32_MAX;
+            std::uint32_t hi = 0;
+            std::uint32_t added = 0;
+
+            TESSLA_INLINE void operator()(std::int32_t n) {
+                const std::uint32_t bit = static_cast<std::uint32_t>(n) - 1;
+                if (bit >= limit) return;
+                std::uint64_t& word = words[bit / 64];
+                const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
+                added += (word & mask) == 0 ? 1 : 0;
+                word |= mask;
+                lo = std::min(lo, bit / 64);
+                hi = std::max(hi, bit / 64 + 1);
+            }
+            TESSLA_INLINE void operator()(std::int32_t first, std::int32_t count) {
+                const std::uint32_t from = static_cast<std::uint32_t>(first) - 1;
+                if (count < 1 || from >= limit) return;
+                const std::uint32_t to =  // past the last
+                    static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{from} + count, limit));
+                added += setRun(words, from, to);
+                lo = std::min(lo, from / 64);
+                hi = std::max(hi, (to - 1) / 64 + 1);
+            }
+        };
+        const Marker marked = each(Marker{own.data(), static_cast<std::uint32_t>(std::min<std::size_t>(
+                                                          {static_cast<std::size_t>(std::max(capacity_, 0)),
+                                                           own.size() * 64, UINT32_MAX}))});
+        count_ += static_cast<std::int32_t>(marked.added);
+        if (marked.lo < marked.hi) {
+            touch(marked.lo);
+            touch(marked.hi - 1);
         }
     }
     // r := the smallest set row above r (start with r = 0); false when there is none, or when r is
@@ -112,8 +131,16 @@ class Tspsmalurval {
     void takeRows(Tspsmalurval& other);
 
   private:
-    // Row n lies within the capacity and the bits allocated.
     using Words = std::vector<std::uint64_t>;
+
+    // Bits 0 … bits − 1 of a word; bits in 0 … 64.
+    static constexpr std::uint64_t lowBits(std::size_t bits) {
+        return bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
+    }
+    // Sets bits from … to − 1 of `words` a word at a time and returns how many were clear. Out of
+    // line: the marking loop that calls it keeps its values in registers.
+    static std::uint32_t setRun(std::uint64_t* words, std::uint32_t from, std::uint32_t to);
+    // Row n lies within the capacity and the bits allocated.
 
     bool holds(std::int32_t n) const { return n >= 1 && n <= capacity_ && wordOf(n) < words().size(); }
     // The bits, for reading.

@@ -177,10 +177,16 @@ TEST_F(PersonListFileTest, AppendedListsReadBack) {
     for (std::size_t k = 0; k < dense.size(); ++k) dense[k] = static_cast<std::int32_t>(2 * k + 1);
     std::vector<std::int32_t> zigzag;
     for (std::int32_t k = 0; k < 30000; ++k) zigzag.push_back(k % 2 == 0 ? 299999 - k : 1 + k);
+    // Runs of consecutive persons, 1 to 150 long, as a name's persons are; some cross a chunk.
+    std::vector<std::int32_t> runs;
+    for (std::int32_t k = 0, next = 1; next < 290000; ++k, next += k % 5 + 2) {
+        for (const std::int32_t last = next + k * 37 % 150; next < last; ++next) runs.push_back(next);
+    }
     const std::vector<std::vector<std::int32_t>> lists = {
         {1, 2, 256, 255, 510, 66045, 131581, 7},  // every code, both ways
         dense,                                    // 1-byte codes over three chunks
         zigzag,                                   // 5-byte codes over three chunks
+        runs,
     };
     Tspenkelblobfil& writer = open();
     writer.buffert(100);
@@ -200,8 +206,20 @@ TEST_F(PersonListFileTest, AppendedListsReadBack) {
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(rowsOf(sel), expected);
         EXPECT_EQ(reader.raknablob(positions[k], m, sel, true).hits, m);
+        EXPECT_EQ(sel.count(), m);
     }
     EXPECT_TRUE(sink_.messages.empty());
+
+    // A run stops at the list's count and where the selection ends, whose first number beyond is
+    // reported.
+    const std::int32_t limit = runs[1000] + 3;
+    Tspsmalurval part = selectionOf(limit);
+    reader.lasurval(positions.back(), 1500, part);
+    std::vector<std::int32_t> expected(runs.begin(), runs.begin() + 1500);
+    std::erase_if(expected, [&](std::int32_t n) { return n > limit; });
+    EXPECT_EQ(rowsOf(part), expected);
+    EXPECT_EQ(part.count(), static_cast<std::int32_t>(expected.size()));
+    EXPECT_EQ(sink_.messages, std::vector<std::string>{std::to_string(limit + 1)});
 }
 
 TEST_F(PersonListFileTest, StoreListKeepsOnePersonInPlace) {
