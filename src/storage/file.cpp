@@ -78,7 +78,7 @@ std::optional<std::span<const std::uint8_t>> File::view(std::uint64_t offset, st
 std::optional<std::size_t> File::readAt(std::uint64_t offset, void* buffer, std::size_t count) const {
     if (!isOpen() || !offsetFits(offset, count)) return std::nullopt;
     if (const auto bytes = view(offset, count)) {
-        std::memcpy(buffer, bytes->data(), count);
+        if (count > 0) std::memcpy(buffer, bytes->data(), count);
         return count;
     }
     auto* out = static_cast<char*>(buffer);
