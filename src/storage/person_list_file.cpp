@@ -31,40 +31,51 @@ class PersonListReader {
     Walked<Visit> forEach(Visit visit) {
         if (m_ < 1 || !readFirst()) return {visit, 0};
         visit(previous_);
-        std::int32_t given = 1;
-        while (given < m_) {
+        std::int32_t left = m_ - 1;  // numbers still to give; one register instead of two
+        while (left > 0) {
             if (used_ == filled_ && !readChunk()) break;
             const std::uint8_t* p = buffer_.data() + used_;
             const std::uint8_t* const end = buffer_.data() + filled_;
             std::uint32_t number = previous_;  // a local, so that it stays in a register
-            for (; p < end && given < m_; ++given) {
+            bool damaged = false;
+            for (; p < end && left > 0; --left) {
                 const std::uint8_t code = *p;
-                // Runs are worth taking as runs only when long: short ones are common among persons
-                // of one year, and marking them one by one costs less than a branch mispredicted.
-                // The test looks at eight codes at once, so it is rarely mispredicted itself.
-                if (end - p >= kShortestRun && m_ - given >= kShortestRun && startsRun(p)) [[unlikely]] {
-                    const std::uint32_t run = stepsOfOne(p, end, m_ - given);
+                // Numbers wrap as unsigned; a wrapped or negative number is refused by the visitor.
+                if (code == kCodeAddLong) {
+                    if (end - p < static_cast<std::ptrdiff_t>(kCodeAddLongSize)) {
+                        damaged = true;
+                        break;
+                    }
+                    number += getFixed16(p + 1);
+                    p += kCodeAddLongSize;
+                } else if (code == kCodeReplace) {
+                    if (end - p < static_cast<std::ptrdiff_t>(kCodeReplaceSize)) {
+                        damaged = true;
+                        break;
+                    }
+                    number = getFixed32(p + 1);
+                    p += kCodeReplaceSize;
+                } else if (end - p >= kShortestRun && startsRun(p)) [[unlikely]] {
+                    // Runs are worth taking as runs only when long: short ones are common among
+                    // persons of one year, and marking them one by one costs less than a branch
+                    // mispredicted. Only short steps are tested, eight codes at once.
+                    const std::uint32_t run = stepsOfOne(p, end, left);
                     visit(number + 1, run);
                     number += run;
                     p += run;
-                    given += static_cast<std::int32_t>(run) - 1;
+                    left -= static_cast<std::int32_t>(run) - 1;
                     continue;
+                } else {
+                    number += code;
+                    p += 1;
                 }
-                const std::size_t size = code == kCodeAddLong   ? kCodeAddLongSize
-                                         : code == kCodeReplace ? kCodeReplaceSize
-                                                                : 1;
-                if (static_cast<std::size_t>(end - p) < size) return {visit, given};
-                // Numbers wrap as unsigned; a wrapped or negative number is refused by the visitor.
-                number = code == kCodeReplace   ? getFixed32(p + 1)
-                         : code == kCodeAddLong ? number + getFixed16(p + 1)
-                                                : number + code;
-                p += size;
                 visit(number);
             }
             previous_ = number;
             used_ = static_cast<std::size_t>(p - buffer_.data());
+            if (damaged) break;
         }
-        return {visit, given};
+        return {visit, m_ - left};
     }
 
   private:
