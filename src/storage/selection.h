@@ -68,9 +68,13 @@ class Tspsmalurval {
         struct Marker {
             std::uint64_t* words;
             std::uint32_t limit;  // bits
+            std::uint32_t added = 0;
+            // The span of words written: rows mostly come in ascending order, so only the word
+            // last written is kept for each row, and the span is widened where the rows go back
+            // (and at the first row).
+            std::uint32_t last = UINT32_MAX;
             std::uint32_t lo = UINT32_MAX;
             std::uint32_t hi = 0;
-            std::uint32_t added = 0;
 
             TESSLA_INLINE void operator()(std::int32_t n) {
                 const std::uint32_t bit = static_cast<std::uint32_t>(n) - 1;
@@ -79,8 +83,7 @@ class Tspsmalurval {
                 const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
                 added += (word & mask) == 0 ? 1 : 0;
                 word |= mask;
-                lo = std::min(lo, bit / 64);
-                hi = std::max(hi, bit / 64 + 1);
+                reach(bit / 64, bit / 64);
             }
             TESSLA_INLINE void operator()(std::int32_t first, std::int32_t count) {
                 const std::uint32_t from = static_cast<std::uint32_t>(first) - 1;
@@ -88,17 +91,24 @@ class Tspsmalurval {
                 const std::uint32_t to =  // past the last
                     static_cast<std::uint32_t>(std::min<std::uint64_t>(std::uint64_t{from} + count, limit));
                 added += setRun(words, from, to);
-                lo = std::min(lo, from / 64);
-                hi = std::max(hi, (to - 1) / 64 + 1);
+                reach(from / 64, (to - 1) / 64);
+            }
+            // Words `first` … `lastWord` were written after `last`.
+            TESSLA_INLINE void reach(std::uint32_t first, std::uint32_t lastWord) {
+                if (first < last) [[unlikely]] {
+                    lo = std::min(lo, first);
+                    if (last != UINT32_MAX) hi = std::max(hi, last + 1);
+                }
+                last = lastWord;
             }
         };
         const Marker marked = each(Marker{own.data(), static_cast<std::uint32_t>(std::min<std::size_t>(
                                                           {static_cast<std::size_t>(std::max(capacity_, 0)),
                                                            own.size() * 64, UINT32_MAX}))});
         count_ += static_cast<std::int32_t>(marked.added);
-        if (marked.lo < marked.hi) {
+        if (marked.last != UINT32_MAX) {
             touch(marked.lo);
-            touch(marked.hi - 1);
+            touch(std::max(marked.hi, marked.last + 1) - 1);
         }
     }
     // r := the smallest set row above r (start with r = 0); false when there is none, or when r is
