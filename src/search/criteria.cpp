@@ -25,7 +25,7 @@ bool matchYears(Database& db, TSPstruktlista& years, std::string_view text) {
 // The union of the ";" alternatives in `sokur3`, each alternative the persons bearing all its
 // names.
 Tspsmalurval& matchFirstNames(Database& db, TSPstruktlista& names, std::string_view text,
-                                    Comparison comparison) {
+                              Comparison comparison) {
     Tspsmalurval& any = db.sokur3();
     any.tomma();
     for (std::string rest(text); !rest.empty();) {

@@ -277,7 +277,8 @@ Walked<Visit> Tspenkelblobfil::walk(std::uint32_t pos, std::int32_t m, const Tsp
     };
     const Walked<Within> walked = PersonListReader(file_, pos, m, decodeBuffer_.bytes)
                                       .forEach(Within{visit, static_cast<std::uint32_t>(sel.usedSize())});
-    if (walked.visit.outside) report(sink_, std::to_string(static_cast<std::int32_t>(walked.visit.firstOutside)));
+    if (walked.visit.outside)
+        report(sink_, std::to_string(static_cast<std::int32_t>(walked.visit.firstOutside)));
     return {walked.visit.visit, walked.given};
 }
 
@@ -293,7 +294,8 @@ BlobCount Tspenkelblobfil::raknablob(std::uint32_t pos, std::int32_t m, const Ts
                                      bool v) const {
     std::int32_t hits = 0;
     const std::int32_t persons =
-        walk(pos, m, sel, OneByOne{[&](std::int32_t person) { hits += sel.testa(person) == v ? 1 : 0; }}).given;
+        walk(pos, m, sel, OneByOne{[&](std::int32_t person) { hits += sel.testa(person) == v ? 1 : 0; }})
+            .given;
     return {persons, hits};
 }
 

@@ -33,8 +33,8 @@ void Tspsmalurval::clearSpanPart(std::size_t from, std::size_t to) {
     to = std::min(to, hi_);
     if (from < to) {
         Words& words = ownWords();
-        std::fill(words.begin() + static_cast<std::ptrdiff_t>(from), words.begin() + static_cast<std::ptrdiff_t>(to),
-                  0);
+        std::fill(words.begin() + static_cast<std::ptrdiff_t>(from),
+                  words.begin() + static_cast<std::ptrdiff_t>(to), 0);
     }
 }
 
@@ -211,7 +211,8 @@ void Tspsmalurval::kopiera(const Tspsmalurval& other) {
     Words& words = ownWords();
     if (hi == other.hi_) {
         // All of other's rows come over, so its count is theirs.
-        std::copy(theirs.begin() + static_cast<std::ptrdiff_t>(lo), theirs.begin() + static_cast<std::ptrdiff_t>(hi),
+        std::copy(theirs.begin() + static_cast<std::ptrdiff_t>(lo),
+                  theirs.begin() + static_cast<std::ptrdiff_t>(hi),
                   words.begin() + static_cast<std::ptrdiff_t>(lo));
         total = other.count_;
     } else {
@@ -255,7 +256,8 @@ std::uint32_t Tspsmalurval::setRun(std::uint64_t* words, std::uint32_t from, std
 }
 
 bool Tspsmalurval::sameShape(const Tspsmalurval& other) const {
-    return capacity_ == other.capacity_ && usedSize_ == other.usedSize_ && words().size() == other.words().size();
+    return capacity_ == other.capacity_ && usedSize_ == other.usedSize_ &&
+           words().size() == other.words().size();
 }
 
 const Tspsmalurval::Words& Tspsmalurval::words() const {

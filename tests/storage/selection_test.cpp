@@ -168,7 +168,14 @@ TEST(TspsmalurvalTest, CopiesKeepTheirRowsWhenEitherSideChanges) {
     const std::vector<std::pair<const char*, std::function<void(Tspsmalurval&)>>> changes = {
         {"satt", [](Tspsmalurval& s) { s.satt(7, true); }},
         {"satt false", [](Tspsmalurval& s) { s.satt(3, false); }},
-        {"markRows", [](Tspsmalurval& s) { s.markRows([](auto marker) { marker(9); marker(20, 70); return marker; }); }},
+        {"markRows",
+         [](Tspsmalurval& s) {
+             s.markRows([](auto marker) {
+                 marker(9);
+                 marker(20, 70);
+                 return marker;
+             });
+         }},
         {"tomma", [](Tspsmalurval& s) { s.tomma(); }},
         {"fyllalla", [](Tspsmalurval& s) { s.fyllalla(); }},
         {"och", [&](Tspsmalurval& s) { s.och(other); }},
