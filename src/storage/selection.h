@@ -58,7 +58,7 @@ class Tspsmalurval {
     // Sets the rows that `each` yields, as decoding a person-number list does: each(marker) calls
     // marker(n) to set row n and marker(first, count) to set rows first … first + count − 1, and
     // returns the marker (taken and given back by value, so that its fields can stay in
-    // registers); rows outside the selection are skipped. The rows newly set are counted, and the
+    // registers); rows outside 1 … marker.limit, the used size, are skipped. The rows newly set are counted, and the
     // span of words in use is widened once at the end rather than per row.
     template <typename Each>
     void markRows(Each each) {
@@ -67,7 +67,7 @@ class Tspsmalurval {
         // compiler would keep them in memory instead of registers.
         struct Marker {
             std::uint64_t* words;
-            std::uint32_t limit;  // bits
+            std::uint32_t limit;  // rows: the used size, as far as the capacity and the bits reach
             std::uint32_t added = 0;
             // The span of words written: rows mostly come in ascending order, so only the word
             // last written is kept for each row, and the span is widened where the rows go back
@@ -102,9 +102,9 @@ class Tspsmalurval {
                 last = lastWord;
             }
         };
-        const Marker marked = each(Marker{own.data(), static_cast<std::uint32_t>(std::min<std::size_t>(
-                                                          {static_cast<std::size_t>(std::max(capacity_, 0)),
-                                                           own.size() * 64, UINT32_MAX}))});
+        const auto limit = std::min<std::size_t>(
+            {static_cast<std::size_t>(std::max(std::min(capacity_, usedSize_), 0)), own.size() * 64, UINT32_MAX});
+        const Marker marked = each(Marker{own.data(), static_cast<std::uint32_t>(limit)});
         count_ += static_cast<std::int32_t>(marked.added);
         if (marked.last != UINT32_MAX) {
             touch(marked.lo);
