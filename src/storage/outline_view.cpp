@@ -89,6 +89,7 @@ void OutlineView::byggvy() {
 
 void OutlineView::expandera(std::int32_t r) {
     if (!isTree()) return;
+    indexThrough(kIndexEntries - 1);  // the index stays the one of the last byggvy
     walkReached(
         r,
         [this](std::int32_t q) {
@@ -100,6 +101,7 @@ void OutlineView::expandera(std::int32_t r) {
 
 void OutlineView::komprimera(std::int32_t r) {
     if (!isTree()) return;
+    indexThrough(kIndexEntries - 1);  // the index stays the one of the last byggvy
     walkReached(
         r, [this](std::int32_t q) { synl_.satt(q, false); },
         [this](std::int32_t q) { return expanderad_.testa(q); });

@@ -41,7 +41,9 @@ class OutlineView {
     // of millions needs only its first entry, and going to its end fills the rest in one walk.
     void byggvy();
     // `expandera(r)`, `komprimera(r)`: show or hide the descendants of r reached through
-    // expanded rows, and mark r expanded or collapsed. Neither recounts.
+    // expanded rows, and mark r expanded or collapsed. Neither recounts, and the position index
+    // stays the one of the last `byggvy`. Rows changed through `synl()` need a `byggvy` before
+    // positions are asked for.
     void expandera(std::int32_t r);
     void komprimera(std::int32_t r);
 
@@ -49,8 +51,8 @@ class OutlineView {
     // the last row): the row before the first row after r whose parent is below r.
     std::int32_t subtreeEnd(std::int32_t r) const;
 
-    // The row at visible position k (1-based), or nothing when the index is empty, k is outside
-    // 1 … visible count, or the walk runs out of visible rows.
+    // The row at visible position k (1-based), or nothing when k is outside 1 … visible count or
+    // the walk runs out of visible rows.
     std::optional<std::int32_t> visibleRow(std::int32_t k) const;
     // `synligplats(r)`: the 1-based visible position of r, or -1 when r is not visible or the
     // view is empty.

@@ -23,7 +23,7 @@ class PersonListReader {
     // Calls visit with the person numbers of the list, in order, until m numbers have been given
     // or the list is damaged; returns how many were given. A number comes as visit(n), a run of
     // consecutive numbers (steps of 1, as the persons of one name are in the person list) as
-    // visit(first, count) with count at least 2. The codes of a chunk are decoded in one loop,
+    // visit(first, count) (count at least 1). The codes of a chunk are decoded in one loop,
     // since marking a search's persons runs through millions of them. The visitor is taken and
     // given back by value, with the count: a visitor that stays a local of the loop keeps its
     // fields in registers.

@@ -20,6 +20,7 @@ void Tspsmalurval::allokera() {
 void Tspsmalurval::frigor() {
     bits_.reset();
     byteSize_ = 0;
+    count_ = 0;
     setSpan(0, 0);
 }
 
@@ -83,14 +84,16 @@ void Tspsmalurval::rowsAtPositions(std::int32_t step, std::size_t most,
     std::int64_t seen = 0;  // set rows in the words before w, counted from the first row wanted
     std::int64_t next = 0;  // position of the next row wanted
     std::size_t w = lo_;
+    const std::size_t end = std::min(usedWords(), hi_);
     if (!rows.empty()) {
         // Go on from the last row given, at position 0: the rows before it in its word are not counted.
         const auto bit = static_cast<std::size_t>(static_cast<std::uint32_t>(rows.back() - 1));
         w = std::max(w, bit / 64);
-        if (w == bit / 64) seen = -std::popcount(words[w] & lowBits(static_cast<unsigned>(bit % 64) + 1)) + 1;
+        if (w == bit / 64 && w < end) {
+            seen = -std::popcount(words[w] & lowBits(static_cast<unsigned>(bit % 64) + 1)) + 1;
+        }
         next = step;
     }
-    const std::size_t end = std::min(usedWords(), hi_);
     while (w < end && rows.size() < most) {
         // Blocks of words whose rows all lie before the next position wanted are passed whole.
         if (w + kBlock <= end) {
@@ -256,13 +259,8 @@ std::uint32_t Tspsmalurval::setRun(std::uint64_t* words, std::uint32_t from, std
 }
 
 bool Tspsmalurval::sameShape(const Tspsmalurval& other) const {
-    return capacity_ == other.capacity_ && usedSize_ == other.usedSize_ &&
+    return capacity_ == other.capacity_ && usedSize_ == other.usedSize_ && capacity_ == usedSize_ &&
            words().size() == other.words().size();
-}
-
-const Tspsmalurval::Words& Tspsmalurval::words() const {
-    static const Words kNone;
-    return bits_ ? *bits_ : kNone;
 }
 
 Tspsmalurval::Words& Tspsmalurval::ownWords() {

@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "storage/force_inline.h"
@@ -24,6 +25,24 @@ namespace tessla {
 
 class Tspsmalurval {
   public:
+    Tspsmalurval() = default;
+    Tspsmalurval(const Tspsmalurval&) = default;
+    Tspsmalurval& operator=(const Tspsmalurval&) = default;
+    // A selection moved from keeps its sizes but no bits, no rows and no span.
+    Tspsmalurval(Tspsmalurval&& other) noexcept { *this = std::move(other); }
+    Tspsmalurval& operator=(Tspsmalurval&& other) noexcept {
+        if (this != &other) {
+            bits_ = std::move(other.bits_);
+            lo_ = std::exchange(other.lo_, 0);
+            hi_ = std::exchange(other.hi_, 0);
+            count_ = std::exchange(other.count_, 0);
+            byteSize_ = std::exchange(other.byteSize_, 0);
+            capacity_ = other.capacity_;
+            usedSize_ = other.usedSize_;
+        }
+        return *this;
+    }
+
     // The owner sets the capacity and the used size (normally equal: the row count of the list
     // or the number of persons), then allocates.
     void setCapacity(std::int32_t capacity) { capacity_ = capacity < 0 ? 0 : capacity; }
@@ -58,8 +77,8 @@ class Tspsmalurval {
     // Sets the rows that `each` yields, as decoding a person-number list does: each(marker) calls
     // marker(n) to set row n and marker(first, count) to set rows first … first + count − 1, and
     // returns the marker (taken and given back by value, so that its fields can stay in
-    // registers); rows outside 1 … marker.limit, the used size, are skipped. The rows newly set are counted, and the
-    // span of words in use is widened once at the end rather than per row.
+    // registers); rows outside 1 … marker.limit, the used size, are skipped. The rows newly set are counted,
+    // and the span of words in use is widened once at the end rather than per row.
     template <typename Each>
     void markRows(Each each) {
         Words& own = ownWords();
@@ -102,8 +121,9 @@ class Tspsmalurval {
                 last = lastWord;
             }
         };
-        const auto limit = std::min<std::size_t>(
-            {static_cast<std::size_t>(std::max(std::min(capacity_, usedSize_), 0)), own.size() * 64, UINT32_MAX});
+        const auto limit =
+            std::min<std::size_t>({static_cast<std::size_t>(std::max(std::min(capacity_, usedSize_), 0)),
+                                   own.size() * 64, UINT32_MAX});
         const Marker marked = each(Marker{own.data(), static_cast<std::uint32_t>(limit)});
         count_ += static_cast<std::int32_t>(marked.added);
         if (marked.last != UINT32_MAX) {
@@ -151,13 +171,13 @@ class Tspsmalurval {
     // line: the marking loop that calls it keeps its values in registers.
     static std::uint32_t setRun(std::uint64_t* words, std::uint32_t from, std::uint32_t to);
     // Row n lies within the capacity and the bits allocated.
-
     bool holds(std::int32_t n) const { return n >= 1 && n <= capacity_ && wordOf(n) < words().size(); }
-    // The bits, for reading.
-    const Words& words() const;
+    // The bits, for reading; inline, since testing a row goes through it once per person.
+    const Words& words() const { return bits_ ? *bits_ : kNoWords; }
     // The bits, for changing: copied first when they are shared.
     Words& ownWords();
-    // Same capacity, used size and number of words: the bits of one can serve as the other's.
+    // Same capacity, used size and number of words, and no rows beyond the used size: the bits of
+    // one can serve as the other's.
     bool sameShape(const Tspsmalurval& other) const;
     static std::size_t wordOf(std::int32_t n) { return static_cast<std::uint32_t>(n - 1) / 64; }
     static unsigned bitOf(std::int32_t n) { return static_cast<std::uint32_t>(n - 1) % 64; }
@@ -184,6 +204,7 @@ class Tspsmalurval {
 
     // Little-endian words: the same bits as the 32-bit word layout; null when freed.
     std::shared_ptr<Words> bits_;
+    static inline const Words kNoWords;
     // The span of words that may hold set rows: every word outside [lo_, hi_) is zero. Searches
     // that find persons of one name touch few words, and the operations work on the span only.
     std::size_t lo_ = 0;

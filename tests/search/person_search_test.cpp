@@ -140,6 +140,22 @@ TEST(PersonSearch, PlacePatternsFoldAccents) {
     });
 }
 
+// A first-level place that matches stands for its places: the walk passes over them and goes on
+// to the next place that matches; a place matches on its own when its parish does not.
+TEST(PersonSearch, ThePlacesOfAMatchingParishArePassedOver) {
+    const auto home = &PersonSearch::residence;
+    const std::vector<std::string> inEda = {"Eklund, Olof", "Andersén, Stina", "Eklund, Per"};
+    const std::vector<std::string> inEdsbyn = {"Éklund, Per",    "Ek, Maria", "Éklund, Olof", "Éklund, Maria",
+                                               "Persson, Johan", "Öst, Anna", "Ost, Nils"};
+    expectPersonSearches({
+        {home, "*län)", kEveryone},
+        {home, "eda (värmlands län)", inEda},
+        {home, "ovanåker (gävleborgs län)&b", inEdsbyn},
+        {home, "a*;o*",
+         kAnderssons + std::vector<std::string>{"Persson, Anna Maria", "Anderberg, Karin"} + inEdsbyn},
+    });
+}
+
 // The row word -1 keeps a row out of list mode only; typed, it is found.
 TEST(PersonSearch, OccupationOfARowWithRowWordMinusOne) {
     expectPersonSearches({{&PersonSearch::occupation, "Soldat", {"Éklund, Per"}}});

@@ -205,8 +205,31 @@ TEST(TspsmalurvalTest, CopiesKeepTheirRowsWhenEitherSideChanges) {
     EXPECT_EQ(rowsOf(shown), rows);
 }
 
+TEST(TspsmalurvalTest, MovedFromAndWiderThanUsed) {
+    Tspsmalurval source = selectionOf(300, 300, {3, 200});
+    const Tspsmalurval moved = std::move(source);
+    EXPECT_EQ(rowsOf(moved), (std::vector<std::int32_t>{3, 200}));
+    // What is left has no bits and no rows, and every operation on it does nothing.
+    source.tomma();
+    source.satt(5, true);
+    EXPECT_FALSE(source.allocated());
+    EXPECT_EQ(source.antal(), 0);
+    EXPECT_EQ(source.count(), 0);
+    Tspsmalurval other = selectionOf(300, 300, {9});
+    other.kopiera(source);
+    EXPECT_EQ(rowsOf(other), (std::vector<std::int32_t>{9}));
+
+    // Rows above the used size stay when a selection of the same sizes is copied in.
+    Tspsmalurval wide = selectionOf(1000, 500);
+    wide.satt(800, true);
+    wide.kopiera(selectionOf(1000, 500, {7}));
+    EXPECT_TRUE(wide.testa(7));
+    EXPECT_TRUE(wide.testa(800));
+}
+
 // Operations only look at the words that may hold set rows; a random run of every operation
-// that changes bits must keep the selection equal to a plain model.
+// that changes bits must keep the selection equal to a plain model, and a copy taken now and then
+// (sharing the bits) equal to the model of its time.
 TEST(TspsmalurvalTest, RandomOperationsAgreeWithABitVectorModel) {
     std::mt19937 random(1890);
     constexpr std::int32_t kRows = 5000;
@@ -248,12 +271,14 @@ TEST(TspsmalurvalTest, RandomOperationsAgreeWithABitVectorModel) {
     };
     Tspsmalurval s = selectionOf(kRows, kRows);
     Model m(kRows + 1, false);
-    for (int step = 0; step < 400; ++step) {
+    Tspsmalurval copy = selectionOf(kRows, kRows);
+    Model copied(kRows + 1, false);
+    for (int step = 0; step < 600; ++step) {
         Tspsmalurval other;
         Model o;
         randomPair(other, o);
         const auto n = static_cast<std::int32_t>(random() % kRows) + 1;
-        switch (random() % 7) {
+        switch (random() % 9) {
             case 0:
                 s.satt(n, true);
                 m[static_cast<std::size_t>(n)] = true;
@@ -289,8 +314,32 @@ TEST(TspsmalurvalTest, RandomOperationsAgreeWithABitVectorModel) {
                 }
                 m = o;
                 break;
+            case 7:
+                // Single rows and runs, mostly ascending, now and then going back.
+                s.markRows([&](auto marker) {
+                    for (std::int32_t row = n; row <= kRows;
+                         row += static_cast<std::int32_t>(random() % 300)) {
+                        const auto count =
+                            static_cast<std::int32_t>(random() % 3 == 0 ? random() % 140 + 1 : 1);
+                        if (count == 1) {
+                            marker(row);
+                        } else {
+                            marker(row, count);
+                        }
+                        for (std::int32_t k = row; k < row + count && k <= kRows; ++k)
+                            m[static_cast<std::size_t>(k)] = true;
+                        if (random() % 10 == 0) row = static_cast<std::int32_t>(random() % kRows) + 1;
+                    }
+                    return marker;
+                });
+                break;
+            case 8:
+                copy.kopiera(s);
+                copied = m;
+                break;
         }
         check(s, m, step);
+        check(copy, copied, step);
     }
 }
 
