@@ -7,7 +7,9 @@
 // A file opened read-only is also mapped into memory as it is when opened, and reads within the
 // mapping are copied from it: a search reads dozens of small rows and person lists, and a system
 // call for each would cost more than the search itself. Reads beyond the mapping (a file that has
-// grown since) go to the system as before.
+// grown since) go to the system as before. A mapped file must not be cut shorter by another program
+// while it is open (reading the part cut off would stop this one); the database's files are not
+// written while the program reads them.
 
 #include <cstddef>
 #include <cstdint>
