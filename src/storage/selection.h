@@ -77,8 +77,8 @@ class Tspsmalurval {
     // Sets the rows that `each` yields, as decoding a person-number list does: each(marker) calls
     // marker(n) to set row n and marker(first, count) to set rows first … first + count − 1, and
     // returns the marker (taken and given back by value, so that its fields can stay in
-    // registers); rows outside 1 … marker.limit, the used size, are skipped. The rows newly set are counted,
-    // and the span of words in use is widened once at the end rather than per row.
+    // registers); rows outside 1 … marker.limit, the used size, are skipped. The rows newly set
+    // are counted, and the span of words in use is widened once at the end rather than per row.
     template <typename Each>
     void markRows(Each each) {
         Words& own = ownWords();
