@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/cp1252.h"
+#include "app/database_check.h"
 #include "options.h"
 
 namespace tessla::tool {
@@ -19,20 +20,8 @@ std::unique_ptr<QueryDatabase> openQueryDatabase(const std::string& iniPath) {
         throw UnusableDatabase("no configuration file " + iniPath);
     auto query = std::make_unique<QueryDatabase>();
     query->config = readConfigurationFile(iniPath);
-    for (const DatabaseFile& file : databaseFiles(query->config.cdbasen, query->config.hdbasen)) {
-        if (!std::filesystem::exists(file.path, error)) {
-            throw UnusableDatabase("the database is incomplete: " + file.path + " (" + file.component +
-                                   ") is missing");
-        }
-    }
-    query->db.open(query->config);
-    TSPstruktlista& master = query->db.tessllista();
-    TSPregtext& records = query->db.tessl();
-    if (!master.isOpen() || !records.isOpen() || master.rowCount() == 0 ||
-        master.rowCount() != records.count()) {
-        throw UnusableDatabase("the person list and the person records cannot be used together (" +
-                               std::to_string(master.rowCount()) + " persons listed, " +
-                               std::to_string(records.count()) + " records)");
+    if (const auto problem = openCheckedDatabase(query->db, query->config)) {
+        throw UnusableDatabase(describeDatabaseProblem(*problem));
     }
     return query;
 }
