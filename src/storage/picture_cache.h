@@ -74,10 +74,10 @@ class PictureCache {
   public:
     explicit PictureCache(int capacity) : ranks_(capacity) {}
 
-    // The index of the picture called `name`, loading it with `load(base, name)` (which returns an
-    // std::optional<Picture>) when it is not cached; the base is opened for the load when it is
-    // closed and closed again afterwards. -1 when the base has no such picture. An index stays valid
-    // until the next fetch.
+    // The index of the picture called `name`, cut to kCachedNameMax as the base keeps names, loading
+    // it with `load(base, name)` (which returns an std::optional<Picture>) when it is not cached; the base is
+    // opened for the load when it is closed and closed again afterwards. -1 when the base has no such
+    // picture. An index stays valid until the next fetch.
     template <typename Load>
     int fetch(TSPbildbas& base, std::string_view name, Load&& load) {
         const std::string key(name.substr(0, kCachedNameMax));
@@ -88,7 +88,7 @@ class PictureCache {
         std::optional<Picture> picture;
         {
             const PictureBaseFetch open(base);
-            picture = load(base, name);
+            picture = load(base, std::string_view(key));
         }
         if (!picture) return -1;
         if (const std::optional<int> evicted = ranks_.victim()) {
