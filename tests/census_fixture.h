@@ -51,8 +51,8 @@ inline std::string censusCsv(const std::vector<CensusRow>& rows) {
     return csv;
 }
 
-// Builds the database of `rows` in a temporary directory and opens it; row k is record k. The
-// build throws when the rows are not a usable census.
+// Builds the database of `rows` with the painted skin in a temporary directory and opens it; row
+// k is record k. The build throws when the rows are not a usable census.
 class CensusFixture {
   public:
     explicit CensusFixture(const std::vector<CensusRow>& rows) {
@@ -60,6 +60,7 @@ class CensusFixture {
         BuildOptions options;
         options.csvPath = dir_.path() + "census.csv";
         options.outDir = dir_.path() + "db";
+        options.skinDir = TESSLA_SKIN_DIR;
         buildDatabase(options, nullptr, nullptr);
         db_.open(readConfiguration(dir_.path() + "db/"));
     }

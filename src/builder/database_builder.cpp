@@ -284,8 +284,9 @@ class Builder {
         if (!writer.close()) throw BuildError("cannot write the help texts: " + writer.error());
     }
 
-    // The skin pictures of --skin go to the skin picture base, each named by its file name; the
-    // second picture collection is written empty.
+    // The skin pictures of --skin go to the skin picture base, each named by its file name, with
+    // the kind, placement code and region of the skin's manifest; the second picture collection is
+    // written empty.
     void writePictureBases() {
         writePictureBase(pictureBase(), {});
         writePictureBase(skinPictureBase(), options_.skinDir.empty() ? std::vector<SkinPicture>{}
@@ -298,8 +299,11 @@ class Builder {
         for (const SkinPicture& picture : pictures) {
             TSPbildpost post;
             post.name = picture.name;
-            post.kind = 1;
-            if (writer.append(post, picture.png) < 0) throw BuildError(picture.name + ": " + writer.error());
+            post.kind = picture.kind;
+            post.placement = picture.placement;
+            if (writer.append(post, picture.png, picture.region ? &*picture.region : nullptr) < 0) {
+                throw BuildError(picture.name + ": " + writer.error());
+            }
         }
         if (!writer.close()) throw BuildError("cannot write the picture base " + std::string(base.name));
     }

@@ -78,6 +78,7 @@ class SearchAgreementTest : public ::testing::Test {
         BuildOptions options;
         options.csvPath = dir_->path() + "census.csv";
         options.outDir = dir_->path() + "db";
+        options.skinDir = TESSLA_SKIN_DIR;
         buildDatabase(options, nullptr, nullptr);
 
         const auto rows = test::parseCsv(csv.str());

@@ -7,6 +7,7 @@
 
 #include "census_fixture.h"
 #include "run_tool.h"
+#include "skin/picture_names.h"
 
 namespace tessla {
 namespace {
@@ -96,10 +97,13 @@ TEST_F(QueryCommandsTest, StatsCountsAPropertyOverTheResult) {
 TEST_F(QueryCommandsTest, InspectListsEveryComponent) {
     const auto run = runTool({"inspect", "--ini", ini()});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 44);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 45);
     EXPECT_TRUE(run.out.starts_with("tessllista\topen\t5\t")) << run.out;
     EXPECT_NE(run.out.find("\ntessl\topen\t5\t"), std::string::npos);
     EXPECT_NE(run.out.find("\ntessls41\topen\t0\t"), std::string::npos);
+    EXPECT_NE(run.out.find("\nsysbild\topen\t" + std::to_string(allPictureNames().size()) + "\t"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {

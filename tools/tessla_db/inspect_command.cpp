@@ -1,6 +1,7 @@
 // tessla-db inspect --ini FILE
 //
-// One line per component: name TAB open|closed TAB rows or records TAB file path.
+// One line per component: name TAB open|closed TAB rows or records TAB file path; the skin
+// picture base last, with its number of pictures.
 
 #include <cstdio>
 
@@ -37,6 +38,11 @@ int inspectCommand(const Arguments& arguments) {
             TSPstruktlista& list = db.tessls(k);
             printLine(list.name(), list.isOpen(), list.rowCount(), mainFile(list.name()));
         }
+        // The skin picture base opens only when pictures are fetched; here for its count.
+        TSPbildbas& skin = db.sysbild();
+        skin.oppna();
+        printLine("sysbild", skin.isOpen(), skin.count(), mainFile("sysbild"));
+        skin.stang();
         return kExitOk;
     });
 }

@@ -1,0 +1,108 @@
+// skin_painter OUTDIR: paints every skin picture into OUTDIR as NAME.png, the outline region of
+// each kind-10 picture as NAME.rgn, and last the manifest "manifest.txt", one line per picture:
+// name, kind and, when it has one, placement code. Pictures of an earlier run are removed first.
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "alpha_region.h"
+#include "skin_catalogue.h"
+
+namespace {
+
+using tessla::skin::PictureSpec;
+
+// A PNG's physical resolution at one logical pixel per 1/96 inch, in dots per metre.
+constexpr double kDotsPerMetreAt96Dpi = 96 / 0.0254;
+
+QImage render(const PictureSpec& spec) {
+    QImage image(spec.size.width * spec.density, spec.size.height * spec.density,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(spec.density);
+    const int dotsPerMetre = static_cast<int>(kDotsPerMetreAt96Dpi * spec.density);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    spec.paint(image);
+    return image;
+}
+
+QString fileName(const QDir& dir, std::string_view name, const char* extension) {
+    return dir.filePath(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + extension);
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+bool writePicture(const QDir& dir, const PictureSpec& spec) {
+    const QImage image = render(spec);
+    if (!image.save(fileName(dir, spec.name, ".png"), "PNG")) return false;
+    if (spec.kind != 10) return true;
+    const std::vector<std::uint8_t> region = tessla::encodeRegion(tessla::skin::regionFromAlpha(image));
+    return writeBytes(
+        fileName(dir, spec.name, ".rgn"),
+        QByteArray(reinterpret_cast<const char*>(region.data()), static_cast<qsizetype>(region.size())));
+}
+
+QByteArray manifestLine(const PictureSpec& spec) {
+    QByteArray line = QByteArray(spec.name.data(), static_cast<qsizetype>(spec.name.size())) + ' ' +
+                      QByteArray::number(spec.kind);
+    if (!spec.placement.empty())
+        line += ' ' + QByteArray(spec.placement.data(), static_cast<qsizetype>(spec.placement.size()));
+    return line + '\n';
+}
+
+// The names of the program's table that the catalogue does not paint exactly once.
+std::string unpaintedNames(const std::vector<PictureSpec>& catalogue) {
+    std::multiset<std::string_view> painted;
+    for (const PictureSpec& spec : catalogue) painted.insert(spec.name);
+    std::string missing;
+    for (const std::string_view name : tessla::allPictureNames()) {
+        if (painted.count(name) != 1) missing += " " + std::string(name);
+    }
+    return missing;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: skin_painter OUTDIR\n");
+        return 1;
+    }
+    const std::vector<PictureSpec> catalogue = tessla::skin::skinCatalogue();
+    if (const std::string missing = unpaintedNames(catalogue);
+        !missing.empty() || catalogue.size() != tessla::allPictureNames().size()) {
+        std::fprintf(stderr, "skin_painter: pictures not painted exactly once:%s\n", missing.c_str());
+        return 1;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(".")) {
+        std::fprintf(stderr, "skin_painter: cannot make %s\n", argv[1]);
+        return 1;
+    }
+    for (const QString& old : dir.entryList({"*.png", "*.rgn", "manifest.txt"}, QDir::Files)) dir.remove(old);
+    QByteArray manifest = "# name kind [placement]\n";
+    for (const PictureSpec& spec : catalogue) {
+        if (!writePicture(dir, spec)) {
+            std::fprintf(stderr, "skin_painter: cannot write %.*s\n", static_cast<int>(spec.name.size()),
+                         spec.name.data());
+            return 1;
+        }
+        manifest += manifestLine(spec);
+    }
+    if (!writeBytes(dir.filePath("manifest.txt"), manifest)) {
+        std::fprintf(stderr, "skin_painter: cannot write the manifest\n");
+        return 1;
+    }
+    return 0;
+}

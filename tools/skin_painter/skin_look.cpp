@@ -1,0 +1,123 @@
+#include "skin_look.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QStringList>
+
+namespace tessla::skin {
+namespace {
+
+// The two halves of `caption` split at the blank that balances them best; the caption whole
+// when it has no blank.
+QStringList twoLines(const QString& caption, const QFontMetricsF& metrics) {
+    QStringList best{caption};
+    qreal bestWidth = metrics.horizontalAdvance(caption);
+    for (qsizetype at = caption.indexOf(' '); at >= 0; at = caption.indexOf(' ', at + 1)) {
+        const QStringList lines{caption.left(at), caption.mid(at + 1)};
+        const qreal width =
+            std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1]));
+        if (width < bestWidth) {
+            best = lines;
+            bestWidth = width;
+        }
+    }
+    return best;
+}
+
+bool fits(const QStringList& lines, const QFontMetricsF& metrics, const QSizeF& box) {
+    qreal width = 0;
+    for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
+    return width <= box.width() && metrics.height() * lines.size() <= box.height() + metrics.descent();
+}
+
+}  // namespace
+
+QFont serifFont(qreal pixelSize, bool bold) {
+    QFont font("Times New Roman");
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(qRound(pixelSize));
+    font.setBold(bold);
+    return font;
+}
+
+void paintPlate(QPainter& painter, const QRectF& rect, Face face, qreal radius, bool engraved) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF outline = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient fill(outline.topLeft(), outline.bottomLeft());
+    if (face == Face::normal) {
+        fill.setColorAt(0, QColor(253, 249, 239));
+        fill.setColorAt(1, QColor(232, 221, 196));
+    } else {
+        fill.setColorAt(0, QColor(214, 199, 168));
+        fill.setColorAt(1, QColor(232, 222, 200));
+    }
+    painter.setPen(QPen(Palette::sepia(), 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(outline, radius, radius);
+    if (face == Face::pressed) {
+        // The shadow inside the upper and left edges of a sunken plate.
+        QPainterPath shadow;
+        const QRectF inner = outline.adjusted(1, 1, -1, -1);
+        shadow.moveTo(inner.bottomLeft() + QPointF(0, -radius));
+        shadow.lineTo(inner.topLeft() + QPointF(0, radius));
+        shadow.quadTo(inner.topLeft(), inner.topLeft() + QPointF(radius, 0));
+        shadow.lineTo(inner.topRight() + QPointF(-radius, 0));
+        painter.setPen(QPen(QColor(150, 128, 96), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(shadow);
+    } else {
+        // The light along the upper edge of a raised plate.
+        painter.setPen(QPen(QColor(255, 253, 247), 1));
+        const QRectF inner = outline.adjusted(1, 1, -1, -1);
+        painter.drawLine(inner.topLeft() + QPointF(radius, 0), inner.topRight() + QPointF(-radius, 0));
+    }
+    if (engraved) {
+        painter.setPen(QPen(Palette::rule(), 0.5));
+        painter.setBrush(Qt::NoBrush);
+        const qreal inset = 3;
+        painter.drawRoundedRect(outline.adjusted(inset, inset, -inset, -inset),
+                                std::max<qreal>(radius - 2, 1), std::max<qreal>(radius - 2, 1));
+    }
+    painter.restore();
+}
+
+QRectF contentRect(const QRectF& plate, Face face, qreal margin) {
+    const QRectF box = plate.adjusted(margin, margin, -margin, -margin);
+    return face == Face::pressed ? box.translated(1, 1) : box;
+}
+
+void paintCaption(QPainter& painter, const QRectF& box, const QString& caption, int maxPixels,
+                  int minPixels) {
+    QFont font = serifFont(minPixels, true);
+    QStringList lines = twoLines(caption, QFontMetricsF(font));
+    for (int pixels = maxPixels; pixels >= minPixels; --pixels) {
+        const QFont candidate = serifFont(pixels, true);
+        const QFontMetricsF metrics(candidate);
+        if (fits({caption}, metrics, box.size())) {
+            font = candidate;
+            lines = QStringList{caption};
+            break;
+        }
+        if (const QStringList split = twoLines(caption, metrics); fits(split, metrics, box.size())) {
+            font = candidate;
+            lines = split;
+            break;
+        }
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(Palette::ink());
+    const QFontMetricsF metrics(font);
+    const qreal lineHeight = metrics.height();
+    qreal y = box.center().y() - lineHeight * lines.size() / 2;
+    for (const QString& line : lines) {
+        painter.drawText(QRectF(box.left(), y, box.width(), lineHeight), Qt::AlignCenter, line);
+        y += lineHeight;
+    }
+    painter.restore();
+}
+
+}  // namespace tessla::skin

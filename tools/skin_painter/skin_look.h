@@ -1,0 +1,43 @@
+#pragma once
+
+// The look every skin picture shares: paper and ink colours, the serif caption font, the button
+// plate in its normal and pressed state, and captions fitted into a plate.
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace tessla::skin {
+
+// Colours of an archive: aged paper, brown-black ink, a deep red and a dark blue.
+struct Palette {
+    static QColor paper() { return {242, 235, 219}; }
+    static QColor readingPaper() { return {247, 242, 230}; }
+    static QColor ink() { return {42, 31, 22}; }
+    static QColor sepia() { return {96, 74, 50}; }
+    static QColor rule() { return {190, 174, 146}; }
+    static QColor red() { return {138, 44, 32}; }
+    static QColor blue() { return {32, 54, 92}; }
+    static QColor green() { return {58, 84, 54}; }
+};
+
+enum class Face { normal, pressed };
+
+// The caption font: "Times New Roman" (Liberation Serif where fontconfig maps it), in pixels.
+QFont serifFont(qreal pixelSize, bool bold);
+
+// A button plate filling `rect`: an ink border, a paper gradient lit from above and, pressed, a
+// darker sunken fill with a shadow along the top and left edges. `engraved` adds a fine inner rule.
+void paintPlate(QPainter& painter, const QRectF& rect, Face face, qreal radius, bool engraved);
+
+// Where a button's content goes: pressed content moves one pixel right and down.
+QRectF contentRect(const QRectF& plate, Face face, qreal margin);
+
+// `caption` in bold serif ink, centred in `box`, at the largest size from `maxPixels` down to
+// `minPixels` that fits on one line, else on two lines split at a blank; at `minPixels` on two
+// lines when nothing larger fits.
+void paintCaption(QPainter& painter, const QRectF& box, const QString& caption, int maxPixels, int minPixels);
+
+}  // namespace tessla::skin
