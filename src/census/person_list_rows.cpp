@@ -1,5 +1,6 @@
 #include "census/person_list_rows.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "storage/word_list_format.h"
@@ -52,6 +53,11 @@ const std::string& PersonListWindow::rowText(std::int32_t row) {
     return fetch(row).text;
 }
 
+void PersonListWindow::setCapacity(std::size_t rows) {
+    capacity_ = std::max(rows, kCapacity);
+    while (rows_.size() > capacity_) rows_.pop_back();
+}
+
 void PersonListWindow::clear() {
     rows_.clear();
     first_ = 0;
@@ -61,7 +67,7 @@ const PersonListWindow::Row& PersonListWindow::fetch(std::int32_t row) {
     const auto count = static_cast<std::int32_t>(rows_.size());
     if (!rows_.empty() && row >= first_ && row < first_ + count) return rows_[row - first_];
     if (!rows_.empty() && row == first_ + count) {
-        if (rows_.size() == kCapacity) {
+        if (rows_.size() >= capacity_) {
             rows_.pop_front();
             ++first_;
         }
@@ -69,7 +75,7 @@ const PersonListWindow::Row& PersonListWindow::fetch(std::int32_t row) {
         return rows_.back();
     }
     if (!rows_.empty() && row == first_ - 1) {
-        if (rows_.size() == kCapacity) rows_.pop_back();
+        if (rows_.size() >= capacity_) rows_.pop_back();
         rows_.push_front(readRow(row));
         first_ = row;
         return rows_.front();

@@ -21,8 +21,9 @@ std::string cleanRowSeparators(std::string_view text);
 // 3 the role letter and whatever follows it; empty when the text has fewer separators.
 std::string_view personListRowPart(std::string_view text, int index);
 
-// A window of the last 50 consecutive visible rows read from the person list, so that a result
-// list scrolled row by row reads each packed row once. Rows are the 1-based visible positions of
+// A window of the last consecutive visible rows read from the person list (at least 50, and at
+// least as many as a grid shows at once), so that a result list scrolled row by row, or painted
+// again, reads each packed row once. Rows are the 1-based visible positions of
 // the list in its present filtering; whoever changes that filtering (a search, opening the
 // database) must call `clear`.
 class PersonListWindow {
@@ -42,6 +43,11 @@ class PersonListWindow {
     // The row's cleaned text, cut to 119 characters; empty when it cannot be read.
     const std::string& rowText(std::int32_t row);
 
+    // Keeps at least `rows` rows (and never fewer than kCapacity), so that a grid showing that
+    // many rows finds all of them here when it paints again.
+    void setCapacity(std::size_t rows);
+    std::size_t capacity() const { return capacity_; }
+
     void clear();
     std::size_t size() const { return rows_.size(); }
     // The position of the window's first row; meaningless when it is empty.
@@ -59,6 +65,7 @@ class PersonListWindow {
     TSPstruktlista& list_;
     std::deque<Row> rows_;
     std::int32_t first_ = 0;
+    std::size_t capacity_ = kCapacity;
 };
 
 }  // namespace tessla

@@ -40,6 +40,33 @@ TEST(ResultListTest, RowsAndEntriesFollowTheSelection) {
     EXPECT_EQ(list.size(), 0);
 }
 
+TEST(ResultListTest, TheRowWindowHoldsEveryRowAGridShows) {
+    std::vector<test::CensusRow> rows;
+    for (int k = 1; k <= 80; ++k) rows.push_back({{"ENAMN", "Person " + std::to_string(100 + k)}});
+    test::CensusFixture census(rows);
+    census.showAllPersons();
+    ResultList list(census.db().tessllista());
+    PersonListWindow& window = list.window();
+    const auto readRows = [&](int count) {
+        for (int row = 1; row <= count; ++row) window.personListCell(row, 1);
+    };
+    readRows(60);
+    EXPECT_EQ(window.size(), PersonListWindow::kCapacity);  // the first ten are gone
+    EXPECT_EQ(window.firstRow(), 11);
+
+    window.setCapacity(60);
+    window.clear();
+    readRows(60);
+    readRows(60);  // painted again: every row is still there
+    EXPECT_EQ(window.size(), 60u);
+    EXPECT_EQ(window.firstRow(), 1);
+    EXPECT_EQ(window.personListCell(60, 1), "Person 160");
+
+    window.setCapacity(10);  // never below the least
+    EXPECT_EQ(window.capacity(), PersonListWindow::kCapacity);
+    EXPECT_EQ(window.size(), PersonListWindow::kCapacity);
+}
+
 TEST(ResultListTest, ARowIsShownCentredOnlyWhenOffScreen) {
     const struct {
         int top, visible, rows, row, newTop;
