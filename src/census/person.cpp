@@ -314,18 +314,4 @@ std::string personSortKey(const Tenperson& p, int key, Language language) {
     return textOf(kSortKeys, p, key, language);
 }
 
-std::string stripMarkup(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '[') {
-            out += text[i];
-            continue;
-        }
-        const std::size_t close = text.find(']', i);
-        if (close == std::string_view::npos) break;
-        i = close;
-    }
-    return out;
-}
-
 }  // namespace tessla

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "storage/coded_text.h"
 #include "storage/text_base.h"
 
 namespace tessla {
@@ -49,9 +50,11 @@ std::string personColumnText(const Tenperson& person, int column, Language langu
 // gives the empty text.
 std::string personSortKey(const Tenperson& person, int key, Language language);
 
-// The text without its markup: each run from a "[" up to and including the next "]" is dropped,
-// so a "[" that is never closed drops the rest of the text.
-std::string stripMarkup(std::string_view text);
+// The text without its markup: the coded text's own stripping (each run from a "[" up to and
+// including the next "]" is dropped, so a "[" that is never closed drops the rest of the text).
+inline std::string stripMarkup(std::string_view text) {
+    return stripCodes(text);
+}
 
 // The pieces of the texts above, for the household, copies and the command-line tool.
 // Last name, ", ", first names (trimmed), or the language's placeholder when both are empty.
