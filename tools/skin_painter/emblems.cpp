@@ -24,7 +24,7 @@ void paintSheet(QPainter& painter, const QRectF& sheet) {
     path.lineTo(sheet.bottomRight());
     path.lineTo(sheet.bottomLeft());
     path.closeSubpath();
-    painter.setPen(inkPen(1.2));
+    painter.setPen(inkPen(1.3));
     painter.setBrush(QColor(255, 252, 244));
     painter.drawPath(path);
     painter.drawLine(QPointF(sheet.right() - fold, sheet.top()),
@@ -34,7 +34,7 @@ void paintSheet(QPainter& painter, const QRectF& sheet) {
 }
 
 void paintTextLines(QPainter& painter, const QRectF& area, int count, bool bullets) {
-    painter.setPen(inkPen(1.1, Palette::sepia()));
+    painter.setPen(inkPen(1.3, Palette::sepia()));
     const qreal step = area.height() / count;
     for (int i = 0; i < count; ++i) {
         const qreal y = area.top() + step * (i + 0.5);
@@ -42,8 +42,8 @@ void paintTextLines(QPainter& painter, const QRectF& area, int count, bool bulle
         if (bullets) {
             painter.setBrush(Palette::red());
             painter.setPen(Qt::NoPen);
-            painter.drawEllipse(QPointF(left + 0.8, y), 1.1, 1.1);
-            painter.setPen(inkPen(1.1, Palette::sepia()));
+            painter.drawEllipse(QPointF(left + 1, y), 1.3, 1.3);
+            painter.setPen(inkPen(1.3, Palette::sepia()));
             left += 3;
         }
         const qreal right = area.right() - (i % 2 == 1 ? area.width() * 0.25 : 0);

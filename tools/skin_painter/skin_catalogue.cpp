@@ -49,7 +49,7 @@ class Catalogue {
 Drawing captioned(QString caption) {
     return [caption = std::move(caption)](QPainter& painter, const QRectF& rect, Face face) {
         paintPlate(painter, rect, face, 4, true);
-        paintCaption(painter, contentRect(rect, face, 5), caption, 17, 13);
+        paintCaption(painter, contentRect(rect, face, 3).adjusted(2, 0, -2, 0), caption, 17, 13);
     };
 }
 
@@ -65,7 +65,7 @@ Drawing smallCaptioned(QString caption) {
 Drawing iconPlate(std::function<void(QPainter&, const QRectF&)> icon) {
     return [icon = std::move(icon)](QPainter& painter, const QRectF& rect, Face face) {
         paintPlate(painter, rect, face, 3, false);
-        icon(painter, contentRect(rect, face, 4));
+        icon(painter, contentRect(rect, face, 3));
     };
 }
 

@@ -25,10 +25,18 @@ QStringList twoLines(const QString& caption, const QFontMetricsF& metrics) {
     return best;
 }
 
-bool fits(const QStringList& lines, const QFontMetricsF& metrics, const QSizeF& box) {
+// The distance between the lines of a caption: a single line takes the font's height, wrapped
+// lines stand closer, so that two fit into a button at a size that stays readable.
+qreal lineHeight(const QFont& font, qsizetype lines) {
+    return lines == 1 ? QFontMetricsF(font).height() : font.pixelSize() * 1.05;
+}
+
+bool fits(const QStringList& lines, const QFont& font, const QSizeF& box) {
+    const QFontMetricsF metrics(font);
     qreal width = 0;
     for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-    return width <= box.width() && metrics.height() * lines.size() <= box.height() + metrics.descent();
+    return width <= box.width() &&
+           lineHeight(font, lines.size()) * lines.size() <= box.height() + metrics.descent();
 }
 
 }  // namespace
@@ -94,13 +102,13 @@ void paintCaption(QPainter& painter, const QRectF& box, const QString& caption, 
     QStringList lines = twoLines(caption, QFontMetricsF(font));
     for (int pixels = maxPixels; pixels >= minPixels; --pixels) {
         const QFont candidate = serifFont(pixels, true);
-        const QFontMetricsF metrics(candidate);
-        if (fits({caption}, metrics, box.size())) {
+        if (fits({caption}, candidate, box.size())) {
             font = candidate;
             lines = QStringList{caption};
             break;
         }
-        if (const QStringList split = twoLines(caption, metrics); fits(split, metrics, box.size())) {
+        if (const QStringList split = twoLines(caption, QFontMetricsF(candidate));
+            fits(split, candidate, box.size())) {
             font = candidate;
             lines = split;
             break;
@@ -110,12 +118,11 @@ void paintCaption(QPainter& painter, const QRectF& box, const QString& caption, 
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
     painter.setPen(Palette::ink());
-    const QFontMetricsF metrics(font);
-    const qreal lineHeight = metrics.height();
-    qreal y = box.center().y() - lineHeight * lines.size() / 2;
+    const qreal height = lineHeight(font, lines.size());
+    qreal y = box.center().y() - height * lines.size() / 2;
     for (const QString& line : lines) {
-        painter.drawText(QRectF(box.left(), y, box.width(), lineHeight), Qt::AlignCenter, line);
-        y += lineHeight;
+        painter.drawText(QRectF(box.left(), y, box.width(), height), Qt::AlignCenter, line);
+        y += height;
     }
     painter.restore();
 }

@@ -36,7 +36,7 @@ void paintPlate(QPainter& painter, const QRectF& rect, Face face, qreal radius, 
 QRectF contentRect(const QRectF& plate, Face face, qreal margin);
 
 // `caption` in bold serif ink, centred in `box`, at the largest size from `maxPixels` down to
-// `minPixels` that fits on one line, else on two lines split at a blank; at `minPixels` on two
+// `minPixels` at which it fits on one line or, split at a blank, on two; at `minPixels` on two
 // lines when nothing larger fits.
 void paintCaption(QPainter& painter, const QRectF& box, const QString& caption, int maxPixels, int minPixels);
 
