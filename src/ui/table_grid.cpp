@@ -30,8 +30,11 @@ constexpr QRgb kHighlight = qRgb(56, 78, 104);
 constexpr QRgb kHighlightUnfocused = qRgb(112, 126, 144);
 constexpr QRgb kSelectedText = qRgb(255, 255, 255);
 
-// Space kept between a cell's edges and its text.
-constexpr int kCellPadding = 3;
+// Space kept between a cell's edges and its text: a little on the left so that text does not
+// touch the column before, a pixel on the right so that a right-aligned number still ends
+// clear of the next column; narrow columns (a year, a role word) keep their room.
+constexpr int kCellPaddingLeft = 2;
+constexpr int kCellPaddingRight = 1;
 constexpr int kDefaultColumnWidth = 64;
 constexpr std::uint32_t kDefaultStyle = 144;
 
@@ -440,7 +443,7 @@ void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, c
     const bool rightAligned = !text.empty() && text.front() == '\t';
     const QString shown = toQString(rightAligned ? std::string_view(text).substr(1) : std::string_view(text));
 
-    const QRect area = cell.adjusted(kCellPadding, 0, -kCellPadding, 0);
+    const QRect area = cell.adjusted(kCellPaddingLeft, 0, -kCellPaddingRight, 0);
     int indent = 0;
     if (rightAligned)
         indent = std::max(area.width() - font.metrics.horizontalAdvance(shown), 0);

@@ -1,5 +1,7 @@
 #include "ui/table_grid.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -12,6 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "skin/figure_set.h"
+#include "skin/tiler.h"
+#include "storage/picture_files.h"
 
 namespace tessla {
 namespace {
@@ -375,6 +380,194 @@ TEST(TableGridTest, TheWheelScrollsTheGridOnlyWhenItHandlesTheWheel) {
         }
         EXPECT_EQ(grid->topRow(), c.top);
         EXPECT_EQ(grid->currentRow(), 0);
+    }
+}
+
+// Pictures for icons and backgrounds, stored at twice their logical size as the skin stores them.
+std::vector<std::uint8_t> png2x(QSize logical, const std::function<QRgb(int x, int y)>& colour) {
+    QImage image(logical * 2, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, colour(x / 2, y / 2));
+    image.setDotsPerMeterX(7559);
+    image.setDotsPerMeterY(7559);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "PNG"));
+    return {bytes.begin(), bytes.end()};
+}
+
+test::PictureToWrite picture(std::string name, QSize logical,
+                             const std::function<QRgb(int x, int y)>& colour) {
+    return {{std::move(name), "", 1, "", "", 0, 0}, png2x(logical, colour), std::nullopt};
+}
+
+constexpr QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
+
+// The columns of `rect` holding pixels of exactly `colour`; empty when none.
+std::pair<int, int> colourSpan(const QImage& image, const QRect& rect, QRgb colour) {
+    int left = rect.right() + 1, right = rect.left() - 1;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.pixel(x, y) == colour) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
+TEST(TableGridTest, IconsComeFromTheFigureSetByModeMarkAndNodeKind) {
+    test::PictureFiles files({picture("boll", {8, 8}, [](int, int) { return kRed; }),
+                              picture("nod", {8, 8}, [](int, int) { return kBlue; })});
+    TSPfigurer figurer(files.base(), 10);
+    struct Case {
+        TSPtabmode mode;
+        std::uint32_t style;
+        int kind;
+        QRgb icon;  // black: none
+        bool textAfterIcon;
+    };
+    const std::uint32_t marked = 0x01000000, indented = 0x00020000;
+    const QRgb none = qRgb(0, 0, 0);
+    for (const Case& c :
+         {Case{TSPtabmode::tmValdIkon, marked | indented, 0, kRed, true},
+          Case{TSPtabmode::tmValdIkon, indented, 0, none, false},
+          Case{TSPtabmode::tmStruktValdIkon, marked | indented, 1, kRed, true},
+          Case{TSPtabmode::tmStandard, marked, 0, none, false}, Case{TSPtabmode::tmStrukt, 0, 1, kBlue, true},
+          Case{TSPtabmode::tmStruktvald, marked, 2, none, false},
+          Case{TSPtabmode::tmStrukt, 0, 7, none, false}}) {
+        const std::string what = "mode " + std::to_string(static_cast<int>(c.mode)) + " style " +
+                                 std::to_string(c.style) + " kind " + std::to_string(c.kind);
+        auto grid = makeGrid(3, {200, 60});
+        grid->setFigurer(&figurer);
+        grid->setTabmode(c.mode);
+        grid->setValdfigur("boll");
+        grid->setFigurB("nod");
+        grid->setFigurC("missing");
+        grid->setEttindrag(15);
+        grid->setCellTextProvider([](std::int32_t, int) { return std::string("Ort"); });
+        grid->setCellStyleProvider([&](std::int32_t, int) { return c.style; });
+        grid->setNodeKindProvider([&](std::int32_t, int) { return c.kind; });
+        grid->setCurrentRow(2);
+        const QImage image = render(*grid);
+        const QRect cell = cellRect(*grid, 0, 0);
+        for (QRgb colour : {kRed, kBlue}) {
+            const auto [left, right] = colourSpan(image, cell, colour);
+            EXPECT_EQ(left <= right, colour == c.icon) << what << ": icon " << std::hex << colour;
+            const auto [left2, right2] = colourSpan(image, cellRect(*grid, 0, 1), colour);
+            EXPECT_GT(left2, right2) << what << ": an icon outside the first column";
+        }
+        if (c.icon == none) continue;
+        const auto [iconLeft, iconRight] = colourSpan(image, cell, c.icon);
+        EXPECT_EQ(iconRight - iconLeft + 1, 8) << what;
+        const auto [textLeft, textRight] =
+            inkSpan(image, cell.adjusted(iconRight + 1 - cell.left(), 0, 0, 0));
+        EXPECT_GT(textLeft, iconRight + 1) << what << ": the text stands clear of the icon";
+    }
+}
+
+TEST(TableGridTest, TheBackgroundIsThePieceOfThePictureBehindTheGridAndTheSelectionStaysOnTop) {
+    // Each logical pixel of the picture tells its own position.
+    test::PictureFiles files({picture("papper", {300, 200}, [](int x, int y) { return qRgb(x, y, 128); })});
+    TSPtiler tiler(files.base(), 2, TSPtilemode::tmUtsnitt);
+    QWidget parent;
+    parent.resize(300, 200);
+    TSPtab grid(&parent);
+    grid.setGeometry(30, 20, 160, 10 * kRowHeight);
+    grid.setDefaultRowHeight(kRowHeight);
+    grid.setColumnWidth(0, 160);
+    grid.setRowCount(4);
+    grid.setCellTextProvider([](std::int32_t, int) { return std::string(); });
+    grid.setCurrentRow(1);
+    const QColor highlight = render(grid).pixel(5, kRowHeight + 5);
+    grid.setBackground(&tiler, "papper");
+    const QImage image = render(grid);
+    for (const QPoint p : {QPoint(5, 5), QPoint(150, 3 * kRowHeight + 2), QPoint(70, 9 * kRowHeight)})
+        EXPECT_EQ(image.pixel(p), qRgb(30 + p.x(), 20 + p.y(), 128)) << p.x() << "," << p.y();
+    EXPECT_EQ(image.pixel(5, kRowHeight + 5), highlight.rgb());
+}
+
+// The result list and a household as the main window shows them, drawn at 1x and 2x for the eye.
+TEST(TableGridTest, Screenshots) {
+    const std::vector<std::pair<std::string, std::string>> persons = {
+        {"Andersson, Anna Maria", "1867"},
+        {"Andersson, Carl Johan", "1859"},
+        {"Bergstr\xF6m, Elin", "1881"},
+        {"Bj\xF6rk, Gustaf Adolf", "1842"},
+        {"Ekstr\xF6m, Hedvig Charlotta Eleonora Wilhelmina Augusta", "1875"},
+        {"Eriksson, Per", ""},
+        {"(Ingen namnuppgift)", "1890"},
+        {"Gustafsson, Johanna", "1838"},
+        {"H\xE5kansson, Lars Petter", "1864"},
+        {"Jansson, Ingrid", "1886"},
+        {"Karlsson, Nils", "1871"},
+        {"L\xF6"
+         "fgren, Sofia",
+         "1855"},
+        {"Magnusson, Axel", "1879"},
+        {"Nilsson, Britta Stina", "1849"},
+    };
+    struct Member {
+        std::string name, year, role;
+        bool separator;
+    };
+    const std::vector<Member> household = {
+        {"Lindqvist, Johan", "1844", "Far", false},
+        {"Lindqvist, Kajsa", "1848", "Mor", false},
+        {"Lindqvist, Erik", "1872", "Barn", false},
+        {"Lindqvist, Hilda", "1876", "Barn", false},
+        {"----------", " ", " ", true},
+        {"Holm, Anders", "1869", "Far", false},
+        {"Holm, Emma", "1870", "Mor", false},
+        {"Holm, Oskar", "1889", "Barn", false},
+        {"----------", " ", " ", true},
+        {"Str\xF6m, Greta", "1821", "Ensam", false},
+    };
+    QWidget window;
+    window.resize(420, 470);
+    window.setStyleSheet("background: rgb(226, 218, 198)");
+    TSPtab results(&window);
+    results.setGeometry(10, 10, 400, 14 * kRowHeight);
+    results.setColumnCount(2);
+    results.setColumnWidth(0, 360);
+    results.setColumnWidth(1, 40);
+    results.setDefaultRowHeight(kRowHeight);
+    results.setRowCount(static_cast<std::int32_t>(persons.size()));
+    results.setCellTextProvider([&](std::int32_t row, int column) {
+        const auto& p = persons[static_cast<std::size_t>(row - 1)];
+        return column == 1 ? p.first : p.second;
+    });
+    results.setCellStyleProvider([](std::int32_t, int) { return 0u; });
+    results.setCurrentRow(3);
+    TSPtab members(&window);
+    members.setGeometry(10, 260, 400, 10 * kRowHeight);
+    members.setColumnCount(3);
+    members.setColumnWidth(0, 320);
+    members.setColumnWidth(1, 35);
+    members.setColumnWidth(2, 45);
+    members.setDefaultRowHeight(kRowHeight);
+    members.setRowCount(static_cast<std::int32_t>(household.size()));
+    members.setCellTextProvider([&](std::int32_t row, int column) {
+        const Member& m = household[static_cast<std::size_t>(row - 1)];
+        return column == 1 ? m.name : column == 2 ? m.year : m.role;
+    });
+    members.setRowSelectableProvider(
+        [&](std::int32_t row) { return !household[static_cast<std::size_t>(row - 1)].separator; });
+    members.setCellStyleProvider([](std::int32_t row, int) { return row == 7 ? 3u : 0u; });
+    members.setCurrentRow(2);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    results.setFocus();
+    ASSERT_TRUE(results.hasFocus());
+
+    const QString dir = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/grid/");
+    ASSERT_TRUE(QDir().mkpath(dir));
+    for (const int scale : {1, 2}) {
+        QPixmap pixmap(window.size() * scale);
+        pixmap.setDevicePixelRatio(scale);
+        window.render(&pixmap);
+        const QString name = dir + QStringLiteral("lists_%1x.png").arg(scale);
+        EXPECT_TRUE(pixmap.save(name)) << name.toStdString();
     }
 }
 
