@@ -101,7 +101,8 @@ TEST_F(QueryCommandsTest, InspectListsEveryComponent) {
     EXPECT_TRUE(run.out.starts_with("tessllista\topen\t5\t")) << run.out;
     EXPECT_NE(run.out.find("\ntessl\topen\t5\t"), std::string::npos);
     EXPECT_NE(run.out.find("\ntessls41\topen\t0\t"), std::string::npos);
-    EXPECT_NE(run.out.find("\nsysbild\topen\t" + std::to_string(allPictureNames().size()) + "\t"),
+    EXPECT_NE(run.out.find("\nsysbild\topen\t" + std::to_string(allPictureNames().size()) + "\t" +
+                           fs::path(ini()).parent_path().string() + "/hd/sybild.b\n"),
               std::string::npos)
         << run.out;
 }

@@ -5,9 +5,11 @@
 
 #include <cstdio>
 
+#include "app/catalogue.h"
 #include "commands.h"
 #include "options.h"
 #include "query_database.h"
+#include "storage/text_base.h"
 
 namespace tessla::tool {
 namespace {
@@ -41,7 +43,9 @@ int inspectCommand(const Arguments& arguments) {
         // The skin picture base opens only when pictures are fetched; here for its count.
         TSPbildbas& skin = db.sysbild();
         skin.oppna();
-        printLine("sysbild", skin.isOpen(), skin.count(), mainFile("sysbild"));
+        const PictureBaseSettings& skinFiles = skinPictureBase();
+        printLine(skinFiles.name, skin.isOpen(), skin.count(),
+                  filePath(query->config.hdbasen, skinFiles.bfilnamn, skinFiles.bfilext));
         skin.stang();
         return kExitOk;
     });
