@@ -18,18 +18,12 @@ void CacheRanks::touch(int index) {
     ranks_[static_cast<std::size_t>(index)] = 1;
 }
 
-std::optional<int> CacheRanks::victim() const {
+std::optional<int> CacheRanks::evictIfFull() {
     if (size() < capacity_) return std::nullopt;
-    return static_cast<int>(std::max_element(ranks_.begin(), ranks_.end()) - ranks_.begin());
-}
-
-void CacheRanks::remove(int index) {
-    const int removed = rank(index);
+    const auto index = std::max_element(ranks_.begin(), ranks_.end()) - ranks_.begin();
     names_.erase(names_.begin() + index);
     ranks_.erase(ranks_.begin() + index);
-    for (int& other : ranks_) {
-        if (other > removed) --other;
-    }
+    return static_cast<int>(index);
 }
 
 int CacheRanks::insert(std::string_view name) {

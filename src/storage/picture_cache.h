@@ -49,16 +49,13 @@ class CacheRanks {
     std::optional<int> find(std::string_view name) const;
     // Makes the entry at `index` the one used last.
     void touch(int index);
-    // The index of the entry to evict before adding a new one (the one used longest ago), or nothing
-    // while there is room.
-    std::optional<int> victim() const;
-    // Removes the entry at `index`; the entries used after it move up one rank.
-    void remove(int index);
-    // Adds `name` as the entry used last and returns its index; there must be room (see victim).
+    // When the cache is full, removes the entry used longest ago and returns its index. It has the
+    // highest rank, so every other entry keeps its rank.
+    std::optional<int> evictIfFull();
+    // Adds `name` as the entry used last and returns its index; there must be room (see evictIfFull).
     int insert(std::string_view name);
 
     int size() const { return static_cast<int>(names_.size()); }
-    int capacity() const { return capacity_; }
     const std::string& name(int index) const { return names_[static_cast<std::size_t>(index)]; }
     int rank(int index) const { return ranks_[static_cast<std::size_t>(index)]; }
 
@@ -91,8 +88,7 @@ class PictureCache {
             picture = load(base, std::string_view(key));
         }
         if (!picture) return -1;
-        if (const std::optional<int> evicted = ranks_.victim()) {
-            ranks_.remove(*evicted);
+        if (const std::optional<int> evicted = ranks_.evictIfFull()) {
             pictures_.erase(pictures_.begin() + *evicted);
         }
         const int index = ranks_.insert(key);

@@ -183,6 +183,7 @@ TEST(PictureRegionTest, AStoredPictureCarriesItsRegionOnlyWhenSound) {
         {{"flat", "", 1, "C2", "", 0, 0}, Bytes{1, 2, 3}, std::nullopt},
         {{"round", "", 10, "", "", 0, 0}, Bytes{4, 5}, sound},
         {{"torn", "", 11, "", "", 0, 0}, Bytes{6}, damaged},
+        {{"wide", "", 10, "", "", 0, 0}, Bytes{7}, regionWords({32, 1, 1, 16, 0, 0, 4, 4, 0, 0, 5, 4})},
     });
     ASSERT_TRUE(files.base().oppna());
     struct Case {
@@ -194,6 +195,7 @@ TEST(PictureRegionTest, AStoredPictureCarriesItsRegionOnlyWhenSound) {
         {"flat", {1, 2, 3}, std::nullopt},
         {"round", {4, 5}, std::vector<RegionRect>{{1, 1, 3, 2}}},
         {"torn", {6}, std::nullopt},
+        {"wide", {7}, std::nullopt},  // a rectangle past the bounds
     };
     for (const Case& c : cases) {
         const std::optional<StoredPicture> picture = readStoredPicture(files.base(), c.name);
