@@ -71,9 +71,9 @@ class PictureCache {
   public:
     explicit PictureCache(int capacity) : ranks_(capacity) {}
 
-    // The index of the picture called `name`, cut to kCachedNameMax as the base keeps names, loading
-    // it with `load(base, name)` (which returns an std::optional<Picture>) when it is not cached; the base is
-    // opened for the load when it is closed and closed again afterwards. -1 when the base has no such
+    // The index of the picture called `name` (cut to kCachedNameMax, as the base keeps names). When
+    // it is not cached, `load(base, name)` gives it as an std::optional<Picture>; the base is opened
+    // for the load when it is closed and closed again afterwards. -1 when the base has no such
     // picture. An index stays valid until the next fetch.
     template <typename Load>
     int fetch(TSPbildbas& base, std::string_view name, Load&& load) {

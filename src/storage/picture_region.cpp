@@ -1,5 +1,7 @@
 #include "storage/picture_region.h"
 
+#include <algorithm>
+
 #include "storage/blob_format.h"
 
 namespace tessla {

@@ -69,6 +69,17 @@ Bytes damagedPng() {
     return png;
 }
 
+// A 10 x 10 picture at twice its pixels whose pixel columns alternate black and white.
+Bytes stripesPng() {
+    QImage image(20, 20, QImage::Format_ARGB32);
+    for (int x = 0; x < 20; ++x) {
+        for (int y = 0; y < 20; ++y) image.setPixel(x, y, x % 2 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    }
+    image.setDotsPerMeterX(kDotsPerMetreAt2x);
+    image.setDotsPerMeterY(kDotsPerMetreAt2x);
+    return pngOf(image);
+}
+
 // The skin the tests draw from.
 struct Skin {
     Skin()
@@ -79,6 +90,7 @@ struct Skin {
               pictureEntry("broken", 1, "", damagedPng()),
               pictureEntry("dot", 1, "C6", pngOf(picture2x({10, 10}, dot))),
               pictureEntry("dotcut", 1, "C0006x", pngOf(picture2x({10, 10}, dot))),
+              pictureEntry("stripes", 1, "", stripesPng()),
           }) {}
     PictureFiles files;
 };
@@ -207,6 +219,21 @@ TEST(TilerTest, PaintPieceFillsTheTargetFromTheSourcePoint) {
     EXPECT_EQ(image.pixel(5, 3), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(6, 3), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(2, 4), qRgb(255, 255, 255));
+}
+
+TEST(TilerTest, OnATwiceDenseCanvasEveryPixelOfThePictureIsKept) {
+    Skin skin;
+    TSPtiler tiler(skin.files.base(), 2, TSPtilemode::tmHel);
+    QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::red);
+    QPainter painter(&image);
+    ASSERT_TRUE(tiler.paintPiece(painter, "stripes", {1, 0}, QRect(0, 0, 9, 10)));
+    painter.end();
+    for (int x = 0; x < 18; ++x) {
+        EXPECT_EQ(image.pixel(x, 5), x % 2 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) << x;
+    }
+    EXPECT_EQ(image.pixel(18, 5), qRgb(255, 0, 0));
 }
 
 TEST(FigureSetTest, FiguresAreDrawnTransparentlyAndPlacedByTheirCode) {
