@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include "skin/tiler.h"
@@ -68,8 +69,7 @@ void TSPdyntex::drawText(QPainter& painter) {
     canvas_.setPainter(nullptr);
 }
 
-void TSPdyntex::compose() {
-    const qreal ratio = devicePixelRatioF();
+void TSPdyntex::compose(qreal ratio) {
     if (offscreen_.isNull() || offscreen_.deviceIndependentSize() != QSizeF(size()) ||
         offscreen_.devicePixelRatio() != ratio) {
         offscreen_ = QPixmap(size() * ratio);
@@ -86,7 +86,9 @@ void TSPdyntex::paintEvent(QPaintEvent*) {
     if (kodtxt_.text().empty()) return;
     QPainter painter(this);
     if (tiler_ != nullptr && !tilekod_.empty()) {
-        compose();
+        // The pixel ratio of the surface painted on: the screen's, or that of an image the view
+        // is rendered into.
+        compose(painter.paintEngine()->paintDevice()->devicePixelRatioF());
         painter.drawPixmap(0, 0, offscreen_);
     } else {
         drawText(painter);

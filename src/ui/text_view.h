@@ -70,8 +70,8 @@ class TSPdyntex : public QWidget {
 
   private:
     void layOut();
-    // Background and text into the off-screen pixmap.
-    void compose();
+    // Background and text into the off-screen pixmap, made at `ratio` device pixels a pixel.
+    void compose(qreal ratio);
     void drawText(QPainter& painter);
 
     TSPkodtxt kodtxt_;
