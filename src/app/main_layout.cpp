@@ -56,10 +56,13 @@ MainLayout mainLayout(int width, int height) {
                          layout.recordFrame.height - 32};
     layout.recordScroll = {layout.recordText.right() + 4, layout.recordText.y, 19, layout.recordText.height};
 
+    // The year and role columns are as wide as their widest texts ("1870", "Mother") need in the
+    // grid's serif font, so that neither is ever cut.
     const bool large = layout.metrics.fontSize == 11;
-    layout.resultColumns = columnsFilling<2>(layout.resultGrid.width, {0, large ? 40 : 26});
-    layout.householdColumns =
-        columnsFilling<3>(layout.householdGrid.width, {0, large ? 35 : 23, large ? 45 : 23});
+    const int year = large ? 40 : 32;
+    const int role = large ? 56 : 46;
+    layout.resultColumns = columnsFilling<2>(layout.resultGrid.width, {0, year});
+    layout.householdColumns = columnsFilling<3>(layout.householdGrid.width, {0, year, role});
     return layout;
 }
 

@@ -54,12 +54,14 @@ TEST(MainLayoutTest, ListsFillTheLeftHalfAndTheRecordTheRight) {
 TEST(MainLayoutTest, ColumnsGiveTheNameWhatTheOthersLeave) {
     const MainLayout large = mainLayout(790, 590);
     EXPECT_EQ(large.resultColumns, (std::array<int, 2>{356 - 40, 40}));
-    EXPECT_EQ(large.householdColumns, (std::array<int, 3>{356 - 80, 35, 45}));
+    EXPECT_EQ(large.householdColumns, (std::array<int, 3>{356 - 96, 40, 56}));
     const MainLayout small = mainLayout(590, 590);
     ASSERT_EQ(small.metrics.fontSize, 9);
     const int grid = small.resultGrid.width;
-    EXPECT_EQ(small.resultColumns, (std::array<int, 2>{grid - 26, 26}));
-    EXPECT_EQ(small.householdColumns, (std::array<int, 3>{grid - 46, 23, 23}));
+    EXPECT_EQ(small.resultColumns, (std::array<int, 2>{grid - 32, 32}));
+    EXPECT_EQ(small.householdColumns, (std::array<int, 3>{grid - 78, 32, 46}));
+    // A grid narrower than its fixed columns leaves the name nothing rather than a negative width.
+    EXPECT_EQ(mainLayout(100, 590).householdColumns[0], 0);
 }
 
 }  // namespace
