@@ -1,32 +1,24 @@
 #pragma once
 
 // The colours the program's own controls draw with, matching the skin pictures: aged paper,
-// brown-black ink, sepia shades and a deep red for what is being pressed.
+// brown-black ink, sepia shades, a deep red for what is being pressed and a gilt tint for what
+// the pointer is over.
 
 #include <QColor>
 
 namespace tessla::controlPalette {
 
-inline QColor paper() {
-    return {242, 235, 219};
-}
-inline QColor paperLight() {
-    return {252, 248, 238};
-}
-inline QColor paperShade() {
-    return {226, 215, 190};
-}
-inline QColor rule() {
-    return {190, 174, 146};
-}
-inline QColor sepia() {
-    return {96, 74, 50};
-}
-inline QColor ink() {
-    return {42, 31, 22};
-}
-inline QColor red() {
-    return {138, 44, 32};
-}
+// clang-format off
+inline QColor paper() { return {242, 235, 219}; }
+inline QColor paperLight() { return {252, 248, 238}; }
+inline QColor paperShade() { return {226, 215, 190}; }
+inline QColor rule() { return {190, 174, 146}; }
+inline QColor sepia() { return {96, 74, 50}; }
+inline QColor ink() { return {42, 31, 22}; }
+inline QColor red() { return {138, 44, 32}; }
+inline QColor gilt() { return {226, 196, 120}; }
+// The face of a framed button, a little lighter than the paper it stands on.
+inline QColor buttonFace() { return {250, 246, 236}; }
+// clang-format on
 
 }  // namespace tessla::controlPalette

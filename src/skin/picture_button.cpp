@@ -22,8 +22,8 @@ namespace {
 // A wash at level 100 covers this much of the button, so that a washed (disabled) button stays
 // recognisable instead of fading into its background.
 constexpr double kWashStrength = 0.55;
-// The light wash of a picture under the pointer.
-constexpr int kHighlightLevel = 35;
+// The warm tint of a picture under the pointer.
+constexpr int kHighlightLevel = 45;
 // The colour a disabled button is washed with, at level 100.
 const QColor kDisabledWash(240, 240, 240);
 
@@ -47,7 +47,7 @@ TSPknapp::TSPknapp(QWidget* parent)
     : QWidget(parent),
       focusfont_(font()),
       blendcolor_(controlPalette::paperShade()),
-      color_(controlPalette::paper()) {
+      color_(controlPalette::buttonFace()) {
     setFocusPolicy(Qt::TabFocus);
     relayout();
 }
@@ -283,8 +283,16 @@ void TSPknapp::leaveEvent(QEvent* event) {
     update();
 }
 
+void TSPknapp::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    // A key held on the button is released elsewhere now: the press ends without a click.
+    if (held_) finishPress(false);
+}
+
 void TSPknapp::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    // A disabled button hears no release: a press it was holding ends without a click.
+    if (event->type() == QEvent::EnabledChange && !isEnabled() && held_) finishPress(false);
     if (event->type() == QEvent::FontChange) relayout();
     if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange) update();
 }
@@ -366,7 +374,7 @@ void TSPknapp::paintButton(QPainter& painter) {
         case TSPknapptyp::kntFlipflop:
             paintFigure(painter, figure, QPoint(0, 0));
             if (knapptyp_ == TSPknapptyp::kntBilder && highlighted_ && !pressed) {
-                wash(painter, rect(), controlPalette::paperLight(), kHighlightLevel);
+                wash(painter, rect(), controlPalette::gilt(), kHighlightLevel);
             }
             break;
         case TSPknapptyp::kntFlipFlopBlend:
@@ -404,33 +412,33 @@ void TSPknapp::paintCaption(QPainter& painter, int shift) const {
 }
 
 void TSPknapp::paintFrame(QPainter& painter, bool sunken) const {
-    // Outer edge: lit top and left, shadowed bottom and right (swapped when sunken); a softer
-    // inner edge on the shadowed sides.
-    const QRect outer = rect().adjusted(0, 0, -1, -1);
-    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    // An ink-brown outline; inside it the lit and the shadowed edges, which swap when sunken.
+    const QRect outline = rect().adjusted(0, 0, -1, -1);
+    const QRect edge = outline.adjusted(1, 1, -1, -1);
+    painter.setPen(controlPalette::sepia());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(outline);
     const QColor lit = controlPalette::paperLight();
-    const QColor shadow = controlPalette::sepia();
-    const auto edges = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(bottomRight);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-    };
-    if (sunken) {
-        edges(outer, shadow, lit);
-        edges(inner, controlPalette::rule(), Qt::transparent);
-    } else {
-        edges(outer, lit, shadow);
-        edges(inner, Qt::transparent, controlPalette::rule());
-    }
+    const QColor shadow = sunken ? controlPalette::sepia() : controlPalette::rule();
+    painter.setPen(sunken ? shadow : lit);
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(sunken ? lit : shadow);
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
 }
 
 void TSPknapp::paintFocus(QPainter& painter) const {
+    // Inside the frame of a caption; along the edge of a picture, whose face it would cut.
+    const bool captionLook = framedLook() || knapptyp_ == TSPknapptyp::kntText;
+    const int inset = captionLook ? 3 : 0;
     painter.setPen(QPen(controlPalette::ink(), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    painter.drawRect(rect().adjusted(inset, inset, -1 - inset, -1 - inset));
+}
+
+bool TSPknapp::framedLook() const {
+    return knapptyp_ == TSPknapptyp::kntRuta || knapptyp_ == TSPknapptyp::kntRutabild;
 }
 
 }  // namespace tessla

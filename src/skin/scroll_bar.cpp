@@ -19,8 +19,8 @@ constexpr int kRepeatMs = 20;
 constexpr double kDiamondAlong = 6.5;
 constexpr double kDiamondAcross = 7.5;
 // Half the base and the height of an arrow's triangle.
-constexpr double kTriangleHalfBase = 5.0;
-constexpr double kTriangleHeight = 5.0;
+constexpr double kTriangleHalfBase = 5.5;
+constexpr double kTriangleHeight = 6.0;
 
 QColor arrowIdle() {
     return {78, 70, 62};
@@ -108,15 +108,24 @@ QRect Tspecscr::trackRect() const {
     return span(kArrowLength, std::max(0, length() - 2 * kArrowLength), 0, breadth());
 }
 
-QRect Tspecscr::thumbHitRect(int t) const {
-    const int centre = breadth() / 2;
-    return span(t - kThumbHitAlong, 2 * kThumbHitAlong + 1, centre - kThumbHitAcross,
-                2 * kThumbHitAcross + 1);
+double Tspecscr::drawnThumbCentre(int t) const {
+    // Kept clear of the arrows where the track is long enough.
+    const double first = kArrowLength + kDiamondAlong;
+    const double last = length() - kArrowLength - kDiamondAlong;
+    const double centre = t + 0.5;
+    return first <= last ? std::clamp(centre, first, last) : centre;
 }
 
-QRect Tspecscr::thumbPaintRect(int t) const {
-    const int reach = static_cast<int>(kDiamondAlong) + 2;
-    return span(t - reach, 2 * reach + 1, 0, breadth());
+bool Tspecscr::onThumb(QPoint point) const {
+    const int t = geometry().thumbCoordinate(position_);
+    const int centre = breadth() / 2;
+    const QRect hit =
+        span(t - kThumbHitAlong, 2 * kThumbHitAlong + 1, centre - kThumbHitAcross, 2 * kThumbHitAcross + 1);
+    // What is seen of the thumb can be grabbed too.
+    const int drawn = static_cast<int>(drawnThumbCentre(t));
+    const int reach = static_cast<int>(kDiamondAlong);
+    const QRect seen = span(drawn - reach, 2 * reach + 1, centre - kThumbHitAcross, 2 * kThumbHitAcross + 1);
+    return hit.contains(point) || seen.contains(point);
 }
 
 Tspecscr::Arrow Tspecscr::arrowAt(QPoint point) const {
@@ -131,7 +140,7 @@ void Tspecscr::applyPosition(std::int32_t value) {
     position_ = value;
     const int t = geometry().thumbCoordinate(value);
     if (t != lastThumb_) {
-        update(trackRect().united(thumbPaintRect(t)).united(thumbPaintRect(lastThumb_)));
+        update();
         lastThumb_ = t;
     }
     emit OnNyPosition();
@@ -165,7 +174,7 @@ void Tspecscr::mousePressEvent(QMouseEvent* event) {
     releaseArrow();
     dragging_ = false;
     pressedOnTrack_ = false;
-    if (thumbHitRect(geometry().thumbCoordinate(position_)).contains(point)) {
+    if (onThumb(point)) {
         dragging_ = true;
     } else if (arrow != Arrow::none) {
         if (repeatTimer_ == nullptr) {
@@ -253,7 +262,7 @@ void Tspecscr::paintArrow(QPainter& painter, Arrow arrow) const {
 
 void Tspecscr::paintThumb(QPainter& painter, int t) const {
     const double centre = breadth() / 2.0;
-    const double at = t + 0.5;
+    const double at = drawnThumbCentre(t);
     const QPointF middle = pointAt(at, centre);
     const QPointF before = pointAt(at - kDiamondAlong, centre);
     const QPointF after = pointAt(at + kDiamondAlong, centre);

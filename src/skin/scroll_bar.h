@@ -68,9 +68,10 @@ class Tspecscr : public QWidget {
     QPointF pointAt(double alongCoordinate, double acrossCoordinate) const;
     QRect arrowRect(Arrow arrow) const;
     QRect trackRect() const;
-    // The thumb's hit rectangle at coordinate t, and the neighbourhood repainted around it.
-    QRect thumbHitRect(int t) const;
-    QRect thumbPaintRect(int t) const;
+    // Where the thumb at coordinate t is drawn along the track.
+    double drawnThumbCentre(int t) const;
+    // True when `point` is on the thumb: within its hit rectangle or on its drawing.
+    bool onThumb(QPoint point) const;
     Arrow arrowAt(QPoint point) const;
 
     // Sets the position, repaints the thumb when it moved and raises OnNyPosition; the busy flag

@@ -164,6 +164,18 @@ TEST(PictureButton, PlainClickRaisesOnTrycktOnlyWhenReleasedOverTheButton) {
     }
 }
 
+TEST(PictureButton, APressEndedByDisablingIsNoClick) {
+    SignalLog log;
+    auto button = makeButton(log);
+    QTest::mousePress(button.get(), Qt::LeftButton, {}, kInside);
+    button->setEnabled(false);
+    EXPECT_FALSE(button->down());
+    button->setEnabled(true);
+    QTest::mouseRelease(button.get(), Qt::LeftButton, {}, kInside);
+    EXPECT_FALSE(button->down());
+    EXPECT_TRUE(log.entries.empty());
+}
+
 TEST(PictureButton, StaydownFlipsAndReportsOnPress) {
     SignalLog log;
     auto button = makeButton(log);
