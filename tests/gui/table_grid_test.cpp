@@ -494,7 +494,7 @@ TEST(TableGridTest, Screenshots) {
         {"Andersson, Carl Johan", "1859"},
         {"Bergstr\xF6m, Elin", "1881"},
         {"Bj\xF6rk, Gustaf Adolf", "1842"},
-        {"Ekstr\xF6m, Hedvig Charlotta Eleonora Wilhelmina Augusta", "1875"},
+        {"Ekstr\xF6m, Hedvig Charlotta Eleonora Wilhelmina Augusta Ulrika Lovisa", "1875"},
         {"Eriksson, Per", ""},
         {"(Ingen namnuppgift)", "1890"},
         {"Gustafsson, Johanna", "1838"},
