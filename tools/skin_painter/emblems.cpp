@@ -1,5 +1,6 @@
 #include "emblems.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
@@ -85,10 +86,15 @@ void paintBust(QPainter& painter, const QRectF& area) {
     painter.restore();
 }
 
-// The centred text `text` in bold serif of `pixels` in `colour`, letter-spaced as on a seal.
-void paintWordmark(QPainter& painter, const QRectF& area, const QString& text, qreal pixels) {
-    QFont font = serifFont(pixels, true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, pixels * 0.08);
+// The centred text `text` in letter-spaced bold serif ink, as on a seal, at the largest size up to
+// `maxPixels` that fits the width of `area`.
+void paintWordmark(QPainter& painter, const QRectF& area, const QString& text, int maxPixels) {
+    QFont font;
+    for (int pixels = maxPixels; pixels >= 8; --pixels) {
+        font = serifFont(pixels, true);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, pixels * 0.08);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= area.width() - 2) break;
+    }
     painter.setFont(font);
     painter.setPen(Palette::ink());
     painter.drawText(area, Qt::AlignCenter, text);
@@ -249,7 +255,7 @@ void paintStammaLogo(QPainter& painter, const QRectF& box) {
     painter.restore();
     paintWordmark(painter,
                   QRectF(box.left(), box.top() + box.height() * 0.62, box.width(), box.height() * 0.38),
-                  "STAMMA", 10.5);
+                  "STAMMA", 12);
 }
 
 void paintArkivoLogo(QPainter& painter, const QRectF& box) {
@@ -276,7 +282,7 @@ void paintArkivoLogo(QPainter& painter, const QRectF& box) {
     painter.restore();
     paintWordmark(painter,
                   QRectF(box.left(), box.top() + box.height() * 0.62, box.width(), box.height() * 0.38),
-                  "ARKIVO", 10.5);
+                  "ARKIVO", 12);
 }
 
 void paintBall(QPainter& painter, const QRectF& box) {
