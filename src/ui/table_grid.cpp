@@ -469,9 +469,12 @@ void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, c
         colour = kSelectedText;
     painter.setFont(font.font);
     painter.setPen(QColor(colour));
-    painter.drawText(QRect(textLeft, cell.top(), available, cell.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     font.metrics.elidedText(shown, Qt::ElideRight, available));
+    // One line, centred vertically on the cell; a text too wide ends in an ellipsis.
+    const int baseline = cell.top() + (cell.height() - font.metrics.height()) / 2 + font.metrics.ascent();
+    painter.drawText(textLeft, baseline,
+                     font.metrics.horizontalAdvance(shown) <= available
+                         ? shown
+                         : font.metrics.elidedText(shown, Qt::ElideRight, available));
 }
 
 }  // namespace tessla
