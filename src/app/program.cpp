@@ -43,7 +43,6 @@ void Program::closeDatabase() {
     kttiler_.reset();
     kttilerkn_.reset();
     mainfigur_.reset();
-    household.clearHousehold();
     database_.close();
 }
 

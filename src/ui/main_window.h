@@ -71,6 +71,8 @@ class Tmain_form : public QWidget {
     std::int32_t currentRecord() const { return currentRecord_; }
     std::int32_t shownRecord() const { return shownRecord_; }
     int householdBuilds() const { return householdBuilds_; }
+    // Whether a household is being built now (it lets events through meanwhile).
+    bool buildingHousehold() const { return building_; }
     // How long the selection must rest before its record and household are built: a little longer
     // than the keyboard's repeat interval, so that a held arrow key builds nothing on its way.
     int idleDelay() const;

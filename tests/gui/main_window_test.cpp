@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -321,6 +322,29 @@ TEST_F(MainWindowTest, AHeldArrowKeyBuildsOnlyTheHouseholdItStopsAt) {
     EXPECT_EQ(persontab().currentRow(), 100);
     EXPECT_LE(window_->householdBuilds() - before, 2);
     EXPECT_EQ(window_->shownRecord(), window_->currentRecord());
+}
+
+TEST_F(MainWindowTest, CtrlQDuringAHouseholdBuildClosesWhenTheBuildIsDone) {
+    start();
+    searchFor({"Nilsson", "Persdotter"});
+    settle();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    // Presses Ctrl+Q as soon as a build is running (the build lets events through).
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!window_->buildingHousehold()) return;
+        probe.stop();
+        QTest::keyClick(window_.get(), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_TRUE(window_->isVisible());
+        EXPECT_TRUE(program_->database().isOpen());
+    });
+    probe.start(0);
+    persontab().setCurrentRow(1);
+    QTRY_VERIFY(!window_->isVisible());
+    EXPECT_FALSE(probe.isActive());
+    EXPECT_EQ(program_->household.size(), 11);  // built whole before the database closed
+    EXPECT_FALSE(program_->database().isOpen());
 }
 
 TEST_F(MainWindowTest, TheWheelMovesTenRowsPerNotchAndKeepsSmallDeltas) {
