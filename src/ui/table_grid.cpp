@@ -85,8 +85,6 @@ TSPtab::TSPtab(QWidget* parent) : QWidget(parent), columnWidths_(1, kDefaultColu
     rebuildFonts();
 }
 
-TSPtab::~TSPtab() = default;
-
 void TSPtab::setCellTextProvider(CellTextProvider provider) {
     cellText_ = std::move(provider);
     update();

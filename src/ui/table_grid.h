@@ -5,7 +5,9 @@
 // rows in view, so a table of millions of rows costs nothing until they are scrolled to.
 //
 // Rows and columns of the grid itself (current row, top row, gesture cell) count from 0; the
-// providers are called with rows and columns counted from 1. The grid selects whole rows.
+// providers are called with rows and columns counted from 1. The grid selects whole rows; the
+// selected row is drawn white on a highlight above any background picture. A disabled grid
+// paints its background and highlight but no text, and asks its providers nothing.
 
 #include <array>
 #include <cstdint>
@@ -40,15 +42,14 @@ class TSPtab : public QWidget {
     using RowSelectableProvider = std::function<bool(std::int32_t row)>;
 
     explicit TSPtab(QWidget* parent = nullptr);
-    ~TSPtab() override;
 
     void setCellTextProvider(CellTextProvider provider);
     void setCellStyleProvider(CellStyleProvider provider);
     void setNodeKindProvider(NodeKindProvider provider);
     void setRowSelectableProvider(RowSelectableProvider provider);
 
-    // Rows. Setting the count keeps the top and current rows inside it; with rows the current row
-    // is at least 0, with none it is -1.
+    // Rows. Setting the count keeps the top and current rows inside it: the current row stays, or
+    // becomes the nearest row that may be selected; with no rows it is -1.
     std::int32_t rowCount() const { return rowCount_; }
     void setRowCount(std::int32_t rows);
     int defaultRowHeight() const { return rowHeight_; }
