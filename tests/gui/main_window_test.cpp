@@ -27,8 +27,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::w;
 
-// A household of four families on one farm, and 150 persons living alone, so that the result list
-// is longer than any window shows.
+// A household of four families on one farm, a person with long remarks, and 150 persons living
+// alone, so that the result list is longer than any window shows.
 std::vector<test::CensusRow> censusRows() {
     const auto person = [](std::string postid, std::string hushnr, std::string famnr, std::string role,
                            std::string first, std::string last, std::string year, std::string occupation) {
@@ -48,6 +48,10 @@ std::vector<test::CensusRow> censusRows() {
         person("A-7", "7", "3", "E", "Maja", "Persdotter", "1858", "Piga"),
         person("A-8", "7", "4", "E", "Olof", "Nilsson", "1860", "Dräng"),
     };
+    std::string remarks;
+    for (int line = 1; line <= 40; ++line) remarks += "Anteckning " + std::to_string(line) + "\n";
+    rows.push_back(
+        {{"POSTID", "C-1"}, {"HUSHNR", "99"}, {"FNAMN", "Lars"}, {"ENAMN", "Öberg"}, {"ÖVRIGT", remarks}});
     for (int k = 1; k <= 150; ++k) {
         char last[16];
         std::snprintf(last, sizeof last, "Nr %03d", k);
@@ -345,6 +349,21 @@ TEST_F(MainWindowTest, CtrlQDuringAHouseholdBuildClosesWhenTheBuildIsDone) {
     EXPECT_FALSE(probe.isActive());
     EXPECT_EQ(program_->household.size(), 11);  // built whole before the database closed
     EXPECT_FALSE(program_->database().isOpen());
+}
+
+TEST_F(MainWindowTest, ALongRecordGetsAScrollBarThatScrollsTheText) {
+    start();
+    searchFor({"Öberg"});
+    auto& bar = child<Tspecscr>("textscr");
+    auto& text = child<TSPdyntex>("texten");
+    ASSERT_TRUE(bar.isVisible());
+    EXPECT_EQ(bar.max(), text.contentHeight() - text.height() + 1);
+    EXPECT_EQ(bar.position(), 1);
+    bar.setPosition(21);
+    EXPECT_EQ(text.verticalOffset(), 20);
+    searchFor({"Nilsson"});
+    EXPECT_FALSE(bar.isVisible());
+    EXPECT_EQ(text.verticalOffset(), 0);
 }
 
 TEST_F(MainWindowTest, TheWheelMovesTenRowsPerNotchAndKeepsSmallDeltas) {
