@@ -291,6 +291,20 @@ TEST_F(MainWindowTest, TheShownRecordBelongsToTheSelectedRowOrHouseholdMember) {
     }
 }
 
+TEST_F(MainWindowTest, ARecordOutsideThePersonRecordsShowsNothing) {
+    start();
+    searchFor({"Nilsson"});
+    const std::int32_t count = program_->database().tessl().count();
+    for (const std::int32_t record : {count + 1, 0, -1}) {
+        window_->ShowRecord(8);
+        ASSERT_FALSE(shownText().empty());
+        window_->ShowRecord(record);
+        EXPECT_TRUE(shownText().empty()) << record;
+        EXPECT_TRUE(child<QLabel>("postnrlabel").text().isEmpty()) << record;
+        EXPECT_FALSE(child<Tspecscr>("textscr").isVisible()) << record;
+    }
+}
+
 TEST_F(MainWindowTest, WithoutAHouseholdIndexTheSelectedPersonsRecordIsShown) {
     test::CensusFixture census(
         std::vector<test::CensusRow>{{{"POSTID", "P1"}, {"ENAMN", "Ek"}, {"HUSHNR", "1"}},
