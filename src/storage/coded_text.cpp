@@ -255,7 +255,7 @@ class KodtextLayout {
         color_ = colorBeforeLink_;
     }
 
-    void addRule(int pen, std::size_t code) {
+    void addRule(int pen, std::size_t position) {
         closeRun();
         Tkodtextp rule;
         rule.rule = pen;
@@ -264,7 +264,7 @@ class KodtextLayout {
         rule.link = link_ >= 0;
         rule.linkIndex = link_;
         rule.highlight = highlight_;
-        rule.sourcePos = static_cast<int>(code);
+        rule.sourcePos = static_cast<int>(position);
         const int top = y_ + height(style_) / 2;
         const int right = inTable_ ? table_.right : width_;
         rule.rect = {x_, top, std::max(right, x_), top + (pen == kRuleThick ? 2 : 1)};
