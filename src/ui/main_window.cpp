@@ -63,7 +63,7 @@ const QColor kPaper(252, 249, 240);
 }  // namespace
 
 // The main panel: fills the window and paints the background picture from its top-left corner,
-// repeated beside and below itself when the window is larger than the picture.
+// repeated, mirrored, beside and below itself when the window is larger than the picture.
 class Tmain_form::Panel : public QWidget {
   public:
     explicit Panel(QWidget* parent) : QWidget(parent) {}
@@ -84,12 +84,17 @@ class Tmain_form::Panel : public QWidget {
         if (tile == nullptr || tile->bitmap.isNull()) return;
         const QSize size = (QSizeF(tile->bitmap.size()) / tile->bitmap.devicePixelRatio()).toSize();
         if (size.isEmpty()) return;
-        for (int y = 0; y < height(); y += size.height()) {
-            for (int x = 0; x < width(); x += size.width()) {
-                const QRect piece(QPoint(x, y), size);
-                if (piece.intersects(event->rect())) {
-                    tiler_->ritatile(index, painter, 0, 0, size.width(), size.height(), x, y);
-                }
+        // Every other copy is mirrored, so that the picture continues across each seam.
+        for (int row = 0; row * size.height() < height(); ++row) {
+            for (int column = 0; column * size.width() < width(); ++column) {
+                const QRect piece(QPoint(column * size.width(), row * size.height()), size);
+                if (!piece.intersects(event->rect())) continue;
+                painter.save();
+                painter.translate(column % 2 == 0 ? piece.left() : piece.right() + 1,
+                                  row % 2 == 0 ? piece.top() : piece.bottom() + 1);
+                painter.scale(column % 2 == 0 ? 1 : -1, row % 2 == 0 ? 1 : -1);
+                tiler_->ritatile(index, painter, 0, 0, size.width(), size.height(), 0, 0);
+                painter.restore();
             }
         }
     }
