@@ -1,6 +1,7 @@
 // skin_painter OUTDIR: paints every skin picture into OUTDIR as NAME.png, the outline region of
-// each kind-10 picture as NAME.rgn, and last the manifest "manifest.txt", one line per picture:
-// name, kind and, when it has one, placement code. Pictures of an earlier run are removed first.
+// each kind-10 picture as NAME.rgn, and last the manifest that builder/skin_pictures.h describes,
+// one line per picture: name, kind and, when it has one, placement code. Pictures of an earlier
+// run are removed first.
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "alpha_region.h"
+#include "builder/skin_pictures.h"
 #include "skin_catalogue.h"
 
 namespace {
@@ -59,15 +61,21 @@ QByteArray manifestLine(const PictureSpec& spec) {
     return line + '\n';
 }
 
-// The names of the program's table that the catalogue does not paint exactly once.
-std::string unpaintedNames(const std::vector<PictureSpec>& catalogue) {
+// The names that the catalogue does not paint exactly once as the program's table has them:
+// missing, painted twice, or not in the table.
+std::string mismatchedNames(const std::vector<PictureSpec>& catalogue) {
     std::multiset<std::string_view> painted;
     for (const PictureSpec& spec : catalogue) painted.insert(spec.name);
-    std::string missing;
-    for (const std::string_view name : tessla::allPictureNames()) {
-        if (painted.count(name) != 1) missing += " " + std::string(name);
+    const std::set<std::string_view> table(tessla::allPictureNames().begin(),
+                                           tessla::allPictureNames().end());
+    std::string mismatched;
+    for (const std::string_view name : table) {
+        if (painted.count(name) != 1) mismatched += " " + std::string(name);
     }
-    return missing;
+    for (const std::string_view name : painted) {
+        if (!table.contains(name)) mismatched += " " + std::string(name);
+    }
+    return mismatched;
 }
 
 }  // namespace
@@ -80,9 +88,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::vector<PictureSpec> catalogue = tessla::skin::skinCatalogue();
-    if (const std::string missing = unpaintedNames(catalogue);
-        !missing.empty() || catalogue.size() != tessla::allPictureNames().size()) {
-        std::fprintf(stderr, "skin_painter: pictures not painted exactly once:%s\n", missing.c_str());
+    if (const std::string mismatched = mismatchedNames(catalogue); !mismatched.empty()) {
+        std::fprintf(stderr, "skin_painter: pictures not painted exactly once as named:%s\n",
+                     mismatched.c_str());
         return 1;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -90,7 +98,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "skin_painter: cannot make %s\n", argv[1]);
         return 1;
     }
-    for (const QString& old : dir.entryList({"*.png", "*.rgn", "manifest.txt"}, QDir::Files)) dir.remove(old);
+    for (const QString& old : dir.entryList({"*.png", "*.rgn", tessla::kSkinManifestName}, QDir::Files))
+        dir.remove(old);
     QByteArray manifest = "# name kind [placement]\n";
     for (const PictureSpec& spec : catalogue) {
         if (!writePicture(dir, spec)) {
@@ -100,7 +109,7 @@ int main(int argc, char** argv) {
         }
         manifest += manifestLine(spec);
     }
-    if (!writeBytes(dir.filePath("manifest.txt"), manifest)) {
+    if (!writeBytes(dir.filePath(tessla::kSkinManifestName), manifest)) {
         std::fprintf(stderr, "skin_painter: cannot write the manifest\n");
         return 1;
     }

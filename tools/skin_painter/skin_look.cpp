@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QStringList>
+#include <algorithm>
 
 namespace tessla::skin {
 namespace {
