@@ -36,8 +36,9 @@ bool fits(const QStringList& lines, const QFont& font, const QSizeF& box) {
     const QFontMetricsF metrics(font);
     qreal width = 0;
     for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
-    return width <= box.width() &&
-           lineHeight(font, lines.size()) * lines.size() <= box.height() + metrics.descent();
+    // A single line may let its descent reach into the margin; wrapped lines keep clear of the edges.
+    const qreal room = lines.size() == 1 ? box.height() + metrics.descent() : box.height() - 2;
+    return width <= box.width() && lineHeight(font, lines.size()) * lines.size() <= room;
 }
 
 }  // namespace
