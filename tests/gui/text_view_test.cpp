@@ -279,6 +279,20 @@ void expectLinksWhereDrawn(TSPdyntex& view, const QImage& image, const std::stri
     }
 }
 
+// The 2 x 2 blocks of `image` whose pixels are not all alike: none when a picture of half the
+// pixels was enlarged into it.
+int detailedBlocks(const QImage& image) {
+    int blocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p)
+                ++blocks;
+        }
+    }
+    return blocks;
+}
+
 // Renders into an image of `ratio` device pixels a pixel.
 QImage rendered(TSPdyntex& view, qreal ratio) {
     QImage image(view.size() * ratio, QImage::Format_RGB32);
@@ -340,7 +354,9 @@ TEST(TSPdyntexTest, PersonAndHelpTextsRenderWithTheirLinksWhereDrawn) {
             const QImage image = view->grab().toImage();
             const QString name = kShots + QString("%1_%2").arg(t.name).arg(width);
             EXPECT_TRUE(image.save(name + ".png"));
-            EXPECT_TRUE(rendered(*view, 2).save(name + "_2x.png"));
+            const QImage dense = rendered(*view, 2);
+            EXPECT_TRUE(dense.save(name + "_2x.png"));
+            EXPECT_GT(detailedBlocks(dense), 1000) << t.name << ": text drawn at twice the pixels";
             expectLinksWhereDrawn(*view, image, std::string(t.name) + " at " + std::to_string(width));
         }
     }
