@@ -110,7 +110,6 @@ class KodtextLayout {
         closeRun();
         endTable();
         out_.totalHeight_ = std::max(y_, lowestBottom_);
-        out_.spaceWidth_ = space_;
     }
 
   private:

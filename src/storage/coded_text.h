@@ -133,8 +133,6 @@ class TSPkodtxt {
     // The y of the top of each line; the line count is its size. Never cut short.
     const std::vector<int>& lineTops() const { return lineTops_; }
     int totalHeight() const { return totalHeight_; }
-    // The width of a space in style 2: columns of tables are counted in it, tabs step ten of it.
-    int spaceWidth() const { return spaceWidth_; }
 
   private:
     friend class KodtextLayout;
@@ -158,7 +156,6 @@ class TSPkodtxt {
     std::vector<KodtextMark> marks_;
     std::vector<int> lineTops_{0};
     int totalHeight_ = 0;
-    int spaceWidth_ = 0;
 };
 
 // The text without its codes: every character from a "[" up to and including the next "]" is
