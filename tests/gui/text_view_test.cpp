@@ -231,11 +231,13 @@ TEST(TSPdyntexTest, ClicksReportTheLinkUnderThePointer) {
     EXPECT_EQ(clicks.count(), 2) << "only a left click is reported";
 }
 
-// A pixel of one of the two link colours, or of their anti-aliased edges.
+// A pixel of one of the two link colours, or of their anti-aliased edges, and not of the dark red,
+// dark blue or green of [B3], [B4] and [B2] or their edges.
 bool linkColoured(QRgb pixel) {
-    const bool reddish = qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
-    const bool darkBlue = qRed(pixel) < 60 && qGreen(pixel) > 30 && qGreen(pixel) < 110 && qBlue(pixel) > 100;
-    return reddish || darkBlue;
+    const int red = qRed(pixel), green = qGreen(pixel), blue = qBlue(pixel);
+    const bool linkRed = red > 150 && red - green > 120 && red - blue > 120;
+    const bool linkBlue = red < 60 && green - red > 25 && green < 110 && blue > 100;
+    return linkRed || linkBlue;
 }
 
 // The run boxes of the view's links.
@@ -334,6 +336,14 @@ TEST(TSPdyntexTest, PersonAndHelpTextsRenderWithTheirLinksWhereDrawn) {
     } texts[] = {
         {"person", buildPersonText(loadPerson(census.db().tessl(), 1), Language::Swedish)},
         {"help", helpBody("HJ002e")},
+        {"codes",
+         "[4][C]Rubrik[N]\r[3][C]mitt i raden, och lite till s\xE5 att den bryts[N]\r[H]till h\xF6ger\r"
+         "[F]fet[\\F] [K]kursiv[\\K] [U]understruken[\\U] [B2]gr\xF6n[B3] r\xF6"
+         "d[B4] bl\xE5[B1] svart\r"
+         "[L1]\r[L2]\r[L3]\r[X]markerat st\xE4lle[\\X] och [M]l\xE4nk utan m\xE5l[\\M] och "
+         "[MHJ001]l\xE4nk[\\M]\r"
+         "[1]liten[5] mindre[6] st\xF6rre[N]\rNamn:\tAnna\tMaria\rF\xF6"
+         "delseort:\tVing\xE5ker\r"},
     };
     ASSERT_NE(texts[1].text.find("[T"), std::string::npos);
     ASSERT_TRUE(QDir().mkpath(kShots));
