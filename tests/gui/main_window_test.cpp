@@ -165,6 +165,13 @@ class MainWindowTest : public ::testing::Test {
 
 test::CensusFixture* MainWindowTest::census_ = nullptr;
 
+TEST(ProgramTest, TheConfigurationFileIsTheOneTesslaIniNamesElseTheOneBesideTheProgram) {
+    const std::string beside = programDirectory() + "tessla.ini";
+    EXPECT_EQ(configurationFilePath(nullptr), beside);
+    EXPECT_EQ(configurationFilePath(""), beside);
+    EXPECT_EQ(configurationFilePath("/data/census/tessla.ini"), "/data/census/tessla.ini");
+}
+
 TEST_F(MainWindowTest, FirstShowOpensTheDatabaseAndASearchShowsTheFirstPersonWithHousehold) {
     start();
     EXPECT_TRUE(program_->database().isOpen());
