@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -408,6 +409,26 @@ TEST(TSPprinttexTest, DrawsAtTheRectangleLaidOutAtTheOrigin) {
     QImage outside = moved;
     QPainter(&outside).fillRect(QRect(50, 40, 200, 120), Qt::white);
     EXPECT_EQ(outside, imageAt(96, {400, 200})) << "nothing outside the rectangle";
+}
+
+TEST(TSPprinttexTest, LaysOutAtThePrintersResolution) {
+    const std::string text = "[F]Hush\xE5ll[\\F] i Alunda, 1890\r";
+    QImage screen = imageAt(96);
+    QPainter screenPainter(&screen);
+    TSPprinttex onScreen;
+    onScreen.setTextAndLayout(screenPainter, {0, 0, 400, 200}, text);
+
+    ASSERT_TRUE(QDir().mkpath(kShots));
+    QPdfWriter pdf(kShots + "print_text.pdf");
+    pdf.setResolution(600);
+    QPainter painter(&pdf);
+    TSPprinttex print;
+    print.setTextAndLayout(painter, {600, 600, 3000, 3000}, text);
+    print.draw(painter);
+    EXPECT_EQ(print.kodtxt().lineTops()[1], 115) << "11 points at 600 dots per inch: 92 pixels, lines of 115";
+    const auto width = [](TSPprinttex& p) { return p.kodtxt().runs().back().rect.right; };
+    // Widths grow with the em heights, 92 pixels against 15.
+    EXPECT_NEAR(static_cast<double>(width(print)) / width(onScreen), 92.0 / 15.0, 0.05);
 }
 
 }  // namespace
