@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "gui_bench_main.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -177,9 +179,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("TESSLA_INI", qgetenv("TESSLA_BENCH_INI"));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tessla::runGuiBenchmarks(argc, argv, nullptr);
 }

@@ -6,10 +6,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "gui_bench_main.h"
+
 #include <array>
 #include <string>
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPixmap>
 
@@ -65,11 +66,5 @@ void registerAll() {
 }  // namespace tessla
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    tessla::registerAll();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tessla::runGuiBenchmarks(argc, argv, tessla::registerAll);
 }

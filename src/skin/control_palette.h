@@ -1,8 +1,8 @@
 #pragma once
 
-// The colours the program's own controls draw with, matching the skin pictures: aged paper,
-// brown-black ink, sepia shades, a deep red for what is being pressed and a gilt tint for what
-// the pointer is over.
+// The colours of the whole skin, shared by the skin painter's pictures and the program's own
+// controls: aged paper, brown-black ink, sepia shades, a deep red for what is being pressed, a
+// gilt tint for what the pointer is over, and the dark blue and green of the emblems.
 
 #include <QColor>
 
@@ -19,6 +19,10 @@ inline QColor red() { return {138, 44, 32}; }
 inline QColor gilt() { return {226, 196, 120}; }
 // The face of a framed button, a little lighter than the paper it stands on.
 inline QColor buttonFace() { return {250, 246, 236}; }
+// The plain paper behind the record text.
+inline QColor readingPaper() { return {247, 242, 230}; }
+inline QColor blue() { return {32, 54, 92}; }
+inline QColor green() { return {58, 84, 54}; }
 // clang-format on
 
 }  // namespace tessla::controlPalette

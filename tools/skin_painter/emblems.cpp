@@ -11,7 +11,7 @@
 namespace tessla::skin {
 namespace {
 
-QPen inkPen(qreal width, const QColor& colour = Palette::ink()) {
+QPen inkPen(qreal width, const QColor& colour = controlPalette::ink()) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
@@ -35,16 +35,16 @@ void paintSheet(QPainter& painter, const QRectF& sheet) {
 }
 
 void paintTextLines(QPainter& painter, const QRectF& area, int count, bool bullets) {
-    painter.setPen(inkPen(1.3, Palette::sepia()));
+    painter.setPen(inkPen(1.3, controlPalette::sepia()));
     const qreal step = area.height() / count;
     for (int i = 0; i < count; ++i) {
         const qreal y = area.top() + step * (i + 0.5);
         qreal left = area.left();
         if (bullets) {
-            painter.setBrush(Palette::red());
+            painter.setBrush(controlPalette::red());
             painter.setPen(Qt::NoPen);
             painter.drawEllipse(QPointF(left + 1, y), 1.3, 1.3);
-            painter.setPen(inkPen(1.3, Palette::sepia()));
+            painter.setPen(inkPen(1.3, controlPalette::sepia()));
             left += 3;
         }
         const qreal right = area.right() - (i % 2 == 1 ? area.width() * 0.25 : 0);
@@ -62,7 +62,7 @@ void paintHouse(QPainter& painter, const QRectF& area) {
     house.lineTo(area.left() + 1, area.bottom());
     house.lineTo(area.right() - 1, area.bottom());
     house.lineTo(area.right() - 1, roof);
-    painter.setPen(inkPen(1.2, Palette::red()));
+    painter.setPen(inkPen(1.2, controlPalette::red()));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(house);
     painter.drawLine(QPointF(area.center().x(), area.bottom()),
@@ -72,7 +72,7 @@ void paintHouse(QPainter& painter, const QRectF& area) {
 // A figure of head and shoulders.
 void paintBust(QPainter& painter, const QRectF& area) {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Palette::ink());
+    painter.setBrush(controlPalette::ink());
     const qreal head = area.width() * 0.36;
     painter.drawEllipse(QRectF(area.center().x() - head / 2, area.top(), head, head));
     QPainterPath shoulders;
@@ -96,7 +96,7 @@ void paintWordmark(QPainter& painter, const QRectF& area, const QString& text, i
         if (QFontMetricsF(font).horizontalAdvance(text) <= area.width() - 2) break;
     }
     painter.setFont(font);
-    painter.setPen(Palette::ink());
+    painter.setPen(controlPalette::ink());
     painter.drawText(area, Qt::AlignCenter, text);
 }
 
@@ -141,7 +141,7 @@ void paintDeselectIcon(QPainter& painter, const QRectF& box) {
     const qreal r = box.width() * 0.26;
     const QPointF centre(box.right() - r, box.bottom() - r);
     painter.setPen(QPen(QColor(255, 252, 244), 1.2));
-    painter.setBrush(Palette::red());
+    painter.setBrush(controlPalette::red());
     painter.drawEllipse(centre, r, r);
     painter.setPen(inkPen(1.8, QColor(255, 252, 244)));
     painter.drawLine(centre - QPointF(r * 0.55, 0), centre + QPointF(r * 0.55, 0));
@@ -155,7 +155,7 @@ void paintPrinterIcon(QPainter& painter, const QRectF& box) {
     painter.setPen(inkPen(1.2));
     painter.setBrush(QColor(255, 252, 244));
     painter.drawRect(QRectF(box.left() + w * 0.22, box.top(), w * 0.56, h * 0.4));  // paper going in
-    painter.setBrush(Palette::sepia());
+    painter.setBrush(controlPalette::sepia());
     painter.drawRoundedRect(QRectF(box.left(), box.top() + h * 0.32, w, h * 0.42), 1.5, 1.5);
     painter.setBrush(QColor(255, 252, 244));
     const QRectF out(box.left() + w * 0.18, box.top() + h * 0.58, w * 0.64, h * 0.42);
@@ -182,7 +182,7 @@ void paintListIcon(QPainter& painter, const QRectF& box) {
     for (int i = 0; i < 3; ++i) {
         const qreal y = box.top() + step * (i + 0.5);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Palette::red());
+        painter.setBrush(controlPalette::red());
         painter.drawEllipse(QPointF(box.left() + 1.6, y), 1.6, 1.6);
         painter.setPen(inkPen(1.6));
         painter.drawLine(QPointF(box.left() + 5, y), QPointF(box.right(), y));
@@ -241,16 +241,16 @@ void paintStammaLogo(QPainter& painter, const QRectF& box) {
     const QRectF tree(box.left(), box.top() + 2, box.width(), box.height() * 0.6);
     const QPointF root(tree.center().x(), tree.bottom());
     const QPointF fork(tree.center().x(), tree.top() + tree.height() * 0.55);
-    painter.setPen(inkPen(2.2, Palette::green()));
+    painter.setPen(inkPen(2.2, controlPalette::green()));
     painter.drawLine(root, fork);
     const qreal spread = tree.height() * 0.55;
     const QPointF ends[] = {
         fork + QPointF(-spread * 1.3, -spread * 0.45), fork + QPointF(-spread * 0.5, -spread * 0.9),
         fork + QPointF(spread * 0.5, -spread * 0.9), fork + QPointF(spread * 1.3, -spread * 0.45)};
-    painter.setPen(inkPen(1.5, Palette::green()));
+    painter.setPen(inkPen(1.5, controlPalette::green()));
     for (const QPointF& end : ends) painter.drawLine(fork, end);
-    painter.setPen(QPen(Palette::ink(), 0.8));
-    painter.setBrush(Palette::red());
+    painter.setPen(QPen(controlPalette::ink(), 0.8));
+    painter.setBrush(controlPalette::red());
     for (const QPointF& end : ends) painter.drawEllipse(end, 2.4, 2.4);
     painter.restore();
     paintWordmark(painter,
@@ -264,11 +264,11 @@ void paintArkivoLogo(QPainter& painter, const QRectF& box) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal h = box.height() * 0.52, w = h * 0.42;
     const qreal left = box.center().x() - w * 1.6, bottom = box.top() + 3 + h;
-    const QColor colours[] = {Palette::blue(), Palette::red(), Palette::green()};
+    const QColor colours[] = {controlPalette::blue(), controlPalette::red(), controlPalette::green()};
     for (int i = 0; i < 3; ++i) {
         const qreal height = i == 1 ? h : h * 0.86;
         const QRectF spine(left + i * w * 1.1, bottom - height, w, height);
-        painter.setPen(QPen(Palette::ink(), 0.8));
+        painter.setPen(QPen(controlPalette::ink(), 0.8));
         painter.setBrush(colours[i]);
         painter.drawRoundedRect(spine, 0.8, 0.8);
         painter.setPen(QPen(QColor(226, 196, 120), 0.9));  // gilt bands
@@ -292,7 +292,7 @@ void paintBall(QPainter& painter, const QRectF& box) {
     QRadialGradient shade(ball.center(), ball.width() / 2,
                           ball.topLeft() + QPointF(ball.width() * 0.35, ball.height() * 0.3));
     shade.setColorAt(0, QColor(214, 120, 100));
-    shade.setColorAt(0.6, Palette::red());
+    shade.setColorAt(0.6, controlPalette::red());
     shade.setColorAt(1, QColor(92, 26, 18));
     painter.setPen(Qt::NoPen);
     painter.setBrush(shade);

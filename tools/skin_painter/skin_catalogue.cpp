@@ -85,7 +85,7 @@ Drawing roundPlate(std::function<void(QPainter&, const QRectF&, Face)> inside) {
 Drawing flag(void (*paint)(QPainter&, const QRectF&)) {
     return [paint](QPainter& painter, const QRectF& rect, Face face) {
         const qreal frame = face == Face::pressed ? 2 : 1;
-        painter.fillRect(rect, face == Face::pressed ? Palette::ink() : Palette::sepia());
+        painter.fillRect(rect, face == Face::pressed ? controlPalette::ink() : controlPalette::sepia());
         paint(painter, rect.adjusted(frame, frame, -frame, -frame));
     };
 }
@@ -98,8 +98,8 @@ Drawing logo(void (*paint)(QPainter&, const QRectF&)) {
 }
 
 void addMainWindow(Catalogue& c) {
-    c.background(pn::tslmain, kMainBackgroundSize, Palette::paper());
-    c.background(pn::tslmaine, kMainBackgroundSize, Palette::paper());
+    c.background(pn::tslmain, kMainBackgroundSize, controlPalette::paper());
+    c.background(pn::tslmaine, kMainBackgroundSize, controlPalette::paper());
     const auto large = [&](std::string_view normal, std::string_view pressed, const char* caption) {
         c.button(normal, pressed, pn::largeButtonSize, captioned(QString::fromUtf8(caption)));
     };
@@ -135,7 +135,7 @@ void addMainWindow(Catalogue& c) {
 
 void addSearchWindows(Catalogue& c) {
     for (const std::string_view name : {pn::tslsok, pn::tslsokbarn, pn::tslsoklista, pn::tslstat}) {
-        c.background(name, pn::dialogBackgroundSize, Palette::paper());
+        c.background(name, pn::dialogBackgroundSize, controlPalette::paper());
     }
     c.button(pn::abcknapp, pn::abcknappn, pn::fieldButtonSize, smallCaptioned("abc"));
     c.button(pn::listknapp, pn::listknappn, pn::fieldButtonSize, iconPlate(paintListIcon));
@@ -144,8 +144,8 @@ void addSearchWindows(Catalogue& c) {
 }
 
 void addPrintWindow(Catalogue& c) {
-    c.background(pn::tslprint, pn::dialogBackgroundSize, Palette::paper());
-    c.background(pn::tslprinte, pn::dialogBackgroundSize, Palette::paper());
+    c.background(pn::tslprint, pn::dialogBackgroundSize, controlPalette::paper());
+    c.background(pn::tslprinte, pn::dialogBackgroundSize, controlPalette::paper());
     c.button(pn::startknapp, pn::startknappn, pn::largeButtonSize, captioned("Skriv ut"));
     c.button(pn::startknappe, pn::startknappen, pn::largeButtonSize, captioned("Print"));
     c.button(pn::staellinknapp, pn::staellinknappn, pn::largeButtonSize,
@@ -154,7 +154,7 @@ void addPrintWindow(Catalogue& c) {
 }
 
 void addTextWindow(Catalogue& c) {
-    c.background(pn::tslhelp, pn::dialogBackgroundSize, Palette::readingPaper());
+    c.background(pn::tslhelp, pn::dialogBackgroundSize, controlPalette::readingPaper());
     c.button(pn::stangknapp, pn::stangknappn, pn::smallButtonSize, iconPlate(paintCloseIcon));
 }
 

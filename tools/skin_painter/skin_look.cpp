@@ -63,7 +63,7 @@ void paintPlate(QPainter& painter, const QRectF& rect, Face face, qreal radius, 
         fill.setColorAt(0, QColor(214, 199, 168));
         fill.setColorAt(1, QColor(232, 222, 200));
     }
-    painter.setPen(QPen(Palette::sepia(), 1));
+    painter.setPen(QPen(controlPalette::sepia(), 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(outline, radius, radius);
     if (face == Face::pressed) {
@@ -84,7 +84,7 @@ void paintPlate(QPainter& painter, const QRectF& rect, Face face, qreal radius, 
         painter.drawLine(inner.topLeft() + QPointF(radius, 0), inner.topRight() + QPointF(-radius, 0));
     }
     if (engraved) {
-        painter.setPen(QPen(Palette::rule(), 0.5));
+        painter.setPen(QPen(controlPalette::rule(), 0.5));
         painter.setBrush(Qt::NoBrush);
         const qreal inset = 3;
         painter.drawRoundedRect(outline.adjusted(inset, inset, -inset, -inset),
@@ -119,7 +119,7 @@ void paintCaption(QPainter& painter, const QRectF& box, const QString& caption, 
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
-    painter.setPen(Palette::ink());
+    painter.setPen(controlPalette::ink());
     const qreal height = lineHeight(font, lines.size());
     qreal y = box.center().y() - height * lines.size() / 2;
     for (const QString& line : lines) {

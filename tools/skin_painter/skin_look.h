@@ -9,19 +9,9 @@
 #include <QRectF>
 #include <QString>
 
-namespace tessla::skin {
+#include "skin/control_palette.h"
 
-// Colours of an archive: aged paper, brown-black ink, a deep red and a dark blue.
-struct Palette {
-    static QColor paper() { return {242, 235, 219}; }
-    static QColor readingPaper() { return {247, 242, 230}; }
-    static QColor ink() { return {42, 31, 22}; }
-    static QColor sepia() { return {96, 74, 50}; }
-    static QColor rule() { return {190, 174, 146}; }
-    static QColor red() { return {138, 44, 32}; }
-    static QColor blue() { return {32, 54, 92}; }
-    static QColor green() { return {58, 84, 54}; }
-};
+namespace tessla::skin {
 
 enum class Face { normal, pressed };
 
