@@ -1,6 +1,7 @@
 #include "storage/picture_region.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "storage/blob_format.h"
 
@@ -23,6 +24,13 @@ RegionRect rectAt(std::span<const std::uint8_t> data, std::size_t offset) {
 
 bool turnedOver(const RegionRect& r) {
     return r.right < r.left || r.bottom < r.top;
+}
+
+// Whether the width and height of `r` are 32-bit numbers, so that every rectangle inside it can be
+// measured as right - left and bottom - top.
+bool measurable(const RegionRect& r) {
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+    return std::int64_t{r.right} - r.left <= kLargest && std::int64_t{r.bottom} - r.top <= kLargest;
 }
 
 bool inside(const RegionRect& r, const RegionRect& bounds) {
@@ -51,7 +59,7 @@ std::optional<std::vector<RegionRect>> parseRegion(std::span<const std::uint8_t>
     const std::size_t room = data.size() - kHeaderSize;
     // The size of the rectangle data may be given as 0; when given it must cover the rectangles.
     if (headerSize != kHeaderSize || type != kRectangleType || count > room / kRectSize || rectsSize > room ||
-        (rectsSize != 0 && rectsSize < count * kRectSize) || turnedOver(bounds)) {
+        (rectsSize != 0 && rectsSize < count * kRectSize) || turnedOver(bounds) || !measurable(bounds)) {
         return std::nullopt;
     }
     std::vector<RegionRect> rects;

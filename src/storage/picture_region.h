@@ -27,8 +27,8 @@ struct RegionRect {
 };
 
 // The rectangles of region data `data`; nothing when the data are damaged: a header other than the
-// one above, a count or size the data do not hold, a turned-over bounding rectangle, or a rectangle
-// that is turned over or reaches outside the bounds.
+// one above, a count or size the data do not hold, a turned-over bounding rectangle or one wider or taller
+// than a 32-bit number, or a rectangle that is turned over or reaches outside the bounds.
 std::optional<std::vector<RegionRect>> parseRegion(std::span<const std::uint8_t> data);
 
 // The layout parseRegion reads, for writers of region data.

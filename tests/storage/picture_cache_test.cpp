@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -150,6 +151,8 @@ TEST(PictureRegionTest, ReadsSoundRegionDataAndRefusesDamagedData) {
         std::optional<Rects> expected;
     };
     const Rects two = {{2, 0, 8, 1}, {0, 1, 10, 9}};
+    constexpr std::int32_t kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kHigh = std::numeric_limits<std::int32_t>::max();
     const Case cases[] = {
         {"two rectangles", regionWords({32, 1, 2, 32, 0, 0, 10, 9, 2, 0, 8, 1, 0, 1, 10, 9}), two},
         {"size given as 0", regionWords({32, 1, 2, 0, 0, 0, 10, 9, 2, 0, 8, 1, 0, 1, 10, 9}), two},
@@ -165,6 +168,12 @@ TEST(PictureRegionTest, ReadsSoundRegionDataAndRefusesDamagedData) {
         {"rectangle above the bounds", regionWords({32, 1, 1, 16, 0, 0, 10, 9, 2, -1, 8, 1}), std::nullopt},
         {"rectangle turned over", regionWords({32, 1, 1, 16, 0, 0, 10, 9, 8, 0, 2, 1}), std::nullopt},
         {"bounds turned over", regionWords({32, 1, 0, 0, 10, 0, 0, 9}), std::nullopt},
+        {"bounds wider than 32 bits", regionWords({32, 1, 1, 16, kLow, 0, kHigh, 9, kLow, 0, kHigh, 1}),
+         std::nullopt},
+        {"bounds taller than 32 bits", regionWords({32, 1, 1, 16, 0, -2, 9, kHigh, 0, -2, 1, kHigh}),
+         std::nullopt},
+        {"bounds just 32 bits wide", regionWords({32, 1, 1, 16, -1, 0, kHigh - 1, 9, -1, 0, kHigh - 1, 1}),
+         Rects{{-1, 0, kHigh - 1, 1}}},
         {"other header size", regionWords({36, 1, 0, 0, 0, 0, 0, 0, 0}), std::nullopt},
         {"other type", regionWords({32, 2, 0, 0, 0, 0, 0, 0}), std::nullopt},
         {"short header", regionWords({32, 1, 0, 0, 0, 0, 0}), std::nullopt},
