@@ -620,7 +620,12 @@ void Tmain_form::tesslaidle() {
     householdRecord_ = record;
     setHouseholdCaption();
     RefreshHouseholdList();
-    if (closeRequested_) close();
+    if (closeRequested_) {
+        close();
+    } else if (QDialog* search = pendingSearch_) {
+        pendingSearch_ = nullptr;
+        runSearch(search);
+    }
 }
 
 void Tmain_form::buildHousehold(std::int32_t record) {
@@ -768,6 +773,12 @@ void Tmain_form::sokbarnknappTryckt() {
 
 void Tmain_form::runSearch(QDialog* window) {
     if (window == nullptr) return;
+    // A search fills the database's hit selection, which the household being built is reading its
+    // members from; the search window opens when the build is done.
+    if (building_) {
+        pendingSearch_ = window;
+        return;
+    }
     const std::int32_t row = persontab_->currentRow();
     rememberedEntry_ = resultList_->size() > 0 ? resultList_->entryAt(row) : -1;
     if (showModal(*window) == 1) RefreshResultList();

@@ -43,6 +43,7 @@ class Tmain_form : public QWidget {
 
     // `dosoek`, `sokbarnknappTryckt`: show a search window modally over this one; when it accepts,
     // rebuild the result list, keeping the person selected before when the new result holds it.
+    // Asked for while a household is being built, the window opens when the build is done.
     void dosoek();
     void sokbarnknappTryckt();
     // `doskriv`: show the print window modally over this one.
@@ -155,6 +156,7 @@ class Tmain_form : public QWidget {
     QTimer* idleTimer_ = nullptr;
 
     QPointer<QDialog> personSearch_, childSearch_, printWindow_;
+    QPointer<QDialog> pendingSearch_;  // asked for during a household build
 
     // The running program's state.
     std::int32_t currentRecord_ = 0;

@@ -371,6 +371,33 @@ TEST_F(MainWindowTest, CtrlQDuringAHouseholdBuildClosesWhenTheBuildIsDone) {
     EXPECT_FALSE(program_->database().isOpen());
 }
 
+TEST_F(MainWindowTest, ASearchAskedForDuringAHouseholdBuildRunsWhenTheBuildIsDone) {
+    start();
+    searchFor({"Nilsson", "Persdotter"});
+    settle();
+    // Like a real search, this one fills the hit selection before choosing its persons.
+    std::vector<bool> buildingDuringSearch;
+    search_.action = [&] {
+        buildingDuringSearch.push_back(window_->buildingHousehold());
+        program_->database().sokur2().fyllalla();
+        master().vald().fyllalla();
+        master().byggvy();
+    };
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!window_->buildingHousehold()) return;
+        probe.stop();
+        window_->dosoek();
+    });
+    probe.start(0);
+    persontab().setCurrentRow(1);
+    QTRY_VERIFY(!probe.isActive());
+    QTRY_COMPARE(buildingDuringSearch.size(), 1U);
+    EXPECT_FALSE(buildingDuringSearch[0]);
+    EXPECT_EQ(program_->household.size(), 11) << "the household holds its own members only";
+    EXPECT_EQ(persontab().rowCount(), master().rowCount());
+}
+
 TEST_F(MainWindowTest, ALongRecordGetsAScrollBarThatScrollsTheText) {
     start();
     searchFor({"Öberg"});
