@@ -13,7 +13,7 @@ std::optional<QImage> decodePicture(std::span<const std::uint8_t> png) {
     if (image.isNull()) return std::nullopt;
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
     const double ratio = std::round(image.dotsPerMeterX() / kDotsPerMetreAtRatioOne);
-    image.setDevicePixelRatio(std::max(ratio, 1.0));
+    image.setDevicePixelRatio(std::clamp(ratio, 1.0, kLargestPictureRatio));
     return image;
 }
 

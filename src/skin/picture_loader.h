@@ -20,9 +20,12 @@ namespace tessla {
 
 // The resolution that counts as a device pixel ratio of 1: 96 dots per inch in dots per metre.
 inline constexpr double kDotsPerMetreAtRatioOne = 3780.0;
+// The largest ratio a picture gets: a damaged resolution must not shrink a background to a few
+// pixels that a control would then paint thousands of times over.
+inline constexpr double kLargestPictureRatio = 4.0;
 
 // The image in `png`, premultiplied ARGB with a device pixel ratio of its dots per metre / 3780,
-// rounded and at least 1; nothing when the bytes are not a readable image.
+// rounded and within 1 … kLargestPictureRatio; nothing when the bytes are not a readable image.
 std::optional<QImage> decodePicture(std::span<const std::uint8_t> png);
 
 // The region covered by `rects`.

@@ -107,8 +107,8 @@ TEST(PictureLoaderTest, DecodesPngWithTheRatioOfItsResolution) {
         int dotsPerMetre;
         qreal ratio;
     };
-    for (const Case c :
-         {Case{3780, 1}, Case{kDotsPerMetreAt2x, 2}, Case{5670, 2}, Case{11339, 3}, Case{100, 1}}) {
+    for (const Case c : {Case{3780, 1}, Case{kDotsPerMetreAt2x, 2}, Case{5670, 2}, Case{11339, 3},
+                         Case{100, 1}, Case{2000000000, 4}}) {
         QImage image = picture2x({20, 10}, halves);
         image.setDotsPerMeterX(c.dotsPerMetre);
         const std::optional<QImage> decoded = decodePicture(pngOf(image));
