@@ -13,24 +13,22 @@
 
 #include "alpha_region.h"
 #include "builder/skin_pictures.h"
+#include "skin/picture_loader.h"
 #include "skin_catalogue.h"
 
 namespace {
 
-using tessla::skin::PictureSpec;
+using tessla::skin::PicturePlan;
 
-// A PNG's physical resolution at one logical pixel per 1/96 inch, in dots per metre.
-constexpr double kDotsPerMetreAt96Dpi = 96 / 0.0254;
-
-QImage render(const PictureSpec& spec) {
-    QImage image(spec.size.width * spec.density, spec.size.height * spec.density,
+QImage render(const PicturePlan& plan) {
+    QImage image(plan.size.width * plan.density, plan.size.height * plan.density,
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    image.setDevicePixelRatio(spec.density);
-    const int dotsPerMetre = static_cast<int>(kDotsPerMetreAt96Dpi * spec.density);
+    image.setDevicePixelRatio(plan.density);
+    const int dotsPerMetre = static_cast<int>(tessla::kDotsPerMetreAtRatioOne * plan.density);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
-    spec.paint(image);
+    plan.paint(image);
     return image;
 }
 
@@ -43,29 +41,29 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-bool writePicture(const QDir& dir, const PictureSpec& spec) {
-    const QImage image = render(spec);
-    if (!image.save(fileName(dir, spec.name, ".png"), "PNG")) return false;
-    if (spec.kind != 10) return true;
+bool writePicture(const QDir& dir, const PicturePlan& plan) {
+    const QImage image = render(plan);
+    if (!image.save(fileName(dir, plan.name, ".png"), "PNG")) return false;
+    if (plan.kind != 10) return true;
     const std::vector<std::uint8_t> region = tessla::encodeRegion(tessla::skin::regionFromAlpha(image));
     return writeBytes(
-        fileName(dir, spec.name, ".rgn"),
+        fileName(dir, plan.name, ".rgn"),
         QByteArray(reinterpret_cast<const char*>(region.data()), static_cast<qsizetype>(region.size())));
 }
 
-QByteArray manifestLine(const PictureSpec& spec) {
-    QByteArray line = QByteArray(spec.name.data(), static_cast<qsizetype>(spec.name.size())) + ' ' +
-                      QByteArray::number(spec.kind);
-    if (!spec.placement.empty())
-        line += ' ' + QByteArray(spec.placement.data(), static_cast<qsizetype>(spec.placement.size()));
+QByteArray manifestLine(const PicturePlan& plan) {
+    QByteArray line = QByteArray(plan.name.data(), static_cast<qsizetype>(plan.name.size())) + ' ' +
+                      QByteArray::number(plan.kind);
+    if (!plan.placement.empty())
+        line += ' ' + QByteArray(plan.placement.data(), static_cast<qsizetype>(plan.placement.size()));
     return line + '\n';
 }
 
 // The names that the catalogue does not paint exactly once as the program's table has them:
 // missing, painted twice, or not in the table.
-std::string mismatchedNames(const std::vector<PictureSpec>& catalogue) {
+std::string mismatchedNames(const std::vector<PicturePlan>& catalogue) {
     std::multiset<std::string_view> painted;
-    for (const PictureSpec& spec : catalogue) painted.insert(spec.name);
+    for (const PicturePlan& plan : catalogue) painted.insert(plan.name);
     const std::set<std::string_view> table(tessla::allPictureNames().begin(),
                                            tessla::allPictureNames().end());
     std::string mismatched;
@@ -87,7 +85,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: skin_painter OUTDIR\n");
         return 1;
     }
-    const std::vector<PictureSpec> catalogue = tessla::skin::skinCatalogue();
+    const std::vector<PicturePlan> catalogue = tessla::skin::skinCatalogue();
     if (const std::string mismatched = mismatchedNames(catalogue); !mismatched.empty()) {
         std::fprintf(stderr, "skin_painter: pictures not painted exactly once as named:%s\n",
                      mismatched.c_str());
@@ -101,13 +99,13 @@ int main(int argc, char** argv) {
     for (const QString& old : dir.entryList({"*.png", "*.rgn", tessla::kSkinManifestName}, QDir::Files))
         dir.remove(old);
     QByteArray manifest = "# name kind [placement]\n";
-    for (const PictureSpec& spec : catalogue) {
-        if (!writePicture(dir, spec)) {
-            std::fprintf(stderr, "skin_painter: cannot write %.*s\n", static_cast<int>(spec.name.size()),
-                         spec.name.data());
+    for (const PicturePlan& plan : catalogue) {
+        if (!writePicture(dir, plan)) {
+            std::fprintf(stderr, "skin_painter: cannot write %.*s\n", static_cast<int>(plan.name.size()),
+                         plan.name.data());
             return 1;
         }
-        manifest += manifestLine(spec);
+        manifest += manifestLine(plan);
     }
     if (!writeBytes(dir.filePath(tessla::kSkinManifestName), manifest)) {
         std::fprintf(stderr, "skin_painter: cannot write the manifest\n");

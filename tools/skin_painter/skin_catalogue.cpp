@@ -25,24 +25,24 @@ std::function<void(QImage&)> withPainter(Drawing drawing, Face face) {
 class Catalogue {
   public:
     void background(std::string_view name, pn::LogicalSize size, QColor paper) {
-        specs_.push_back({name, size, 1, 1, {}, [paper](QImage& image) { paintPaper(image, paper); }});
+        plans_.push_back({name, size, 1, 1, {}, [paper](QImage& image) { paintPaper(image, paper); }});
     }
 
     // A button face drawn in its normal look under `normal` and its pressed look under `pressed`.
     void button(std::string_view normal, std::string_view pressed, pn::LogicalSize size,
                 const Drawing& drawing, std::string_view placement = {}) {
-        specs_.push_back({normal, size, 2, 1, placement, withPainter(drawing, Face::normal)});
-        specs_.push_back({pressed, size, 2, 1, placement, withPainter(drawing, Face::pressed)});
+        plans_.push_back({normal, size, 2, 1, placement, withPainter(drawing, Face::normal)});
+        plans_.push_back({pressed, size, 2, 1, placement, withPainter(drawing, Face::pressed)});
     }
 
     void figure(std::string_view name, pn::LogicalSize size, int kind, const Drawing& drawing) {
-        specs_.push_back({name, size, 2, kind, {}, withPainter(drawing, Face::normal)});
+        plans_.push_back({name, size, 2, kind, {}, withPainter(drawing, Face::normal)});
     }
 
-    std::vector<PictureSpec> take() { return std::move(specs_); }
+    std::vector<PicturePlan> take() { return std::move(plans_); }
 
   private:
-    std::vector<PictureSpec> specs_;
+    std::vector<PicturePlan> plans_;
 };
 
 // A framed plate with a caption, for the large buttons.
@@ -167,7 +167,7 @@ void addShapedButton(Catalogue& c) {
 
 }  // namespace
 
-std::vector<PictureSpec> skinCatalogue() {
+std::vector<PicturePlan> skinCatalogue() {
     Catalogue catalogue;
     addMainWindow(catalogue);
     addSearchWindows(catalogue);

@@ -12,7 +12,7 @@
 
 namespace tessla::skin {
 
-struct PictureSpec {
+struct PicturePlan {
     std::string_view name;
     picture::LogicalSize size;
     // Device pixels per logical pixel. Small pictures have fine lines and text and are drawn at
@@ -28,6 +28,6 @@ struct PictureSpec {
     std::function<void(QImage&)> paint;
 };
 
-std::vector<PictureSpec> skinCatalogue();
+std::vector<PicturePlan> skinCatalogue();
 
 }  // namespace tessla::skin
