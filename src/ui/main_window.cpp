@@ -488,7 +488,6 @@ void Tmain_form::fitGridScrollBar(Tspecscr& bar, std::int32_t rows, std::int32_t
 }
 
 void Tmain_form::FitTextScrollBar() {
-    texten_->relayout();
     const int content = texten_->contentHeight();
     const int view = texten_->height();
     if (view >= content) {

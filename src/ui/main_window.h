@@ -64,7 +64,7 @@ class Tmain_form : public QWidget {
     void ApplyEnglishTexts();
     // Places every control from the client size.
     void LayoutMainWindow();
-    // Sizes the record's scroll bar to the text's height.
+    // Sizes the record's scroll bar to the height of the text as last laid out.
     void FitTextScrollBar();
 
     // The record of the selected result row (0: none), the record the view shows (-1: none yet),
