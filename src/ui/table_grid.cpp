@@ -441,10 +441,11 @@ void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, c
     const bool rightAligned = !text.empty() && text.front() == '\t';
     const QString shown = toQString(rightAligned ? std::string_view(text).substr(1) : std::string_view(text));
 
+    const int textWidth = font.metrics.horizontalAdvance(shown);
     const QRect area = cell.adjusted(kCellPaddingLeft, 0, -kCellPaddingRight, 0);
     int indent = 0;
     if (rightAligned)
-        indent = std::max(area.width() - font.metrics.horizontalAdvance(shown), 0);
+        indent = std::max(area.width() - textWidth, 0);
     else if (column == 0)
         indent = style.indentLevel * ettindrag_;
 
@@ -469,10 +470,9 @@ void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, c
     painter.setPen(QColor(colour));
     // One line, centred vertically on the cell; a text too wide ends in an ellipsis.
     const int baseline = cell.top() + (cell.height() - font.metrics.height()) / 2 + font.metrics.ascent();
-    painter.drawText(textLeft, baseline,
-                     font.metrics.horizontalAdvance(shown) <= available
-                         ? shown
-                         : font.metrics.elidedText(shown, Qt::ElideRight, available));
+    painter.drawText(
+        textLeft, baseline,
+        textWidth <= available ? shown : font.metrics.elidedText(shown, Qt::ElideRight, available));
 }
 
 }  // namespace tessla
