@@ -41,10 +41,9 @@ std::vector<test::PictureToWrite> skinPictures() {
     return pictures;
 }
 
-QFont serif(int points, bool bold = false) {
+QFont serif(int points) {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(points);
-    font.setBold(bold);
     return font;
 }
 
@@ -54,9 +53,6 @@ class Sheet {
     Sheet(int width, int height, qreal ratio) : image_(QSize(width, height) * ratio, QImage::Format_ARGB32) {
         image_.setDevicePixelRatio(ratio);
         image_.fill(controlPalette::paper());
-        QPainter painter(&image_);
-        painter.setPen(controlPalette::ink());
-        painter.setFont(serif(11, true));
     }
 
     void label(int y, const QString& text, int x = kMargin) {
