@@ -318,8 +318,8 @@ void TSPknapp::relayout() {
 }
 
 void TSPknapp::updateAccessibleName() {
-    QString caption = toQString(buttext_);
-    caption.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    // The carriage returns between lines are blanks to trimmed() and simplified().
+    const QString caption = toQString(buttext_);
     setAccessibleName(caption.trimmed().isEmpty() ? hint_ : caption.simplified());
 }
 
