@@ -1,4 +1,5 @@
 #include "skin/picture_button.h"
+#include "gui/test_pictures.h"
 
 #include <functional>
 #include <memory>
@@ -6,7 +7,6 @@
 #include <vector>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QEnterEvent>
 #include <QImage>
 #include <QLineEdit>
@@ -33,11 +33,7 @@ std::vector<std::uint8_t> png(const QColor& left, const QColor& right) {
     image.fill(right);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 5; ++x) image.setPixelColor(x, y, left);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {bytes.begin(), bytes.end()};
+    return test::pngOf(image);
 }
 
 test::PictureToWrite picture(const char* name, const QColor& left, const QColor& right) {

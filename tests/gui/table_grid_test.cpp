@@ -1,6 +1,6 @@
 #include "ui/table_grid.h"
+#include "gui/test_pictures.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QMouseEvent>
@@ -384,22 +384,9 @@ TEST(TableGridTest, TheWheelScrollsTheGridOnlyWhenItHandlesTheWheel) {
 }
 
 // Pictures for icons and backgrounds, stored at twice their logical size as the skin stores them.
-std::vector<std::uint8_t> png2x(QSize logical, const std::function<QRgb(int x, int y)>& colour) {
-    QImage image(logical * 2, QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, colour(x / 2, y / 2));
-    image.setDotsPerMeterX(7559);
-    image.setDotsPerMeterY(7559);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "PNG"));
-    return {bytes.begin(), bytes.end()};
-}
-
 test::PictureToWrite picture(std::string name, QSize logical,
                              const std::function<QRgb(int x, int y)>& colour) {
-    return {{std::move(name), "", 1, "", "", 0, 0}, png2x(logical, colour), std::nullopt};
+    return {{std::move(name), "", 1, "", "", 0, 0}, test::png2x(logical, colour), std::nullopt};
 }
 
 constexpr QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);

@@ -1,6 +1,6 @@
 #include "ui/text_view.h"
+#include "gui/test_pictures.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -32,26 +32,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr int kDotsPerMetreAt2x = 7559;
 const QString kShots = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/text_view/");
-
-Bytes pngOf(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "PNG"));
-    return {bytes.begin(), bytes.end()};
-}
-
-// A picture of `logical` size stored at twice its pixels, logical pixel (x, y) painted `colour(x, y)`.
-Bytes picture2x(QSize logical, const std::function<QRgb(int, int)>& colour) {
-    QImage image(logical * 2, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, colour(x / 2, y / 2));
-    image.setDotsPerMeterX(kDotsPerMetreAt2x);
-    image.setDotsPerMeterY(kDotsPerMetreAt2x);
-    return pngOf(image);
-}
 
 // A different colour for every pixel of the grid picture, so that a piece shows where it was taken.
 QRgb gridColour(int x, int y) {
@@ -67,8 +48,8 @@ QRgb paperColour(int, int y) {
 struct Skin {
     Skin()
         : files({
-              {{"grid", "", 1, "", "", 0, 0}, picture2x({600, 400}, gridColour), std::nullopt},
-              {{"paper", "", 1, "", "", 0, 0}, picture2x({500, 2000}, paperColour), std::nullopt},
+              {{"grid", "", 1, "", "", 0, 0}, test::png2x({600, 400}, gridColour), std::nullopt},
+              {{"paper", "", 1, "", "", 0, 0}, test::png2x({500, 2000}, paperColour), std::nullopt},
           }),
           tiler(files.base(), 4, TSPtilemode::tmUtsnitt) {}
     test::PictureFiles files;

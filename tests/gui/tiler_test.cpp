@@ -1,8 +1,8 @@
 #include "skin/tiler.h"
+#include "gui/test_pictures.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QPainter>
 
 #include "skin/figure_set.h"
@@ -17,27 +17,9 @@ using Bytes = std::vector<std::uint8_t>;
 using test::PictureFiles;
 using test::PictureToWrite;
 
-constexpr int kDotsPerMetreAt2x = 7559;
-
-Bytes pngOf(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "PNG"));
-    return {bytes.begin(), bytes.end()};
-}
-
-// A picture of `logical` size drawn at twice its pixels, each logical column `x` painted by
-// `colour(x, y)`.
-QImage picture2x(QSize logical, QRgb (*colour)(int x, int y)) {
-    QImage image(logical * 2, QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, colour(x / 2, y / 2));
-    }
-    image.setDotsPerMeterX(kDotsPerMetreAt2x);
-    image.setDotsPerMeterY(kDotsPerMetreAt2x);
-    return image;
-}
+using test::kDotsPerMetreAt2x;
+using test::picture2x;
+using test::pngOf;
 
 // Red on the left half of a 20 x 10 picture, blue on the right; transparent in its last row.
 QRgb halves(int x, int y) {
