@@ -53,10 +53,6 @@ std::optional<std::int32_t> parseKind(const std::string& text) {
     return kind;
 }
 
-bool hasRegion(std::int32_t kind) {
-    return kind == picture_base_format::kRegionKindA || kind == picture_base_format::kRegionKindB;
-}
-
 // Applies one manifest line (its blank-separated fields) to the picture it names.
 void applyLine(const fs::path& directory, const std::vector<std::string>& fields,
                std::vector<SkinPicture>& pictures, std::set<std::string>& named, const std::string& where) {
@@ -78,7 +74,7 @@ void applyLine(const fs::path& directory, const std::vector<std::string>& fields
         }
         picture->placement = fields[2];
     }
-    if (!hasRegion(*kind)) return;
+    if (!picture_base_format::hasRegion(*kind)) return;
     const fs::path regionFile = directory / (fields[0] + ".rgn");
     picture->region = PictureRegion{0, readFile(regionFile)};
     if (!parseRegion(picture->region->data)) throw BuildError(regionFile.string() + ": damaged region data");

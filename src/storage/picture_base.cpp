@@ -36,10 +36,6 @@ std::int32_t integerAt(const ParsedRecord& parsed, std::size_t i) {
     return i < parsed.integerCount ? parsed.integers[i] : 0;
 }
 
-bool hasRegion(std::int32_t kind) {
-    return kind == kRegionKindA || kind == kRegionKindB;
-}
-
 void appendFixed32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
     bytes.resize(bytes.size() + 4);
     putFixed32(bytes.data() + bytes.size() - 4, value);

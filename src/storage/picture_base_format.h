@@ -36,6 +36,11 @@ inline constexpr std::size_t kImageLengthSize = 4;
 // length R and R bytes of region data (a region header and its rectangles).
 inline constexpr std::int32_t kRegionKindA = 10;
 inline constexpr std::int32_t kRegionKindB = 11;
+
+// Whether a picture of `kind` carries an outline region after its image.
+inline constexpr bool hasRegion(std::int32_t kind) {
+    return kind == kRegionKindA || kind == kRegionKindB;
+}
 inline constexpr std::size_t kRegionValueSize = 4;
 inline constexpr std::size_t kRegionLengthSize = 4;
 
