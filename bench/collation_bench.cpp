@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "storage/collation.h"
 #include "storage/sorter.h"
 

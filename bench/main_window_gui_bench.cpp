@@ -23,9 +23,9 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "app/program.h"
-#include "ui/main_window.h"
-#include "ui/table_grid.h"
+#include "program/program.h"
+#include "windows/main_window.h"
+#include "widgets/table_grid.h"
 
 namespace tessla {
 namespace {

@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
-#include "app/configuration.h"
-#include "app/cp1252.h"
-#include "app/database.h"
+#include "base/configuration.h"
+#include "base/cp1252.h"
+#include "database/database.h"
 #include "search/child_search.h"
 #include "search/person_search.h"
 

@@ -14,7 +14,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 
-#include "ui/table_grid.h"
+#include "widgets/table_grid.h"
 
 namespace tessla {
 namespace {

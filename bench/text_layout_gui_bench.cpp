@@ -16,7 +16,7 @@
 #include "builder/help_texts.h"
 #include "census/person.h"
 #include "storage/coded_text.h"
-#include "ui/qt_canvas.h"
+#include "widgets/qt_canvas.h"
 
 namespace tessla {
 namespace {

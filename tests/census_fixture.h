@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/configuration.h"
-#include "app/database.h"
+#include "base/configuration.h"
+#include "database/database.h"
 #include "builder/database_builder.h"
 #include "storage/message_sink.h"
 #include "storage/temp_dir.h"

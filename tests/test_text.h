@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 
 namespace tessla::test {
 

@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "app/program.h"
-#include "ui/main_window.h"
+#include "program/program.h"
+#include "windows/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/catalogue.h"
-#include "app/cp1252.h"
+#include "base/catalogue.h"
+#include "base/cp1252.h"
 
 namespace tessla {
 namespace {

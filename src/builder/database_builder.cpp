@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/catalogue.h"
-#include "app/configuration.h"
+#include "base/catalogue.h"
+#include "base/configuration.h"
 #include "builder/help_texts.h"
 #include "builder/list_accumulator.h"
 #include "builder/list_values.h"

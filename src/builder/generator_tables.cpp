@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "embedded/generatorTable.h"
 
 namespace tessla {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "builder/database_builder.h"
 #include "embedded/helpText.h"
 #include "storage/collation.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "builder/census_input.h"
 #include "storage/collation.h"
 

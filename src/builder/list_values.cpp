@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "app/string_utils.h"
+#include "base/string_utils.h"
 #include "storage/collation.h"
 #include "storage/word_list_format.h"
 

@@ -8,7 +8,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "builder/database_builder.h"
 #include "storage/picture_base_format.h"
 #include "storage/picture_region.h"

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/database.h"
+#include "database/database.h"
 #include "census/person.h"
 
 namespace tessla {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/string_utils.h"
+#include "base/string_utils.h"
 #include "storage/word_list_format.h"
 
 namespace tessla {

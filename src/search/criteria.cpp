@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/string_utils.h"
+#include "base/string_utils.h"
 #include "census/person_list_rows.h"
 
 namespace tessla {

@@ -11,7 +11,7 @@
 #include <span>
 #include <string>
 
-#include "app/database.h"
+#include "database/database.h"
 #include "search/word_matcher.h"
 
 namespace tessla {

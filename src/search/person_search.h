@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/database.h"
+#include "database/database.h"
 #include "search/criteria.h"
 
 namespace tessla {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/database.h"
+#include "database/database.h"
 #include "storage/selection.h"
 
 namespace tessla {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/string_utils.h"
+#include "base/string_utils.h"
 #include "storage/collation.h"
 
 namespace tessla {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/database.h"
+#include "database/database.h"
 #include "storage/word_list.h"
 
 namespace tessla {

@@ -10,10 +10,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "skin/caption_layout.h"
+#include "view/caption_layout.h"
 #include "skin/control_palette.h"
 #include "skin/figure_set.h"
-#include "ui/qt_text.h"
+#include "skin/qt_text.h"
 
 namespace tessla {
 

@@ -10,7 +10,7 @@
 
 #include <QWidget>
 
-#include "skin/scroll_geometry.h"
+#include "view/scroll_geometry.h"
 
 class QTimer;
 

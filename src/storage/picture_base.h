@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/catalogue.h"
+#include "base/catalogue.h"
 #include "storage/codec.h"
 #include "storage/message_sink.h"
 #include "storage/pointer_list.h"

@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/catalogue.h"
+#include "base/catalogue.h"
 #include "storage/codec.h"
 #include "storage/message_sink.h"
 #include "storage/pointer_list.h"

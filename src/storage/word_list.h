@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/catalogue.h"
+#include "base/catalogue.h"
 #include "storage/codec.h"
 #include "storage/message_sink.h"
 #include "storage/outline_view.h"

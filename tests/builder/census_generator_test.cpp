@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "builder/generator_tables.h"
 #include "csv_rows.h"
 

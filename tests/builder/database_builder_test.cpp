@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "../storage/temp_dir.h"
-#include "app/configuration.h"
-#include "app/database.h"
+#include "base/configuration.h"
+#include "database/database.h"
 #include "storage/picture_base.h"
 #include "storage/word_list_format.h"
 #include "test_text.h"

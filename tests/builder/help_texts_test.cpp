@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 
 namespace tessla {
 namespace {

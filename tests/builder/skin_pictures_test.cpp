@@ -10,7 +10,7 @@
 #include "../storage/temp_dir.h"
 #include "builder/database_builder.h"
 #include "census_fixture.h"
-#include "skin/picture_names.h"
+#include "storage/picture_names.h"
 #include "storage/picture_region.h"
 
 namespace tessla {

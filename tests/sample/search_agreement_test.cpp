@@ -8,9 +8,9 @@
 #include <functional>
 #include <sstream>
 
-#include "app/configuration.h"
-#include "app/cp1252.h"
-#include "app/database.h"
+#include "base/configuration.h"
+#include "base/cp1252.h"
+#include "database/database.h"
 #include "builder/census_generator.h"
 #include "builder/database_builder.h"
 #include "csv_rows.h"

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "census_fixture.h"
 #include "search/criteria.h"
 #include "storage/word_list_format.h"

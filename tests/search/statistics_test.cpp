@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "search/person_search.h"
 #include "search_census.h"
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/catalogue.h"
+#include "base/catalogue.h"
 #include "storage/codec.h"
 #include "storage/picture_base.h"
 #include "storage/temp_dir.h"

@@ -7,7 +7,7 @@
 
 #include "census_fixture.h"
 #include "run_tool.h"
-#include "skin/picture_names.h"
+#include "storage/picture_names.h"
 
 namespace tessla {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/picture_names.h"
+#include "storage/picture_names.h"
 
 namespace tessla::skin {
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/catalogue.h"
+#include "base/catalogue.h"
 #include "commands.h"
 #include "options.h"
 #include "query_database.h"

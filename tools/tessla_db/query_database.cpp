@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/cp1252.h"
-#include "app/database_check.h"
+#include "base/cp1252.h"
+#include "database/database_check.h"
 #include "options.h"
 
 namespace tessla::tool {

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/configuration.h"
-#include "app/database.h"
+#include "base/configuration.h"
+#include "database/database.h"
 #include "census/person.h"
 #include "storage/message_sink.h"
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <optional>
 
-#include "app/cp1252.h"
+#include "base/cp1252.h"
 #include "census/person_list_rows.h"
 #include "commands.h"
 #include "options.h"

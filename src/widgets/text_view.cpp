@@ -1,0 +1,125 @@
+#include "widgets/text_view.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include "skin/tiler.h"
+
+namespace tessla {
+
+namespace {
+
+QPoint pointOf(const QMouseEvent* event) {
+    return event->position().toPoint();
+}
+
+}  // namespace
+
+TSPdyntex::TSPdyntex(QWidget* parent) : QWidget(parent), canvas_(*this) {
+    setMouseTracking(true);
+    layOut();
+}
+
+void TSPdyntex::layOut() {
+    kodtxt_.setRect({0, 0, width() - 1, height() - 1});
+    kodtxt_.layout(canvas_);
+}
+
+void TSPdyntex::setText(std::string_view cp1252) {
+    kodtxt_.setText(cp1252);
+    layOut();
+    update();
+}
+
+void TSPdyntex::relayout() {
+    const int offset = kodtxt_.verticalOffset();
+    layOut();
+    kodtxt_.setVerticalOffset(std::clamp(offset, 0, std::max(0, contentHeight() - height())));
+    update();
+}
+
+void TSPdyntex::setVerticalOffset(int pixels) {
+    kodtxt_.setVerticalOffset(pixels);
+    update();
+}
+
+void TSPdyntex::setBackground(TSPtiler* tiler, std::string tilekod) {
+    tiler_ = tiler;
+    tilekod_ = std::move(tilekod);
+    update();
+}
+
+void TSPdyntex::setVisaruta(bool visaruta) {
+    visaruta_ = visaruta;
+    update();
+}
+
+void TSPdyntex::setVertmode(int mode) {
+    kodtxt_.setVertmode(mode);
+    update();
+}
+
+void TSPdyntex::drawText(QPainter& painter) {
+    canvas_.setPainter(&painter);
+    kodtxt_.draw(canvas_);
+    canvas_.setPainter(nullptr);
+}
+
+void TSPdyntex::compose(qreal ratio) {
+    if (offscreen_.isNull() || offscreen_.deviceIndependentSize() != QSizeF(size()) ||
+        offscreen_.devicePixelRatio() != ratio) {
+        offscreen_ = QPixmap(size() * ratio);
+        offscreen_.setDevicePixelRatio(ratio);
+    }
+    // A missing picture leaves the pixmap clear, and the parent's background shows.
+    offscreen_.fill(Qt::transparent);
+    QPainter painter(&offscreen_);
+    tiler_->paintPiece(painter, tilekod_, pos(), QRect(0, 0, width() + 1, height() + 1));
+    drawText(painter);
+}
+
+void TSPdyntex::paintEvent(QPaintEvent*) {
+    if (kodtxt_.text().empty()) return;
+    QPainter painter(this);
+    if (tiler_ != nullptr && !tilekod_.empty()) {
+        // The pixel ratio of the surface painted on: the screen's, or that of an image the view
+        // is rendered into.
+        compose(painter.paintEngine()->paintDevice()->devicePixelRatioF());
+        painter.drawPixmap(0, 0, offscreen_);
+    } else {
+        drawText(painter);
+    }
+    if (visaruta_) {
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void TSPdyntex::resizeEvent(QResizeEvent*) {
+    relayout();
+}
+
+void TSPdyntex::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = pointOf(event);
+    if (kodtxt_.linkAt(point.x(), point.y()).empty()) {
+        unsetCursor();
+    } else {
+        setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TSPdyntex::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = pointOf(event);
+    clickedLink_ = kodtxt_.linkAt(point.x(), point.y());
+}
+
+void TSPdyntex::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(pointOf(event))) emit OnClick();
+}
+
+}  // namespace tessla

@@ -1,0 +1,86 @@
+#pragma once
+
+// The text view `TSPdyntex`: shows a coded text (the person text of the main window, the help and
+// about texts) laid out by TSPkodtxt, over a piece of a background picture that continues the
+// parent's, scrolled by pixels from an outside scroll bar, and reports the link clicked.
+//
+// The text is laid out once per new text and per resize, never per paint. Background and text are
+// composed in an off-screen pixmap of the screen's pixel ratio and shown in one piece, so scrolling
+// does not flicker and text stays sharp on dense screens. An empty text paints nothing, so the
+// parent's background shows. Over a link the pointer becomes the pointing hand.
+
+#include <string>
+#include <string_view>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "storage/coded_text.h"
+#include "widgets/qt_canvas.h"
+
+namespace tessla {
+
+class TSPtiler;
+
+class TSPdyntex : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TSPdyntex(QWidget* parent = nullptr);
+
+    // Copies the text (Windows-1252), lays it out, returns the offset to 0 and repaints.
+    void setText(std::string_view cp1252);
+    // Lays the text out again for the current size; the offset stays, kept within the text.
+    // Resizing lays out by itself.
+    void relayout();
+
+    // The y of the laid-out text shown at the top: scroll bar position p gives offset p − 1, the
+    // bar running to contentHeight() − height() + 1.
+    int verticalOffset() const { return kodtxt_.verticalOffset(); }
+    void setVerticalOffset(int pixels);
+    int contentHeight() const { return kodtxt_.totalHeight(); }
+    // The link under the pointer at the last button press; empty when there was none. Read it in
+    // the OnClick handler.
+    const std::string& clickedLink() const { return clickedLink_; }
+    // Frees the off-screen pixmap; the next paint makes a new one.
+    void releaseOffscreen() { offscreen_ = QPixmap(); }
+
+    // The background: the picture `tilekod` of `tiler` (which must outlive the view), its piece at
+    // the view's position within the parent, so that it continues the parent's background. Without
+    // one the text is drawn straight onto the parent's background.
+    void setBackground(TSPtiler* tiler, std::string tilekod);
+    // A black frame of one pixel around the view.
+    void setVisaruta(bool visaruta);
+    // The vertical mode of the layout (0 top and scrolled, 1 centred, 2 at the bottom).
+    void setVertmode(int mode);
+
+    // The layout shown: runs, links, marks and line tops in view coordinates at offset 0.
+    const TSPkodtxt& kodtxt() const { return kodtxt_; }
+
+  signals:
+    // A left click; clickedLink() holds the link under it.
+    void OnClick();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void layOut();
+    // Background and text into the off-screen pixmap, made at `ratio` device pixels a pixel.
+    void compose(qreal ratio);
+    void drawText(QPainter& painter);
+
+    TSPkodtxt kodtxt_;
+    QtTextCanvas canvas_;
+    QPixmap offscreen_;
+    std::string clickedLink_;
+    TSPtiler* tiler_ = nullptr;
+    std::string tilekod_;
+    bool visaruta_ = false;
+};
+
+}  // namespace tessla
