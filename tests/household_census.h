@@ -2,7 +2,8 @@
 
 // The census the main window and its record browser are tested on. Record numbers follow the
 // rows: records 1 to 8 are the farm's household, 9 is Lars Öberg with forty lines of remarks,
-// 10 to 159 the persons "Nr 001" to "Nr 150".
+// 10 to 159 the persons "Nr 001" to "Nr 150", 160 a person with a
+// very long name.
 
 #include <cstdio>
 #include <string>
@@ -43,6 +44,9 @@ inline std::vector<CensusRow> householdCensusRows() {
         rows.push_back(person("B-" + std::to_string(k), std::to_string(100 + k), "1", "E", "Anders", last,
                               std::to_string(1800 + k % 90), ""));
     }
+    // A name too long for any caption to show whole in a small window.
+    rows.push_back(person("D-1", "300", "1", "E", "Carl Gustaf Adolf Fredrik Wilhelm",
+                          "Långnamnsson-Stjernhielm af Östergötlands Norra Härad", "1850", "Possessionat"));
     return rows;
 }
 
