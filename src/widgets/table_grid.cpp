@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "skin/figure_set.h"
+#include "skin/fonts.h"
 #include "skin/tiler.h"
 #include "skin/qt_text.h"
 
@@ -77,9 +78,7 @@ QFont styledFont(QFont font, int index) {
 }  // namespace
 
 TSPtab::TSPtab(QWidget* parent) : QWidget(parent), columnWidths_(1, kDefaultColumnWidth) {
-    QFont serif("Times New Roman", 11);
-    serif.setStyleHint(QFont::Serif);
-    setFont(serif);
+    setFont(serifFont(11));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     rebuildFonts();
