@@ -369,7 +369,6 @@ void Tmain_form::closeEvent(QCloseEvent* event) {
         return;
     }
     idleTimer_->stop();
-    texten_->releaseOffscreen();
     program_.closeDatabase();
     event->accept();
 }
@@ -383,7 +382,6 @@ void Tmain_form::resizeEvent(QResizeEvent* event) {
 
 void Tmain_form::LayoutMainWindow() {
     if (!layoutReady_) return;
-    texten_->releaseOffscreen();
     huvudpanel_->setGeometry(rect());
     layout_ = mainLayout(width(), height());
     resultList_->window().setCapacity(static_cast<std::size_t>(layout_.rows.result));
