@@ -37,9 +37,18 @@ void ElidedLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) elide();
 }
 
+QString ElidedLabel::cutToFit(int room) const {
+    const QFontMetrics metrics(font());
+    QString shown = metrics.elidedText(fullText_, Qt::ElideRight, room);
+    // The cut is measured in fractions of a pixel, so its whole pixels may pass the room by one:
+    // then it is cut shorter.
+    for (int less = room - 1; less >= 0 && metrics.horizontalAdvance(shown) > room; --less)
+        shown = metrics.elidedText(fullText_, Qt::ElideRight, less);
+    return shown;
+}
+
 void ElidedLabel::elide() {
-    const int room = contentsRect().width() - 2 * margin();
-    const QString shown = QFontMetrics(font()).elidedText(fullText_, Qt::ElideRight, room);
+    const QString shown = cutToFit(contentsRect().width() - 2 * margin());
     setText(shown);
     setToolTip(shown == fullText_ ? QString() : fullText_);
 }

@@ -28,6 +28,8 @@ class ElidedLabel : public QLabel {
     void changeEvent(QEvent* event) override;
 
   private:
+    // As much of the full text as fits `room` pixels, ending in "…" when it is cut.
+    QString cutToFit(int room) const;
     // Shows the full text cut to the label's width.
     void elide();
 

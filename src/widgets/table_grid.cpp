@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "skin/control_palette.h"
 #include "skin/figure_set.h"
+#include "skin/fonts.h"
 #include "skin/tiler.h"
 #include "skin/qt_text.h"
 
@@ -23,9 +25,8 @@ constexpr std::array<QRgb, 16> kColourTable = {
     qRgb(192, 192, 192), qRgb(208, 0, 0),   qRgb(0, 255, 0),     qRgb(0, 0, 255),
     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 255, 255)};
 
-// The grid's own look: cells on paper, the selected row white on a muted ink blue, a shade
-// lighter while another control has the keyboard.
-constexpr QRgb kPaper = qRgb(251, 248, 240);
+// The grid's own look: the selected row white on a muted ink blue, a shade lighter while another
+// control has the keyboard.
 constexpr QRgb kHighlight = qRgb(56, 78, 104);
 constexpr QRgb kHighlightUnfocused = qRgb(112, 126, 144);
 constexpr QRgb kSelectedText = qRgb(255, 255, 255);
@@ -77,9 +78,7 @@ QFont styledFont(QFont font, int index) {
 }  // namespace
 
 TSPtab::TSPtab(QWidget* parent) : QWidget(parent), columnWidths_(1, kDefaultColumnWidth) {
-    QFont serif("Times New Roman", 11);
-    serif.setStyleHint(QFont::Serif);
-    setFont(serif);
+    setFont(serifFont(11));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     rebuildFonts();
@@ -394,7 +393,7 @@ void TSPtab::paintBackground(QPainter& painter, const QRect& rect) const {
     // continue what surrounds them.
     if (tiler_ && !tilekod_.empty() && tiler_->paintPiece(painter, tilekod_, pos() + rect.topLeft(), rect))
         return;
-    painter.fillRect(rect, QColor(kPaper));
+    painter.fillRect(rect, controlPalette::plainPaper());
 }
 
 void TSPtab::paintRow(QPainter& painter, std::int32_t row, int y, const QRect& dirty) {

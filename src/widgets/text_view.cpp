@@ -4,7 +4,6 @@
 #include <utility>
 
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPainter>
 
 #include "skin/tiler.h"
@@ -69,30 +68,12 @@ void TSPdyntex::drawText(QPainter& painter) {
     canvas_.setPainter(nullptr);
 }
 
-void TSPdyntex::compose(qreal ratio) {
-    if (offscreen_.isNull() || offscreen_.deviceIndependentSize() != QSizeF(size()) ||
-        offscreen_.devicePixelRatio() != ratio) {
-        offscreen_ = QPixmap(size() * ratio);
-        offscreen_.setDevicePixelRatio(ratio);
-    }
-    // A missing picture leaves the pixmap clear, and the parent's background shows.
-    offscreen_.fill(Qt::transparent);
-    QPainter painter(&offscreen_);
-    tiler_->paintPiece(painter, tilekod_, pos(), QRect(0, 0, width() + 1, height() + 1));
-    drawText(painter);
-}
-
 void TSPdyntex::paintEvent(QPaintEvent*) {
     if (kodtxt_.text().empty()) return;
     QPainter painter(this);
-    if (tiler_ != nullptr && !tilekod_.empty()) {
-        // The pixel ratio of the surface painted on: the screen's, or that of an image the view
-        // is rendered into.
-        compose(painter.paintEngine()->paintDevice()->devicePixelRatioF());
-        painter.drawPixmap(0, 0, offscreen_);
-    } else {
-        drawText(painter);
-    }
+    // A missing picture paints nothing, and the parent's background shows.
+    if (tiler_ != nullptr && !tilekod_.empty()) tiler_->paintPiece(painter, tilekod_, pos(), rect());
+    drawText(painter);
     if (visaruta_) {
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);

@@ -5,14 +5,13 @@
 // parent's, scrolled by pixels from an outside scroll bar, and reports the link clicked.
 //
 // The text is laid out once per new text and per resize, never per paint. Background and text are
-// composed in an off-screen pixmap of the screen's pixel ratio and shown in one piece, so scrolling
+// painted straight onto the widget: Qt double-buffers it at the screen's pixel ratio, so scrolling
 // does not flicker and text stays sharp on dense screens. An empty text paints nothing, so the
 // parent's background shows. Over a link the pointer becomes the pointing hand.
 
 #include <string>
 #include <string_view>
 
-#include <QPixmap>
 #include <QWidget>
 
 #include "storage/coded_text.h"
@@ -42,8 +41,6 @@ class TSPdyntex : public QWidget {
     // The link under the pointer at the last button press; empty when there was none. Read it in
     // the OnClick handler.
     const std::string& clickedLink() const { return clickedLink_; }
-    // Frees the off-screen pixmap; the next paint makes a new one.
-    void releaseOffscreen() { offscreen_ = QPixmap(); }
 
     // The background: the picture `tilekod` of `tiler` (which must outlive the view), its piece at
     // the view's position within the parent, so that it continues the parent's background. Without
@@ -70,13 +67,10 @@ class TSPdyntex : public QWidget {
 
   private:
     void layOut();
-    // Background and text into the off-screen pixmap, made at `ratio` device pixels a pixel.
-    void compose(qreal ratio);
     void drawText(QPainter& painter);
 
     TSPkodtxt kodtxt_;
     QtTextCanvas canvas_;
-    QPixmap offscreen_;
     std::string clickedLink_;
     TSPtiler* tiler_ = nullptr;
     std::string tilekod_;

@@ -18,6 +18,7 @@
 #include "builder/skin_pictures.h"
 #include "skin/control_palette.h"
 #include "skin/figure_set.h"
+#include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "storage/picture_names.h"
 #include "skin/scroll_bar.h"
@@ -41,12 +42,6 @@ std::vector<test::PictureToWrite> skinPictures() {
     return pictures;
 }
 
-QFont serif(int points) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(points);
-    return font;
-}
-
 // A sheet of labelled rows of controls, drawn on paper.
 class Sheet {
   public:
@@ -58,7 +53,7 @@ class Sheet {
     void label(int y, const QString& text, int x = kMargin) {
         QPainter painter(&image_);
         painter.setPen(controlPalette::sepia());
-        painter.setFont(serif(10));
+        painter.setFont(serifFont(10));
         painter.drawText(QPoint(x, y), text);
     }
 
@@ -192,8 +187,8 @@ void shootButtons(qreal ratio) {
             host.resize(200, 100);
             auto* button = new TSPknapp(&host);
             button->resize(look.size);
-            button->setFont(serif(11));
-            QFont focusFont = serif(11);
+            button->setFont(serifFont(11));
+            QFont focusFont = serifFont(11);
             focusFont.setUnderline(true);
             button->setFocusfont(focusFont);
             button->setFocusmode(true);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/control_palette.h"
 #include "skin/figure_set.h"
 #include "skin/tiler.h"
 #include "storage/picture_files.h"
@@ -453,7 +454,7 @@ TEST(TableGridTest, IconsComeFromTheFigureSetByModeMarkAndNodeKind) {
     }
 }
 
-TEST(TableGridTest, TheBackgroundIsThePieceOfThePictureBehindTheGridAndTheSelectionStaysOnTop) {
+TEST(TableGridTest, TheBackgroundIsThePictureBehindTheGridOrElsePlainPaperAndTheSelectionStaysOnTop) {
     // Each logical pixel of the picture tells its own position.
     test::PictureFiles files({picture("papper", {300, 200}, [](int x, int y) { return qRgb(x, y, 128); })});
     TSPtiler tiler(files.base(), 2, TSPtilemode::tmUtsnitt);
@@ -467,6 +468,10 @@ TEST(TableGridTest, TheBackgroundIsThePieceOfThePictureBehindTheGridAndTheSelect
     grid.setCellTextProvider([](std::int32_t, int) { return std::string(); });
     grid.setCurrentRow(1);
     const QColor highlight = render(grid).pixel(5, kRowHeight + 5);
+    for (const char* missing : {"", "saknas"}) {
+        grid.setBackground(&tiler, missing);
+        EXPECT_EQ(render(grid).pixel(5, 5), controlPalette::plainPaper().rgb()) << "picture \"" << missing << '"';
+    }
     grid.setBackground(&tiler, "papper");
     const QImage image = render(grid);
     for (const QPoint p : {QPoint(5, 5), QPoint(150, 3 * kRowHeight + 2), QPoint(70, 9 * kRowHeight)})
