@@ -39,12 +39,7 @@ QColor qColor(Rgb color) {
 
 }  // namespace
 
-QtTextCanvas::QtTextCanvas(QPaintDevice& device) : device_(device), dpi_(device.logicalDpiY()) {
-    [[maybe_unused]] static const bool faceChecked = [] {
-        checkTextFace();
-        return true;
-    }();
-}
+QtTextCanvas::QtTextCanvas(QPaintDevice& device) : device_(device), dpi_(device.logicalDpiY()) {}
 
 QFont QtTextCanvas::qFont(const TextFont& font) {
     QFont qfont(QString::fromLatin1(font.name.data(), static_cast<qsizetype>(font.name.size())));

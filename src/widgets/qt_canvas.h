@@ -24,8 +24,7 @@ namespace tessla {
 class QtTextCanvas final : public TextCanvas {
   public:
     // Fonts get the em height of `device`'s resolution, which must stay the same while the
-    // canvas lives; the device must outlive the canvas. The first canvas of the program checks
-    // the text face once (see checkTextFace).
+    // canvas lives; the device must outlive the canvas.
     explicit QtTextCanvas(QPaintDevice& device);
     // Drawing goes to `painter`, which must be active, until it is replaced; null draws nothing.
     void setPainter(QPainter* painter) { painter_ = painter; }
@@ -65,8 +64,8 @@ class QtTextCanvas final : public TextCanvas {
 // The warning to give when "Times New Roman" resolves to `family`, a face without its metrics
 // (texts would then wrap differently); empty for a face with them.
 std::string textFaceWarning(const QString& family);
-// Writes textFaceWarning of the face the font system gives for "Times New Roman" to stderr,
-// once per program.
+// Writes textFaceWarning of the face the font system gives for "Times New Roman" to stderr; for
+// the program's start-up, once the application object exists.
 void checkTextFace();
 
 }  // namespace tessla
