@@ -24,8 +24,11 @@ namespace tessla {
 class QtTextCanvas final : public TextCanvas {
   public:
     // Fonts get the em height of `device`'s resolution, which must stay the same while the
-    // canvas lives; the device must outlive the canvas.
+    // canvas measures for it; the device must outlive that.
     explicit QtTextCanvas(QPaintDevice& device);
+    // Measures for `device` from now on. The fonts measured so far are kept when it has the
+    // resolution of the device before, and measured anew when not.
+    void setDevice(QPaintDevice& device);
     // Drawing goes to `painter`, which must be active, until it is replaced; null draws nothing.
     void setPainter(QPainter* painter) { painter_ = painter; }
 
@@ -54,7 +57,7 @@ class QtTextCanvas final : public TextCanvas {
     Face& face(const TextFont& font);
     qreal advance(unsigned char c);
 
-    QPaintDevice& device_;
+    QPaintDevice* device_;
     int dpi_;
     QPainter* painter_ = nullptr;
     std::vector<std::unique_ptr<Face>> faces_;
