@@ -1,9 +1,10 @@
 #pragma once
 
 // `TSPprinttex`: a coded text laid out and drawn on any painter (printer, PDF writer, image) at
-// the resolution of the painter's device, inside a rectangle given in that device's pixels.
+// the resolution of the painter's device, inside a rectangle given in that device's pixels. It
+// keeps one canvas, whose measured fonts serve every layout until the resolution changes.
 
-#include <memory>
+#include <optional>
 #include <string_view>
 
 #include <QRect>
@@ -33,7 +34,7 @@ class TSPprinttex {
 
   private:
     TSPkodtxt kodtxt_;
-    std::unique_ptr<QtTextCanvas> canvas_;
+    std::optional<QtTextCanvas> canvas_;
     bool keepOnEmpty_ = false;
 };
 

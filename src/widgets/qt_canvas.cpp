@@ -39,7 +39,15 @@ QColor qColor(Rgb color) {
 
 }  // namespace
 
-QtTextCanvas::QtTextCanvas(QPaintDevice& device) : device_(device), dpi_(device.logicalDpiY()) {}
+QtTextCanvas::QtTextCanvas(QPaintDevice& device) : device_(&device), dpi_(device.logicalDpiY()) {}
+
+void QtTextCanvas::setDevice(QPaintDevice& device) {
+    device_ = &device;
+    if (device.logicalDpiY() == dpi_) return;
+    dpi_ = device.logicalDpiY();
+    face_ = nullptr;
+    faces_.clear();
+}
 
 QFont QtTextCanvas::qFont(const TextFont& font) {
     QFont qfont(QString::fromLatin1(font.name.data(), static_cast<qsizetype>(font.name.size())));
@@ -60,7 +68,7 @@ QtTextCanvas::Face& QtTextCanvas::face(const TextFont& font) {
         if (face->key == font) return *face;
     const QFont qfont = qFont(font);
     auto face = std::make_unique<Face>(
-        Face{font, std::string(font.name), qfont, QFontMetricsF(qfont, &device_), qfont.pixelSize(), {}, {}});
+        Face{font, std::string(font.name), qfont, QFontMetricsF(qfont, device_), qfont.pixelSize(), {}, {}});
     face->key.name = face->name;
     faces_.push_back(std::move(face));
     return *faces_.back();

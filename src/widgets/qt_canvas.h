@@ -24,8 +24,11 @@ namespace tessla {
 class QtTextCanvas final : public TextCanvas {
   public:
     // Fonts get the em height of `device`'s resolution, which must stay the same while the
-    // canvas lives; the device must outlive the canvas.
+    // canvas measures for it; the device must outlive that.
     explicit QtTextCanvas(QPaintDevice& device);
+    // Measures for `device` from now on. The fonts measured so far are kept when it has the
+    // resolution of the device before, and measured anew when not.
+    void setDevice(QPaintDevice& device);
     // Drawing goes to `painter`, which must be active, until it is replaced; null draws nothing.
     void setPainter(QPainter* painter) { painter_ = painter; }
 
@@ -54,7 +57,7 @@ class QtTextCanvas final : public TextCanvas {
     Face& face(const TextFont& font);
     qreal advance(unsigned char c);
 
-    QPaintDevice& device_;
+    QPaintDevice* device_;
     int dpi_;
     QPainter* painter_ = nullptr;
     std::vector<std::unique_ptr<Face>> faces_;
@@ -64,8 +67,8 @@ class QtTextCanvas final : public TextCanvas {
 // The warning to give when "Times New Roman" resolves to `family`, a face without its metrics
 // (texts would then wrap differently); empty for a face with them.
 std::string textFaceWarning(const QString& family);
-// Writes textFaceWarning of the face the font system gives for "Times New Roman" to stderr; the
-// desktop program's `main` calls it once at start.
+// Writes textFaceWarning of the face the font system gives for "Times New Roman" to stderr; for
+// the program's start-up, once the application object exists.
 void checkTextFace();
 
 }  // namespace tessla

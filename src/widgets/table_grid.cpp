@@ -12,8 +12,8 @@
 #include "skin/control_palette.h"
 #include "skin/figure_set.h"
 #include "skin/fonts.h"
-#include "skin/tiler.h"
 #include "skin/qt_text.h"
+#include "skin/tiler.h"
 
 namespace tessla {
 namespace {

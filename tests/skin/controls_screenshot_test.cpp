@@ -20,9 +20,9 @@
 #include "skin/figure_set.h"
 #include "skin/fonts.h"
 #include "skin/picture_button.h"
-#include "storage/picture_names.h"
 #include "skin/scroll_bar.h"
 #include "storage/picture_files.h"
+#include "storage/picture_names.h"
 
 namespace tessla {
 namespace {

@@ -470,7 +470,8 @@ TEST(TableGridTest, TheBackgroundIsThePictureBehindTheGridOrElsePlainPaperAndThe
     const QColor highlight = render(grid).pixel(5, kRowHeight + 5);
     for (const char* missing : {"", "saknas"}) {
         grid.setBackground(&tiler, missing);
-        EXPECT_EQ(render(grid).pixel(5, 5), controlPalette::plainPaper().rgb()) << "picture \"" << missing << '"';
+        EXPECT_EQ(render(grid).pixel(5, 5), controlPalette::plainPaper().rgb())
+            << "picture \"" << missing << '"';
     }
     grid.setBackground(&tiler, "papper");
     const QImage image = render(grid);

@@ -21,11 +21,11 @@
 #include "builder/help_texts.h"
 #include "census/person.h"
 #include "census_fixture.h"
+#include "skin/qt_text.h"
 #include "skin/tiler.h"
 #include "storage/picture_files.h"
 #include "widgets/print_text.h"
 #include "widgets/qt_canvas.h"
-#include "skin/qt_text.h"
 
 namespace tessla {
 namespace {
@@ -390,6 +390,55 @@ TEST(TSPprinttexTest, DrawsAtTheRectangleLaidOutAtTheOrigin) {
     QImage outside = moved;
     QPainter(&outside).fillRect(QRect(50, 40, 200, 120), Qt::white);
     EXPECT_EQ(outside, imageAt(96, {400, 200})) << "nothing outside the rectangle";
+}
+
+// What a layout gave: the line tops and the run rectangles.
+std::vector<int> layoutOf(TSPprinttex& print) {
+    std::vector<int> shape = print.kodtxt().lineTops();
+    for (const Tkodtextp& run : print.kodtxt().runs())
+        shape.insert(shape.end(), {run.rect.left, run.rect.top, run.rect.right, run.rect.bottom});
+    return shape;
+}
+
+TEST(TSPprinttexTest, LayoutsOnOneDeviceAgreeWhateverWasLaidOutBetween) {
+    const std::string first =
+        "[F]Hush\xE5ll[\\F] i [MHJ004]Alunda[\\M], ett ganska l\xE5ngt stycke text\r[L2]\rslut";
+    const std::string between = "[4]Rubrik[N]\r[K]kursiv[\\K] [U]understruken[\\U]";
+    QImage image = imageAt(96);
+    QPainter painter(&image);
+    TSPprinttex print;
+    const auto layOutAndDraw = [&](const std::string& text) {
+        image.fill(Qt::white);
+        print.setTextAndLayout(painter, {10, 10, 200, 150}, text);
+        print.draw(painter);
+        return std::pair(layoutOf(print), image.copy());
+    };
+    const auto once = layOutAndDraw(first);
+    const auto other = layOutAndDraw(between);
+    EXPECT_NE(other.first, once.first);
+    const auto again = layOutAndDraw(first);
+    EXPECT_EQ(again.first, once.first);
+    EXPECT_EQ(again.second, once.second);
+    EXPECT_EQ(layOutAndDraw(between), other);
+}
+
+TEST(TSPprinttexTest, EachDeviceLaysOutAtItsOwnResolution) {
+    const struct {
+        int dpi;
+        int bodyLine;  // 11 points
+    } devices[] = {{96, 18}, {600, 115}, {600, 115}, {96, 18}, {72, 13}, {96, 18}};
+    TSPprinttex print;
+    for (const auto& device : devices) {
+        QImage image = imageAt(device.dpi);
+        QPainter painter(&image);
+        print.setTextAndLayout(painter, {0, 0, 4000, 200}, "Alunda\r");
+        EXPECT_EQ(print.kodtxt().lineTops()[1], device.bodyLine) << device.dpi << " dpi";
+        // The word is as wide as a canvas made for this device measures it.
+        const Tkodtextp& word = print.kodtxt().runs().front();
+        QtTextCanvas fresh(image);
+        fresh.setFont(word.font);
+        EXPECT_EQ(word.rect.right - word.rect.left, fresh.textWidth(word.text)) << device.dpi << " dpi";
+    }
 }
 
 TEST(TSPprinttexTest, LaysOutAtThePrintersResolution) {
