@@ -104,14 +104,18 @@ void TSPtab::setRowSelectableProvider(RowSelectableProvider provider) {
 }
 
 void TSPtab::setRowCount(std::int32_t rows) {
+    const std::int32_t before = rowCount_;
     rowCount_ = std::max<std::int32_t>(rows, 0);
     const std::int32_t kept = rowCount_ == 0 ? -1 : selectableFrom(std::clamp(currentRow_, 0, lastRow()), 1);
     changeRows(std::clamp(topRow_, 0, maxTopRow()), kept);
+    if (rowCount_ != before) emit rowCountChanged(rowCount_);
 }
 
 void TSPtab::setDefaultRowHeight(int pixels) {
+    const int before = rowHeight_;
     rowHeight_ = std::max(pixels, 1);
     changeRows(std::min(topRow_, maxTopRow()), currentRow_);
+    if (rowHeight_ != before) emit rowHeightChanged(rowHeight_);
 }
 
 std::int32_t TSPtab::visibleRowCount() const {

@@ -109,6 +109,9 @@ class TSPtab : public QWidget {
     void OnVald(std::int32_t row, int column);
     // The grid was resized.
     void OnNySize();
+    // The number of rows or their height changed.
+    void rowCountChanged(std::int32_t rows);
+    void rowHeightChanged(int pixels);
     // The current row or the top row changed, by the user or by the owner.
     void currentRowChanged(std::int32_t row);
     void topRowChanged(std::int32_t row);
