@@ -9,7 +9,14 @@
 
 namespace tessla {
 
-Program::Program() = default;
+Program::Program()
+    : maintiler_(database_.sysbild(), 2, TSPtilemode::tmUtsnitt),
+      metiler_(database_.sysbild(), 3, TSPtilemode::tmHel00),
+      kttiler_(database_.sysbild(), 5, TSPtilemode::tmHel),
+      kttilerkn_(database_.sysbild(), 2, TSPtilemode::tmHel),
+      mainfigur_(database_.sysbild(), 100) {
+    bindPictureCaches(nullptr);
+}
 
 Program::~Program() {
     closeDatabase();
@@ -23,22 +30,36 @@ bool Program::openDatabase(const std::string& path) {
         queueMessage(problemMessage(*problem));
         return false;
     }
-    TSPbildbas& skin = database_.sysbild();
-    maintiler_ = std::make_unique<TSPtiler>(skin, 2, TSPtilemode::tmUtsnitt);
-    metiler_ = std::make_unique<TSPtiler>(skin, 3, TSPtilemode::tmHel00);
-    kttiler_ = std::make_unique<TSPtiler>(skin, 5, TSPtilemode::tmHel);
-    kttilerkn_ = std::make_unique<TSPtiler>(skin, 2, TSPtilemode::tmHel);
-    mainfigur_ = std::make_unique<TSPfigurer>(skin, 100);
+    // Opening makes the skin's picture base anew.
+    bindPictureCaches(&database_.sysbild());
+    emit databaseOpened();
     return true;
 }
 
 void Program::closeDatabase() {
-    maintiler_.reset();
-    metiler_.reset();
-    kttiler_.reset();
-    kttilerkn_.reset();
-    mainfigur_.reset();
+    bindPictureCaches(nullptr);
+    household.clearHousehold();
+    currentPerson = {};
     database_.close();
+}
+
+void Program::bindPictureCaches(TSPbildbas* skin) {
+    for (TSPtiler* tiler : {&maintiler_, &metiler_, &kttiler_, &kttilerkn_}) tiler->setBildbas(skin);
+    mainfigur_.setBildbas(skin);
+}
+
+void Program::setLanguage(Language language) {
+    if (language == language_) return;
+    language_ = language;
+    emit languageChanged(language);
+}
+
+void Program::runBusy(const std::function<void()>& work) {
+    {
+        const BusyGate::Hold hold(busyGate_);
+        work();
+    }
+    QTimer::singleShot(0, this, [this] { busyGate_.runWaiting(); });
 }
 
 // The program starts in Swedish, and the fault concerns whoever set the program up, so the message
@@ -60,7 +81,11 @@ void Program::message(std::string_view text) {
 
 void Program::queueMessage(QString text) {
     messages_.push_back(std::move(text));
-    if (messages_.size() == 1 && !showingMessages_) {
+    if (messages_.size() > 1 || showingMessages_) return;
+    // During busy work the messages wait their turn at the gate with the windows asked for.
+    if (busyGate_.busy()) {
+        busyGate_.whenFree("messages", [this] { showQueuedMessages(); });
+    } else {
         QTimer::singleShot(0, this, [this] { showQueuedMessages(); });
     }
 }

@@ -1,15 +1,17 @@
 #pragma once
 
 // The program object: what the running desktop program holds once for all its windows. It owns
-// the database with its components, the picture caches over the skin pictures, the language flag,
-// the help topic key, the current person and the household list, and shows the components'
-// messages to the user. Windows get it at construction; a test can build several.
+// the database with its components, the picture caches over the skin pictures, the language, the
+// help topic key, the current person and the household list, the busy gate, and shows the
+// components' messages to the user. Windows get it at construction; a test can build several.
+//
+// It lives longer than every window: `main` opens the database before the first window shows and
+// the program closes it when it ends. The picture caches live as long as the program, so no
+// control ever points at a freed cache: closing the database empties them, opening fills them
+// again as the controls paint.
 
-#include <cstdint>
 #include <deque>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include <QObject>
@@ -18,49 +20,61 @@
 #include <QWidget>
 
 #include "base/configuration.h"
-#include "database/database.h"
-#include "database/database_check.h"
 #include "census/household.h"
 #include "census/person.h"
+#include "database/database.h"
+#include "database/database_check.h"
 #include "skin/figure_set.h"
 #include "skin/tiler.h"
+#include "view/busy_gate.h"
 
 namespace tessla {
 
 class Program : public QObject, public MessageSink {
+    Q_OBJECT
+
   public:
     Program();
     ~Program() override;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Reads the configuration from `path`, checks the database it names and opens it, and makes
-    // the picture caches. A database that cannot be used is left closed, with no file created and
-    // no picture cache, and one message naming the configuration file and the fault is queued.
-    // Returns whether the database is open.
+    // Closes the database, reads the configuration from `path`, checks the database it names and
+    // opens it. A database that cannot be used is left closed, with no file created, and one
+    // message naming the configuration file and the fault is queued. Returns whether the
+    // database is open; when it is, `databaseOpened` tells the windows.
     bool openDatabase(const std::string& path);
-    // Closes every database component (the picture caches go first, as they read the skin base).
+    // Closes every database component and empties the picture caches.
     void closeDatabase();
 
     Database& database() { return database_; }
     const Configuration& configuration() const { return configuration_; }
     const std::string& configurationPath() const { return configurationPath_; }
 
-    // The picture caches over the skin pictures; null while the database is not open.
-    TSPtiler* maintiler() { return maintiler_.get(); }
-    TSPtiler* metiler() { return metiler_.get(); }
-    TSPtiler* kttiler() { return kttiler_.get(); }
-    TSPtiler* kttilerkn() { return kttilerkn_.get(); }
-    TSPfigurer* mainfigur() { return mainfigur_.get(); }
+    // The picture caches over the skin pictures; empty while the database is closed.
+    TSPtiler& maintiler() { return maintiler_; }
+    TSPtiler& metiler() { return metiler_; }
+    TSPtiler& kttiler() { return kttiler_; }
+    TSPtiler& kttilerkn() { return kttilerkn_; }
+    TSPfigurer& mainfigur() { return mainfigur_; }
+
+    // The language of every window; setting another one signals `languageChanged`.
+    Language language() const { return language_; }
+    void setLanguage(Language language);
 
     // The program-wide state the windows share.
-    Language language = Language::Swedish;
     std::string helpTopic;
     Tenperson currentPerson;
     HouseholdList household;
 
-    // Queues a component's message; it is shown after the current event, never from inside a
-    // paint or the idle work. Messages are shown one at a time, in order.
+    // The one gate for work that lets events through. `runBusy` runs `work` holding it; what
+    // waited for the gate meanwhile runs once the event loop is back, after `work`'s results
+    // are shown.
+    BusyGate& busyGate() { return busyGate_; }
+    void runBusy(const std::function<void()>& work);
+
+    // Queues a component's message; it is shown after the current event and while the busy gate
+    // is free, never from inside a paint or a piece of busy work. One at a time, in order.
     void message(std::string_view text) override;
     // Where messages are shown: a message box over `window` unless a presenter is set (tests
     // record them instead).
@@ -69,7 +83,12 @@ class Program : public QObject, public MessageSink {
         presenter_ = std::move(presenter);
     }
 
+  signals:
+    void languageChanged(Language language);
+    void databaseOpened();
+
   private:
+    void bindPictureCaches(TSPbildbas* skin);
     void queueMessage(QString text);
     void showQueuedMessages();
     QString problemMessage(const DatabaseProblem& problem) const;
@@ -77,8 +96,10 @@ class Program : public QObject, public MessageSink {
     Database database_{this};
     Configuration configuration_;
     std::string configurationPath_;
-    std::unique_ptr<TSPtiler> maintiler_, metiler_, kttiler_, kttilerkn_;
-    std::unique_ptr<TSPfigurer> mainfigur_;
+    TSPtiler maintiler_, metiler_, kttiler_, kttilerkn_;
+    TSPfigurer mainfigur_;
+    Language language_ = Language::Swedish;
+    BusyGate busyGate_;
 
     std::deque<QString> messages_;
     bool showingMessages_ = false;

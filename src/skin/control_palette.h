@@ -19,10 +19,10 @@ inline QColor red() { return {138, 44, 32}; }
 inline QColor gilt() { return {226, 196, 120}; }
 // The face of a framed button, a little lighter than the paper it stands on.
 inline QColor buttonFace() { return {250, 246, 236}; }
-// The plain paper behind the record text.
-inline QColor readingPaper() { return {247, 242, 230}; }
 // The plain paper behind lists, texts and panels where no background picture shows.
 inline QColor plainPaper() { return {252, 249, 240}; }
+// The plain paper behind the record text.
+inline QColor readingPaper() { return {247, 242, 230}; }
 inline QColor blue() { return {32, 54, 92}; }
 inline QColor green() { return {58, 84, 54}; }
 // clang-format on

@@ -6,11 +6,12 @@
 
 namespace tessla {
 
-TSPfigurer::TSPfigurer(TSPbildbas& bildbas, int maxfigurer) : bildbas_(bildbas), figures_(maxfigurer) {}
+TSPfigurer::TSPfigurer(TSPbildbas& bildbas, int maxfigurer) : bildbas_(&bildbas), figures_(maxfigurer) {}
 
 int TSPfigurer::hamtafigur(std::string_view name) {
+    if (bildbas_ == nullptr) return -1;
     return figures_.fetch(
-        bildbas_, name, [](TSPbildbas& base, std::string_view wanted) -> std::optional<TSPenfigur> {
+        *bildbas_, name, [](TSPbildbas& base, std::string_view wanted) -> std::optional<TSPenfigur> {
             std::optional<LoadedPicture> loaded = laddabild(base, wanted);
             if (!loaded) return std::nullopt;
             loaded->placement.resize(std::min(loaded->placement.size(), kFigurePlacementMax));
@@ -41,6 +42,11 @@ void TSPfigurer::ritafigurplacerad(int index, QPainter& painter, const QRect& re
     const QRect placed(at.x, at.y, size->width(), size->height());
     if (painter.hasClipping() && !painter.clipBoundingRect().intersects(placed)) return;
     ritafigur(index, painter, at.x, at.y);
+}
+
+void TSPfigurer::setBildbas(TSPbildbas* bildbas) {
+    bildbas_ = bildbas;
+    figures_.clear();
 }
 
 }  // namespace tessla

@@ -32,6 +32,9 @@ class TSPfigurer {
   public:
     // The base must outlive the figure set. It keeps at most `maxfigurer` pictures (at least one).
     TSPfigurer(TSPbildbas& bildbas, int maxfigurer);
+    // Takes its pictures from `bildbas` from now on, which must outlive the cache, and drops those
+    // it holds; null: from no base, every fetch finds nothing.
+    void setBildbas(TSPbildbas* bildbas);
 
     // The index of the picture called `name`, loading it on first use; -1 when the base has no such
     // picture. The index holds until the next fetch.
@@ -48,7 +51,7 @@ class TSPfigurer {
     const CacheRanks& ranks() const { return figures_.ranks(); }
 
   private:
-    TSPbildbas& bildbas_;
+    TSPbildbas* bildbas_;
     PictureCache<TSPenfigur> figures_;
 };
 

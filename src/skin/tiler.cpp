@@ -7,10 +7,11 @@
 namespace tessla {
 
 TSPtiler::TSPtiler(TSPbildbas& bildbas, int maxtiles, TSPtilemode mode)
-    : bildbas_(bildbas), mode_(mode), tiles_(maxtiles) {}
+    : bildbas_(&bildbas), mode_(mode), tiles_(maxtiles) {}
 
 int TSPtiler::hamtatile(std::string_view name) {
-    return tiles_.fetch(bildbas_, name,
+    if (bildbas_ == nullptr) return -1;
+    return tiles_.fetch(*bildbas_, name,
                         [](TSPbildbas& base, std::string_view wanted) -> std::optional<TSPentile> {
                             std::optional<LoadedPicture> loaded = laddabild(base, wanted);
                             if (!loaded) return std::nullopt;
@@ -56,6 +57,11 @@ void TSPtiler::paint(QPainter& painter, const TSPentile& tile, QPoint source, co
     if (clip) painter.setClipRegion(*clip, Qt::IntersectClip);
     painter.drawImage(QRectF(target), tile.bitmap, from);
     painter.restore();
+}
+
+void TSPtiler::setBildbas(TSPbildbas* bildbas) {
+    bildbas_ = bildbas;
+    tiles_.clear();
 }
 
 }  // namespace tessla

@@ -33,6 +33,9 @@ class TSPtiler {
   public:
     // The base must outlive the tiler. It keeps at most `maxtiles` pictures (at least one).
     TSPtiler(TSPbildbas& bildbas, int maxtiles, TSPtilemode mode);
+    // Takes its pictures from `bildbas` from now on, which must outlive the cache, and drops those
+    // it holds; null: from no base, every fetch finds nothing.
+    void setBildbas(TSPbildbas* bildbas);
 
     // The index of the picture called `name`, loading it on first use; -1 when the base has no such
     // picture. The index holds until the next fetch.
@@ -64,7 +67,7 @@ class TSPtiler {
     static void paint(QPainter& painter, const TSPentile& tile, QPoint source, const QRect& target,
                       const std::optional<QRegion>& clip);
 
-    TSPbildbas& bildbas_;
+    TSPbildbas* bildbas_;
     TSPtilemode mode_;
     PictureCache<TSPentile> tiles_;
     QPoint origin_;

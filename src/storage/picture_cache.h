@@ -55,6 +55,12 @@ class CacheRanks {
     // Adds `name` as the entry used last and returns its index; there must be room (see evictIfFull).
     int insert(std::string_view name);
 
+    // Forgets every entry.
+    void clear() {
+        names_.clear();
+        ranks_.clear();
+    }
+
     int size() const { return static_cast<int>(names_.size()); }
     const std::string& name(int index) const { return names_[static_cast<std::size_t>(index)]; }
     int rank(int index) const { return ranks_[static_cast<std::size_t>(index)]; }
@@ -102,6 +108,11 @@ class PictureCache {
     }
     int size() const { return ranks_.size(); }
     const CacheRanks& ranks() const { return ranks_; }
+    // Drops every picture.
+    void clear() {
+        ranks_.clear();
+        pictures_.clear();
+    }
 
   private:
     CacheRanks ranks_;

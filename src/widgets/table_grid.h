@@ -109,12 +109,12 @@ class TSPtab : public QWidget {
     void OnVald(std::int32_t row, int column);
     // The grid was resized.
     void OnNySize();
-    // The number of rows or their height changed.
-    void rowCountChanged(std::int32_t rows);
-    void rowHeightChanged(int pixels);
     // The current row or the top row changed, by the user or by the owner.
     void currentRowChanged(std::int32_t row);
     void topRowChanged(std::int32_t row);
+    // The number of rows or the row height changed.
+    void rowCountChanged(std::int32_t rows);
+    void rowHeightChanged(int pixels);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,60 @@
+#include "view/main_buttons.h"
+
+namespace tessla {
+
+namespace {
+
+namespace pic = picture;
+
+// clang-format off
+constexpr MainButtonRow kMainButtons[] = {
+    {"sokknapp", {pic::sokknapp, pic::sokknappn}, {pic::sokknappe, pic::sokknappen}, {8, 8},
+     pic::largeButtonSize, MainAction::search, MainEnabling::withWindow},
+    {"sokbarnknapp", {pic::sokbarnknapp, pic::sokbarnknappn}, {pic::sokbarnknappe, pic::sokbarnknappen},
+     {104, 104}, pic::largeButtonSize, MainAction::childSearch, MainEnabling::withWindow},
+    {"statknapp", {pic::statknapp, pic::statknappn}, {}, {200, kHidden},
+     pic::largeButtonSize, MainAction::statistics, MainEnabling::withWindow},
+    {"skrivknapp", {pic::skrivknapp, pic::skrivknappn}, {pic::skrivknappe, pic::skrivknappen}, {297, 200},
+     pic::largeButtonSize, MainAction::print, MainEnabling::withWindowAndResults},
+    {"omknapp", {pic::omknapp, pic::omknappn}, {pic::omknappe, pic::omknappen}, {395, 297},
+     pic::largeButtonSize, MainAction::about, MainEnabling::withWindow},
+    {"stmknapp", {pic::stammalogo, pic::stammalogon}, {}, {502, 422},
+     pic::logoSize, MainAction::aboutStamma, MainEnabling::withWindow, true, {"Om Stamma", "About Stamma"}},
+    {"arkivoknapp", {pic::arkivologo, pic::arkivologon}, {}, {571, 491},
+     pic::logoSize, MainAction::aboutArkivo, MainEnabling::withWindow, true, {"Om Arkivo", "About Arkivo"}},
+    {"avslutaknapp", {pic::avslutaknapp, pic::avslutaknappn}, {pic::avslutaknappe, pic::avslutaknappen},
+     {kFromRight, kFromRight}, pic::largeButtonSize, MainAction::quit, MainEnabling::always},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const MainButtonRow> mainButtons() {
+    return kMainButtons;
+}
+
+int mainButtonX(const MainButtonRow& row, Language language, int windowWidth) {
+    const int x = row.x[language == Language::English ? 1 : 0];
+    return x == kFromRight ? windowWidth - kMainButtonEdge - row.size.width : x;
+}
+
+bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton, std::int32_t printLimit) {
+    const bool english = language == Language::English;
+    if (!row.english.empty() && englishButton != english) return false;
+    if (row.x[english ? 1 : 0] == kHidden) return false;
+    return row.action != MainAction::print || printLimit > 0;
+}
+
+bool mainButtonEnabled(const MainButtonRow& row, bool windowExists, std::int32_t results) {
+    switch (row.enabling) {
+        case MainEnabling::always:
+            return true;
+        case MainEnabling::withWindow:
+            return windowExists;
+        case MainEnabling::withWindowAndResults:
+            return windowExists && results > 0;
+    }
+    return false;
+}
+
+}  // namespace tessla

@@ -1,0 +1,61 @@
+#pragma once
+
+// The large buttons along the bottom of the main window, as one table: each row names the
+// button, its pictures in each language, where it stands in each language, what it does and when
+// it may be pressed. A window to open adds a row here.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "census/person.h"
+#include "storage/picture_names.h"
+
+namespace tessla {
+
+// What a large button does: open one of the program's windows, or end the program.
+enum class MainAction { search, childSearch, statistics, print, about, aboutStamma, aboutArkivo, quit };
+
+// When a button may be pressed: always, once the window it opens exists, or once that window
+// exists and the result list holds persons.
+enum class MainEnabling { always, withWindow, withWindowAndResults };
+
+// A button's pictures: normal and pressed.
+struct ButtonFace {
+    std::string_view normal, pressed;
+    bool empty() const { return normal.empty(); }
+};
+
+struct MainButtonRow {
+    std::string_view name;  // the Swedish button's object name; an English button's adds "_e"
+    ButtonFace swedish;
+    ButtonFace english;     // empty: one button for both languages
+    // x in each language, Swedish first: from the window's left edge, kFromRight from its right
+    // edge, kHidden when the button is not shown in that language.
+    std::array<int, 2> x;
+    picture::LogicalSize size;
+    MainAction action;
+    MainEnabling enabling;
+    bool staydown = false;  // a toggle that stays down while its window shows
+    // The hint in each language (UTF-8); none when the picture says it all.
+    std::array<const char*, 2> hint{};
+};
+
+inline constexpr int kFromRight = -1;
+inline constexpr int kHidden = -2;
+// The large buttons' distance from the window's left, right and bottom edges.
+inline constexpr int kMainButtonEdge = 6;
+
+// The main window's large buttons.
+std::span<const MainButtonRow> mainButtons();
+
+// The x of `row`'s button in a window `windowWidth` wide in `language`; kHidden when not shown.
+int mainButtonX(const MainButtonRow& row, Language language, int windowWidth);
+// Whether `row`'s button is shown in `language`: in a language with its own button only the
+// button of that language shows, and printing shows only with a print limit above 0.
+bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton, std::int32_t printLimit);
+// Whether `row`'s button may be pressed, given whether its window exists and the result count.
+bool mainButtonEnabled(const MainButtonRow& row, bool windowExists, std::int32_t results);
+
+}  // namespace tessla

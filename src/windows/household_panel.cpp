@@ -1,0 +1,93 @@
+#include "windows/household_panel.h"
+
+#include "program/program.h"
+#include "skin/background_panel.h"
+#include "skin/fonts.h"
+#include "skin/picture_button.h"
+#include "skin/qt_text.h"
+#include "skin/scroll_bar.h"
+#include "widgets/elided_label.h"
+#include "widgets/scroll_link.h"
+#include "widgets/table_grid.h"
+#include "windows/main_grids.h"
+#include "windows/window_controls.h"
+
+namespace tessla {
+
+namespace pic = picture;
+
+HouseholdPanel::HouseholdPanel(QWidget& parent, Program& program, RecordBrowser& browser)
+    : program_(program),
+      browser_(browser),
+      frame_(new SunkenFrame(&parent)),
+      grid_(makeListGrid(*frame_, "htab", 3)),
+      scrollBar_(new Tspecscr(&parent)),
+      caption_(new ElidedLabel(&parent)),
+      copy_(makePictureButton(&parent, "kopihushknapp", {pic::kopihushknapp, pic::kopihushknappn},
+                              program.mainfigur())) {
+    frame_->setObjectName(QStringLiteral("htabellpanel"));
+    scrollBar_->setObjectName(QStringLiteral("hscr"));
+    caption_->setObjectName(QStringLiteral("plabel"));
+    // The copy comes later; until then its button stays disabled.
+    copy_->setEnabled(false);
+    linkScrollBar(*scrollBar_, *grid_);
+    QObject::connect(grid_, &TSPtab::currentRowChanged, grid_, [this](std::int32_t row) {
+        if (!refilling_ && chosen_) chosen_(row);
+    });
+    HouseholdList& household = program.household;
+    grid_->setCellTextProvider([this, &household](std::int32_t row, int column) {
+        return household.householdCell(row, column, program_.language());
+    });
+    grid_->setCellStyleProvider([&household](std::int32_t row, int) {
+        return static_cast<std::uint32_t>(household.householdCellStyle(row));
+    });
+    // Separator rows between families are not persons.
+    grid_->setRowSelectableProvider([&household](std::int32_t row) { return !household.isSeparator(row); });
+}
+
+void HouseholdPanel::place(const MainLayout& layout) {
+    visibleRows_ = layout.rows.household;
+    frame_->setGeometry(rectOf(layout.householdFrame));
+    scrollBar_->setGeometry(rectOf(layout.householdScroll));
+    placeListGrid(*grid_, layout, layout.householdGrid,
+                  {layout.householdColumns[0], layout.householdColumns[1], layout.householdColumns[2]});
+    caption_->setFont(serifFont(layout.metrics.fontSize));
+
+    const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
+    const LayoutRect& household = layout.householdFrame;
+    copy_->setGeometry(QRect(QPoint(household.right() - small.width(), household.y - kAboveFrame), small));
+    // The caption stands 16 pixels above the frame and stops short of the copy button beside it.
+    caption_->setGeometry(household.x, household.y - 17, std::max(0, copy_->x() - household.x - 4), 16);
+}
+
+void HouseholdPanel::applyTexts(Language language) {
+    setHint(*copy_, language, "Kopiera hushållslistan till urklipp", "Kopiera hushållslistan till urklipp");
+    showCaption();
+    grid_->update();
+}
+
+void HouseholdPanel::showBuilding() {
+    grid_->setEnabled(false);
+}
+
+void HouseholdPanel::showHousehold() {
+    // Refilling the grid moves its current row; that is no choice of the user's.
+    refilling_ = true;
+    const std::int32_t rows = program_.household.size();
+    grid_->setRowCount(rows);
+    grid_->setEnabled(rows > 0);
+    const std::int32_t row = browser_.householdRow();
+    if (row >= 0) {
+        grid_->setTopRow(centredTopRow(grid_->topRow(), visibleRows_, rows, row));
+        grid_->setCurrentRow(row);
+    }
+    refilling_ = false;
+    showCaption();
+    grid_->update();
+}
+
+void HouseholdPanel::showCaption() {
+    caption_->setFullText(toQString(browser_.householdCaption(program_.language())));
+}
+
+}  // namespace tessla

@@ -1,0 +1,91 @@
+#include "windows/record_panel.h"
+
+#include "program/program.h"
+#include "skin/background_panel.h"
+#include "skin/fonts.h"
+#include "skin/picture_button.h"
+#include "skin/qt_text.h"
+#include "skin/scroll_bar.h"
+#include "widgets/elided_label.h"
+#include "widgets/text_view.h"
+#include "windows/main_grids.h"
+#include "windows/window_controls.h"
+
+namespace tessla {
+
+namespace pic = picture;
+
+RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& browser)
+    : program_(program),
+      browser_(browser),
+      frame_(new SunkenFrame(&parent)),
+      text_(new TSPdyntex(frame_)),
+      scrollBar_(new Tspecscr(frame_)),
+      postid_(new ElidedLabel(frame_)) {
+    frame_->setObjectName(QStringLiteral("huvpost"));
+    text_->setObjectName(QStringLiteral("texten"));
+    text_->setFont(serifFont(11));
+    scrollBar_->setObjectName(QStringLiteral("textscr"));
+    scrollBar_->hide();
+    postid_->setObjectName(QStringLiteral("postnrlabel"));
+    postid_->setFont(serifFont(11));
+    TSPfigurer& figures = program.mainfigur();
+    deselect_ = makePictureButton(frame_, "postejknapp", {pic::postejknapp, pic::postejknappn}, figures);
+    copy_ = makePictureButton(frame_, "kopipostknapp", {pic::kopipostknapp, pic::kopipostknappn}, figures);
+    print_ = makePictureButton(frame_, "postskrivknapp", {pic::postskrivknapp, pic::postskrivknappn}, figures);
+    // The copy and the single-record print come later; until then their buttons stay disabled.
+    copy_->setEnabled(false);
+    print_->setEnabled(false);
+    QObject::connect(scrollBar_, &Tspecscr::OnNyPosition, text_,
+                     [this] { text_->setVerticalOffset(scrollBar_->position() - 1); });
+}
+
+void RecordPanel::place(const MainLayout& layout) {
+    const LayoutRect& frame = layout.recordFrame;
+    frame_->setGeometry(rectOf(frame));
+    // Children of the frame are placed in its own coordinates.
+    const QPoint origin(frame.x, frame.y);
+    text_->setGeometry(rectOf(layout.recordText).translated(-origin));
+    scrollBar_->setGeometry(rectOf(layout.recordScroll).translated(-origin));
+    const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
+    int x = frame.width - 4 - small.width();
+    for (TSPknapp* button : {print_, copy_, deselect_}) {
+        button->setGeometry(QRect(QPoint(x, 1), small));
+        x -= kButtonGap + small.width();
+    }
+    postid_->setGeometry(14, 4, std::max(0, deselect_->x() - 4 - 14), 20);
+    text_->relayout();
+    fitScrollBar();
+}
+
+void RecordPanel::applyTexts(Language language, std::string_view background) {
+    setHint(*deselect_, language, "Välj bort personen", "Deselect record");
+    setHint(*copy_, language, "Kopiera till urklipp", "Copy to clipboard");
+    setHint(*print_, language, "Skriv ut personen", "Print record");
+    // The frame shows the same paper as the text inside it.
+    frame_->setBackground(&program_.metiler(), background);
+    text_->setBackground(&program_.metiler(), std::string(background));
+    showRecord();
+}
+
+void RecordPanel::showRecord() {
+    deselect_->setEnabled(browser_.resultCount() > 0);
+    postid_->setFullText(toQString(browser_.recordLabel()));
+    text_->setText(browser_.recordText(program_.language()));
+    fitScrollBar();
+}
+
+void RecordPanel::fitScrollBar() {
+    const int content = text_->contentHeight();
+    const int view = text_->height();
+    if (view >= content) {
+        scrollBar_->hide();
+        return;
+    }
+    scrollBar_->setMin(1);
+    scrollBar_->setMax(content - view + 1);
+    scrollBar_->setPosition(1);
+    scrollBar_->show();
+}
+
+}  // namespace tessla

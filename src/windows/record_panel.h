@@ -1,0 +1,47 @@
+#pragma once
+
+// The main window's record: the shown person's text over the background picture in a frame, its
+// scroll bar, the POSTID above it and the buttons that deselect, copy and print the person.
+
+#include <string_view>
+
+#include "view/main_layout.h"
+#include "view/record_browser.h"
+
+class QWidget;
+
+namespace tessla {
+
+class ElidedLabel;
+class Program;
+class SunkenFrame;
+class TSPdyntex;
+class TSPknapp;
+class Tspecscr;
+
+class RecordPanel {
+  public:
+    RecordPanel(QWidget& parent, Program& program, RecordBrowser& browser);
+
+    TSPknapp& deselectButton() { return *deselect_; }
+
+    void place(const MainLayout& layout);
+    // The hints, the background picture `background` and the record in `language`.
+    void applyTexts(Language language, std::string_view background);
+    // The record the browser shows now, from its top.
+    void showRecord();
+
+  private:
+    // Sizes the scroll bar to the height of the text as last laid out.
+    void fitScrollBar();
+
+    Program& program_;
+    RecordBrowser& browser_;
+    SunkenFrame* frame_;
+    TSPdyntex* text_;
+    Tspecscr* scrollBar_;
+    ElidedLabel* postid_;
+    TSPknapp *deselect_, *copy_, *print_;
+};
+
+}  // namespace tessla

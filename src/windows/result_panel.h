@@ -1,0 +1,48 @@
+#pragma once
+
+// The main window's result list: its frame, grid and scroll bar, the count above it, and the
+// buttons that copy and empty the list. It draws what the record browser holds.
+
+#include "view/main_layout.h"
+#include "view/record_browser.h"
+
+class QWidget;
+
+namespace tessla {
+
+class ElidedLabel;
+class Program;
+class SunkenFrame;
+class TSPknapp;
+class TSPtab;
+class Tspecscr;
+
+class ResultPanel {
+  public:
+    ResultPanel(QWidget& parent, Program& program, RecordBrowser& browser);
+
+    TSPtab& grid() { return *grid_; }
+    Tspecscr& scrollBar() { return *scrollBar_; }
+    // The buttons that empty the list (one a language) and that copy it.
+    TSPknapp& clearButton(Language language) { return language == Language::English ? *clearEnglish_ : *clear_; }
+    TSPknapp& copyButton() { return *copy_; }
+
+    void place(const MainLayout& layout);
+    void applyTexts(Language language);
+    // The rows, the count and the selected row, as the browser has them now.
+    void showResults();
+
+  private:
+    void showCount();
+
+    Program& program_;
+    RecordBrowser& browser_;
+    SunkenFrame* frame_;
+    TSPtab* grid_;
+    Tspecscr* scrollBar_;
+    ElidedLabel* count_;
+    TSPknapp *copy_, *clear_, *clearEnglish_;
+    int visibleRows_ = 1;
+};
+
+}  // namespace tessla

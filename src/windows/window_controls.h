@@ -1,0 +1,35 @@
+#pragma once
+
+// Small helpers every window uses to make and place its skinned controls.
+
+#include <string_view>
+
+#include <QRect>
+#include <QString>
+
+#include "view/layout_rect.h"
+#include "view/main_buttons.h"
+
+class QDialog;
+class QWidget;
+
+namespace tessla {
+
+class TSPfigurer;
+class TSPknapp;
+
+inline QRect rectOf(const LayoutRect& r) {
+    return {r.x, r.y, r.width, r.height};
+}
+
+// A picture button named `name` on `parent`, showing `face` from `figures`.
+TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const ButtonFace& face, TSPfigurer& figures);
+
+// The hint of `button` in `language`; both texts are UTF-8.
+void setHint(TSPknapp& button, Language language, const char* swedish, const char* english);
+
+// Shows `window` modally over `owner`: centred over it when it fits inside, else centred on the
+// screen. Its result: 1 OK, 2 Cancel.
+int showModal(QDialog& window, QWidget& owner);
+
+}  // namespace tessla
