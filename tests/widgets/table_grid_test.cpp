@@ -317,6 +317,20 @@ TEST(TableGridTest, AGridWithoutRowsSelectsNothing) {
     EXPECT_EQ(grid->currentRow(), -1);
 }
 
+TEST(TableGridTest, ChangesOfTheRowCountAndRowHeightAreReportedOnce) {
+    auto grid = makeGrid(10);
+    QSignalSpy counts(grid.get(), &TSPtab::rowCountChanged);
+    QSignalSpy heights(grid.get(), &TSPtab::rowHeightChanged);
+    for (const std::int32_t rows : {10, 100, 100, -5, 0, 3}) grid->setRowCount(rows);
+    for (const int height : {kRowHeight, 20, 20, 0, 1}) grid->setDefaultRowHeight(height);
+    std::vector<int> reported;
+    for (const auto& signal : counts) reported.push_back(signal.at(0).toInt());
+    EXPECT_EQ(reported, (std::vector<int>{100, 0, 3})) << "a count below 0 is 0";
+    reported.clear();
+    for (const auto& signal : heights) reported.push_back(signal.at(0).toInt());
+    EXPECT_EQ(reported, (std::vector<int>{20, 1})) << "a height below 1 is 1";
+}
+
 TEST(TableGridTest, ALeftClickSelectsTheRowUnderThePointer) {
     auto grid = makeGrid(30, {100, 40});
     grid->setTopRow(5);
