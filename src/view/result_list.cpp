@@ -44,9 +44,9 @@ std::int32_t scrollMaximum(std::int32_t rows, std::int32_t visible) {
 
 std::int32_t WheelRows::add(std::int32_t delta) {
     const std::int64_t total = std::int64_t{remainder_} + delta;
-    const std::int64_t rows = total / 12;
-    remainder_ = static_cast<std::int32_t>(total - rows * 12);
-    return static_cast<std::int32_t>(rows);
+    const std::int64_t steps = total / deltaPerStep_;
+    remainder_ = static_cast<std::int32_t>(total - steps * deltaPerStep_);
+    return static_cast<std::int32_t>(steps * rowsPerStep_);
 }
 
 }  // namespace tessla

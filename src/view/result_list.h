@@ -5,6 +5,7 @@
 // and changes the list. Rows here are 0-based positions in the list; entries are person numbers
 // (rows of `tessllista`).
 
+#include <algorithm>
 #include <cstdint>
 
 #include "census/person_list_rows.h"
@@ -52,15 +53,21 @@ std::int32_t rowKeptAfterDeselect(std::int32_t row, std::int32_t rows);
 // 0 when all fit and the bar is hidden.
 std::int32_t scrollMaximum(std::int32_t rows, std::int32_t visible);
 
-// Turns wheel deltas into rows: ten rows per notch of 120, and the remainder of a delta that
-// moves no whole row is kept for the next one (touchpads send small deltas).
+// Turns wheel deltas into rows: `rowsPerStep` rows for every `deltaPerStep` of delta (a notch of
+// the wheel is 120), and what makes no whole step is kept for the next delta (touchpads send small
+// deltas). The result list moves one row per twelfth of a notch, ten per notch.
 class WheelRows {
   public:
+    explicit WheelRows(std::int32_t deltaPerStep = 12, std::int32_t rowsPerStep = 1)
+        : deltaPerStep_(std::max(1, deltaPerStep)), rowsPerStep_(rowsPerStep) {}
+
     // The rows to move for `delta` (positive: towards the top, as the wheel turns away).
     std::int32_t add(std::int32_t delta);
     void reset() { remainder_ = 0; }
 
   private:
+    std::int32_t deltaPerStep_;
+    std::int32_t rowsPerStep_;
     std::int32_t remainder_ = 0;
 };
 

@@ -336,10 +336,8 @@ void TSPtab::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    // Touchpads send small deltas; what does not make a whole notch is kept for the next event.
-    wheelRemainder_ += event->angleDelta().y();
-    const int notches = wheelRemainder_ / 120;
-    wheelRemainder_ %= 120;
+    // The grid moves the system's lines per whole notch; what makes no notch waits for the next event.
+    const std::int32_t notches = wheelNotches_.add(event->angleDelta().y());
     if (notches != 0) setTopRow(topRow_ - notches * QApplication::wheelScrollLines());
     event->accept();
 }

@@ -19,6 +19,8 @@
 #include <QFontMetrics>
 #include <QWidget>
 
+#include "view/result_list.h"
+
 namespace tessla {
 
 class TSPtiler;
@@ -193,7 +195,7 @@ class TSPtab : public QWidget {
     Cell gesture_;
     bool gesturePressed_ = false;
     bool leftPressed_ = false;
-    int wheelRemainder_ = 0;
+    WheelRows wheelNotches_{120};  // whole notches of the wheel
 
     // The widget font in its eight combinations of italic (1), bold (2) and underline (4).
     std::vector<StyledFont> fonts_;

@@ -119,6 +119,11 @@ TEST(ResultListTest, WheelMovesTenRowsPerNotchAndKeepsRemainders) {
         for (const int delta : c.deltas) moved.push_back(wheel.add(delta));
         EXPECT_EQ(moved, c.rows);
     }
+    // Three rows a whole notch.
+    WheelRows notches(120, 3);
+    std::vector<int> moved;
+    for (const int delta : {-30, -30, -30, -30, 240, 100}) moved.push_back(notches.add(delta));
+    EXPECT_EQ(moved, (std::vector<int>{0, 0, 0, -3, 6, 0}));
 }
 
 }  // namespace

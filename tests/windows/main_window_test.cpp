@@ -431,7 +431,9 @@ TEST_F(MainWindowTest, ControlsFitWithoutOverlapAtEverySizeAndLanguage) {
                 if (const auto* label = qobject_cast<ElidedLabel*>(widget)) {
                     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                         << where << " " << name(label);
-                    if (size.width() == 1600) EXPECT_EQ(label->text(), label->fullText()) << where << " " << name(label);
+                    if (size.width() == 1600) {
+                        EXPECT_EQ(label->text(), label->fullText()) << where << " " << name(label);
+                    }
                 }
                 for (QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                     if (sibling == widget || !sibling->isVisibleTo(window_.get()) || sibling->isWindow()) continue;
