@@ -1,0 +1,65 @@
+#include "view/main_buttons.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tessla {
+namespace {
+
+const MainButtonRow& row(std::string_view name) {
+    for (const MainButtonRow& r : mainButtons())
+        if (r.name == name) return r;
+    throw std::logic_error("no main button " + std::string(name));
+}
+
+TEST(MainButtons, EachLanguagePlacesItsButtonsAndHidesTheOthers) {
+    const struct {
+        std::string_view name;
+        Language language;
+        bool englishButton;
+        bool shown;
+        int x;  // in a window 1000 pixels wide, when shown
+    } cases[] = {
+        {"sokknapp", Language::Swedish, false, true, 8},
+        {"sokknapp", Language::Swedish, true, false, 8},
+        {"sokknapp", Language::English, true, true, 8},
+        {"statknapp", Language::Swedish, false, true, 200},
+        {"statknapp", Language::English, false, false, kHidden},
+        {"skrivknapp", Language::Swedish, false, true, 297},
+        {"skrivknapp", Language::English, true, true, 200},
+        {"omknapp", Language::English, true, true, 297},
+        {"stmknapp", Language::Swedish, false, true, 502},
+        {"stmknapp", Language::English, false, true, 422},
+        {"arkivoknapp", Language::English, false, true, 491},
+        {"avslutaknapp", Language::Swedish, false, true, 1000 - 6 - 94},
+    };
+    for (const auto& c : cases) {
+        const MainButtonRow& r = row(c.name);
+        EXPECT_EQ(mainButtonShown(r, c.language, c.englishButton, 10000), c.shown) << c.name;
+        if (c.shown) EXPECT_EQ(mainButtonX(r, c.language, 1000), c.x) << c.name;
+    }
+}
+
+TEST(MainButtons, PrintingNeedsAPrintLimitAWindowAndPersonsOthersTheirWindowQuitNothing) {
+    EXPECT_FALSE(mainButtonShown(row("skrivknapp"), Language::Swedish, false, 0));
+    EXPECT_TRUE(mainButtonShown(row("sokknapp"), Language::Swedish, false, 0));
+    const struct {
+        std::string_view name;
+        bool window;
+        std::int32_t results;
+        bool enabled;
+    } cases[] = {
+        {"skrivknapp", true, 1, true},    {"skrivknapp", true, 0, false}, {"skrivknapp", false, 5, false},
+        {"sokknapp", true, 0, true},      {"sokknapp", false, 5, false},  {"stmknapp", false, 0, false},
+        {"avslutaknapp", false, 0, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(mainButtonEnabled(row(c.name), c.window, c.results), c.enabled)
+            << c.name << " " << c.results;
+}
+
+}  // namespace
+}  // namespace tessla
