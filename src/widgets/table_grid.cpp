@@ -120,9 +120,10 @@ void TSPtab::setRowSelectableProvider(RowSelectableProvider provider) {
 void TSPtab::setRowCount(std::int32_t rows) {
     const std::int32_t before = rowCount_;
     rowCount_ = std::max<std::int32_t>(rows, 0);
+    // The rows are announced as replaced before the current row among them.
+    announceRows();
     const std::int32_t kept = rowCount_ == 0 ? -1 : selectableFrom(std::clamp(currentRow_, 0, lastRow()), 1);
     changeRows(std::clamp(topRow_, 0, maxTopRow()), kept);
-    announceRows();
     if (rowCount_ != before) emit rowCountChanged(rowCount_);
 }
 
