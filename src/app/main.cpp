@@ -8,6 +8,7 @@
 
 #include "base/configuration.h"
 #include "program/program.h"
+#include "widgets/accessibility.h"
 #include "widgets/qt_canvas.h"
 #include "windows/main_window.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessla"));
     tessla::checkTextFace();
+    tessla::installAccessibility();
     tessla::Program program;
     program.openDatabase(tessla::configurationFilePath(std::getenv("TESSLA_INI")));
     tessla::Tmain_form mainForm(program);

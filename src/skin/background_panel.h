@@ -15,6 +15,9 @@ namespace tessla {
 class TSPtiler;
 
 class BackgroundPanel : public QWidget {
+    // Its own class name, by which the accessibility factory knows a panel.
+    Q_OBJECT
+
   public:
     explicit BackgroundPanel(QWidget* parent = nullptr) : QWidget(parent) {}
 

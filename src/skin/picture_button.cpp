@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -112,6 +113,7 @@ void TSPknapp::setDown(bool value) {
     if (value) raiseCoupled();
     down_ = value;
     update();
+    announceDown();
     if (down_) {
         emit OnDown();
     } else {
@@ -176,6 +178,11 @@ void TSPknapp::setHint(const QString& hint) {
     updateAccessibleName();
 }
 
+void TSPknapp::setAccessibleText(const QString& text) {
+    accessibleText_ = text;
+    updateAccessibleName();
+}
+
 QSize TSPknapp::sizeHint() const {
     if (figurer_ != nullptr && !figur1_.empty()) {
         if (const auto size = figurer_->figurstorlek(figurer_->hamtafigur(figur1_))) return *size;
@@ -199,12 +206,14 @@ void TSPknapp::press() {
         if (down_) return;
         down_ = true;
         update();
+        announceDown();
         raiseCoupled();
         emit OnTryckt();
         emit OnDown();
     } else if (staydown_) {
         down_ = !down_;
         update();
+        announceDown();
         if (down_) raiseCoupled();
         emit OnTryckt();
         if (down_) {
@@ -217,6 +226,12 @@ void TSPknapp::press() {
         down_ = true;
         update();
     }
+}
+
+void TSPknapp::click() {
+    if (!isEnabled()) return;
+    press();
+    if (held_) finishPress(true);
 }
 
 void TSPknapp::finishPress(bool overButton) {
@@ -320,7 +335,23 @@ void TSPknapp::relayout() {
 void TSPknapp::updateAccessibleName() {
     // The carriage returns between lines are blanks to trimmed() and simplified().
     const QString caption = toQString(buttext_);
-    setAccessibleName(caption.trimmed().isEmpty() ? hint_ : caption.simplified());
+    if (!caption.trimmed().isEmpty()) {
+        setAccessibleName(caption.simplified());
+    } else {
+        setAccessibleName(accessibleText_.isEmpty() ? hint_ : accessibleText_);
+    }
+}
+
+void TSPknapp::announceDown() {
+    if (!QAccessible::isActive()) return;
+    QAccessible::State changed;
+    if (staydown_ || radio_) {
+        changed.checked = true;
+    } else {
+        changed.pressed = true;
+    }
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 // ---- drawing -------------------------------------------------------------------------------------

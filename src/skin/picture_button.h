@@ -65,8 +65,15 @@ class TSPknapp : public QWidget {
     void setBlendcolor(const QColor& colour);
     // The fill of the framed looks.
     void setColor(const QColor& colour);
-    // The tooltip, and the name a screen reader says when the button has no caption.
+    // The tooltip, and the name a screen reader says when the button has neither a caption nor
+    // an accessible text.
     void setHint(const QString& hint);
+    // The name a screen reader says for a button without a caption, given by the window that
+    // makes it in its current language (a picture's painted words are not text).
+    void setAccessibleText(const QString& text);
+    // Does what a click does: a push button goes down and comes up over itself (OnTryckt), a
+    // toggle or radio button is pressed once. A disabled button does nothing.
+    void click();
 
     TSPknapptyp knapptyp() const { return knapptyp_; }
     const std::string& buttext() const { return buttext_; }
@@ -113,6 +120,8 @@ class TSPknapp : public QWidget {
     void raiseCoupled();
     void relayout();
     void updateAccessibleName();
+    // Tells an assistive client that the button went down or up.
+    void announceDown();
     const QFont& captionFont() const;
     bool showsPressedLook() const;
     bool framedLook() const;
@@ -145,6 +154,7 @@ class TSPknapp : public QWidget {
     QColor blendcolor_;
     QColor color_;
     QString hint_;
+    QString accessibleText_;
 
     bool highlighted_ = false;
     bool held_ = false;  // a push button pressed by mouse or key and not yet released

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -143,8 +144,15 @@ void Tspecscr::applyPosition(std::int32_t value) {
         update();
         lastThumb_ = t;
     }
+    announcePosition();
     emit OnNyPosition();
     busy_ = wasBusy;
+}
+
+void Tspecscr::announcePosition() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(this, position_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Tspecscr::step(Arrow arrow) {

@@ -77,6 +77,8 @@ class Tspecscr : public QWidget {
     // Sets the position, repaints the thumb when it moved and raises OnNyPosition; the busy flag
     // holds meanwhile.
     void applyPosition(std::int32_t value);
+    // Tells an assistive client the new position.
+    void announcePosition();
     // One step of the pressed arrow, unless the position is already at that end.
     void step(Arrow arrow);
     void releaseArrow();

@@ -567,6 +567,33 @@ void TSPkodtxt::draw(TextCanvas& canvas) {
     }
 }
 
+std::string TSPkodtxt::plainText() const {
+    std::string plain;
+    const Tkodtextp* previous = nullptr;
+    std::ptrdiff_t previousLine = 0;
+    for (const Tkodtextp& run : runs_) {
+        if (run.text.empty()) continue;
+        const std::ptrdiff_t line =
+            std::upper_bound(lineTops_.begin(), lineTops_.end(), run.rect.top) - lineTops_.begin();
+        if (previous != nullptr && line > previousLine) {
+            plain.append(static_cast<std::size_t>(line - previousLine), '\n');
+        } else if (previous != nullptr && (line < previousLine || tabBetween(*previous, run))) {
+            plain += '\t';
+        }
+        plain += run.text;
+        previous = &run;
+        previousLine = line;
+    }
+    return plain;
+}
+
+bool TSPkodtxt::tabBetween(const Tkodtextp& before, const Tkodtextp& after) const {
+    const std::size_t end = static_cast<std::size_t>(before.sourcePos) + before.text.size();
+    const std::size_t start = static_cast<std::size_t>(after.sourcePos);
+    if (start <= end || start > text_.size()) return false;
+    return stripCodes(std::string_view(text_).substr(end, start - end)).find('\t') != std::string::npos;
+}
+
 void TSPkodtxt::drawRun(TextCanvas& canvas, const Tkodtextp& run, const TextRect& box) {
     if (run.rule != 0) {
         canvas.drawRule(box.left, box.right, box.top, run.rule, run.color);

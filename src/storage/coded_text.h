@@ -133,6 +133,10 @@ class TSPkodtxt {
     // The y of the top of each line; the line count is its size. Never cut short.
     const std::vector<int>& lineTops() const { return lineTops_; }
     int totalHeight() const { return totalHeight_; }
+    // The laid-out text as plain text: the runs' text in order, a tab between two runs of one
+    // line that a tab of the text separates (or before a table column that goes back up), and a line
+    // feed for every line the next run starts further down, empty lines included.
+    std::string plainText() const;
 
   private:
     friend class KodtextLayout;
@@ -142,6 +146,8 @@ class TSPkodtxt {
     TextRect toView(const TextRect& box) const;
     void drawRun(TextCanvas& canvas, const Tkodtextp& run, const TextRect& box);
     int firstRunOfLine(int run) const;
+    // Whether the text between two runs holds a tab outside its codes.
+    bool tabBetween(const Tkodtextp& before, const Tkodtextp& after) const;
 
     std::string text_;
     TextRect rect_;

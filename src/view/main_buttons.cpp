@@ -9,21 +9,25 @@ namespace pic = picture;
 // clang-format off
 constexpr MainButtonRow kMainButtons[] = {
     {"sokknapp", {pic::sokknapp, pic::sokknappn}, {pic::sokknappe, pic::sokknappen}, {8, 8},
-     pic::largeButtonSize, MainAction::search, MainEnabling::withWindow},
+     pic::largeButtonSize, MainAction::search, MainEnabling::withWindow, false, {}, {"Sök", "Search"}},
     {"sokbarnknapp", {pic::sokbarnknapp, pic::sokbarnknappn}, {pic::sokbarnknappe, pic::sokbarnknappen},
-     {104, 104}, pic::largeButtonSize, MainAction::childSearch, MainEnabling::withWindow},
+     {104, 104}, pic::largeButtonSize, MainAction::childSearch, MainEnabling::withWindow, false, {},
+     {"Sök barn", "Child search"}},
     {"statknapp", {pic::statknapp, pic::statknappn}, {}, {200, kHidden},
-     pic::largeButtonSize, MainAction::statistics, MainEnabling::withWindow},
+     pic::largeButtonSize, MainAction::statistics, MainEnabling::withWindow, false, {},
+     {"Statistik", "Statistics"}},
     {"skrivknapp", {pic::skrivknapp, pic::skrivknappn}, {pic::skrivknappe, pic::skrivknappen}, {297, 200},
-     pic::largeButtonSize, MainAction::print, MainEnabling::withWindowAndResults},
+     pic::largeButtonSize, MainAction::print, MainEnabling::withWindowAndResults, false, {},
+     {"Skriv ut", "Print"}},
     {"omknapp", {pic::omknapp, pic::omknappn}, {pic::omknappe, pic::omknappen}, {395, 297},
-     pic::largeButtonSize, MainAction::about, MainEnabling::withWindow},
+     pic::largeButtonSize, MainAction::about, MainEnabling::withWindow, false, {},
+     {"Om Tessla", "About"}},
     {"stmknapp", {pic::stammalogo, pic::stammalogon}, {}, {502, 422},
      pic::logoSize, MainAction::aboutStamma, MainEnabling::withWindow, true, {"Om Stamma", "About Stamma"}},
     {"arkivoknapp", {pic::arkivologo, pic::arkivologon}, {}, {571, 491},
      pic::logoSize, MainAction::aboutArkivo, MainEnabling::withWindow, true, {"Om Arkivo", "About Arkivo"}},
     {"avslutaknapp", {pic::avslutaknapp, pic::avslutaknappn}, {pic::avslutaknappe, pic::avslutaknappen},
-     {kFromRight, kFromRight}, pic::largeButtonSize, MainAction::quit, MainEnabling::always},
+     {kFromRight, kFromRight}, pic::largeButtonSize, MainAction::quit, MainEnabling::always, false, {}, {"Avsluta", "Exit"}},
 };
 // clang-format on
 

@@ -40,6 +40,9 @@ struct MainButtonRow {
     bool staydown = false;  // a toggle that stays down while its window shows
     // The hint in each language (UTF-8); none when the picture says it all.
     std::array<const char*, 2> hint{};
+    // The name a screen reader says in each language (UTF-8): the words the picture shows; none
+    // when the hint names the button.
+    std::array<const char*, 2> spoken{};
 };
 
 inline constexpr int kFromRight = -1;

@@ -12,6 +12,8 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
 
 void ElidedLabel::setFullText(const QString& text) {
     fullText_ = text;
+    // A screen reader reads the whole text, however much of it shows.
+    setAccessibleName(text);
     elide();
     updateGeometry();
 }

@@ -3,7 +3,7 @@
 // `ElidedLabel`: a label that keeps its full text and shows as much of it as fits its width, cut
 // at the right with "…". It cuts again from the full text at every resize and font change, so a
 // label that was cut grows back when it widens. While the text is cut its tooltip is the full text;
-// otherwise it has none. QLabel::text() is what is shown.
+// otherwise it has none. QLabel::text() is what is shown; its accessible name is the full text.
 
 #include <QLabel>
 #include <QString>

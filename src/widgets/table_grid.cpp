@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -68,6 +69,19 @@ bool marksByColour(TSPtabmode mode) {
     return mode == TSPtabmode::tmStandard || mode == TSPtabmode::tmVald || mode == TSPtabmode::tmStruktvald;
 }
 
+// What a cell shows of its text: outside the tree modes a text may carry a key after "|" that
+// is not shown, and a leading tab right-aligns the rest.
+struct ShownPart {
+    std::string_view text;
+    bool rightAligned = false;
+};
+
+ShownPart shownPart(std::string_view text, bool treeMode) {
+    if (!treeMode) text = text.substr(0, text.find('|'));
+    if (!text.empty() && text.front() == '\t') return {text.substr(1), true};
+    return {text, false};
+}
+
 QFont styledFont(QFont font, int index) {
     font.setItalic((index & 1) != 0);
     font.setBold((index & 2) != 0);
@@ -106,6 +120,8 @@ void TSPtab::setRowSelectableProvider(RowSelectableProvider provider) {
 void TSPtab::setRowCount(std::int32_t rows) {
     const std::int32_t before = rowCount_;
     rowCount_ = std::max<std::int32_t>(rows, 0);
+    // The rows are announced as replaced before the current row among them.
+    announceRows();
     const std::int32_t kept = rowCount_ == 0 ? -1 : selectableFrom(std::clamp(currentRow_, 0, lastRow()), 1);
     changeRows(std::clamp(topRow_, 0, maxTopRow()), kept);
     if (rowCount_ != before) emit rowCountChanged(rowCount_);
@@ -238,7 +254,29 @@ void TSPtab::changeRows(std::int32_t top, std::int32_t current) {
     currentRow_ = current;
     update();
     if (topChanged) emit topRowChanged(topRow_);
-    if (currentChanged) emit currentRowChanged(currentRow_);
+    if (currentChanged) {
+        announceCurrentRow();
+        emit currentRowChanged(currentRow_);
+    }
+}
+
+void TSPtab::announceRows() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TSPtab::announceCurrentRow() {
+    if (!QAccessible::isActive() || currentRow_ < 0) return;
+    // A cell is the grid's child number row × columns + column.
+    const int firstCell = currentRow_ * columnCount();
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(firstCell);
+    QAccessible::updateAccessibility(&selection);
+    if (!hasFocus()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(firstCell);
+    QAccessible::updateAccessibility(&focus);
 }
 
 TSPtab::Cell TSPtab::cellAt(QPoint point) const {
@@ -410,6 +448,16 @@ std::string TSPtab::cellText(std::int32_t row, int column) const {
     return cellText_ ? cellText_(row + 1, column + 1) : std::to_string(row + 1);
 }
 
+QString TSPtab::shownText(std::int32_t row, int column) const {
+    return toQString(shownPart(cellText(row, column), isTreeMode(tabmode_)).text);
+}
+
+QRect TSPtab::cellRect(std::int32_t row, int column) const {
+    int x = 0;
+    for (int before = 0; before < column; ++before) x += columnWidth(before);
+    return {x, (row - topRow_) * rowHeight_, columnWidth(column), rowHeight_};
+}
+
 std::uint32_t TSPtab::cellStyle(std::int32_t row, int column) const {
     return cellStyle_ ? cellStyle_(row + 1, column + 1) : kDefaultStyle;
 }
@@ -434,13 +482,10 @@ int TSPtab::paintIcon(QPainter& painter, const std::string& icon, int x, const Q
 void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, const QRect& cell,
                               bool selected) const {
     const CellStyle style(cellStyle(row, column));
-    std::string text = cellText(row, column);
+    const std::string text = cellText(row, column);
     const StyledFont& font = fonts_[static_cast<std::size_t>(style.fontIndex)];
-
-    // Outside the tree modes a text may carry a key after "|" that is not shown.
-    if (!isTreeMode(tabmode_)) text.resize(std::min(text.find('|'), text.size()));
-    const bool rightAligned = !text.empty() && text.front() == '\t';
-    const QString shown = toQString(rightAligned ? std::string_view(text).substr(1) : std::string_view(text));
+    const auto [part, rightAligned] = shownPart(text, isTreeMode(tabmode_));
+    const QString shown = toQString(part);
 
     const int textWidth = font.metrics.horizontalAdvance(shown);
     const QRect area = cell.adjusted(kCellPaddingLeft, 0, -kCellPaddingRight, 0);

@@ -73,6 +73,14 @@ class TSPtab : public QWidget {
     std::int32_t currentRow() const { return currentRow_; }
     void setCurrentRow(std::int32_t row);
 
+    // Whether `row` may become the current row.
+    bool selectable(std::int32_t row) const;
+    // The text of a cell as drawn: outside the tree modes without the key after "|", and without
+    // the tab that right-aligns it.
+    QString shownText(std::int32_t row, int column) const;
+    // The cell's rectangle in the grid; a row out of view lies above or below it.
+    QRect cellRect(std::int32_t row, int column) const;
+
     // The point size of the grid's serif font.
     void setFontPointSize(int points);
 
@@ -143,7 +151,6 @@ class TSPtab : public QWidget {
 
     std::int32_t maxTopRow() const;
     std::int32_t lastRow() const { return rowCount_ - 1; }
-    bool selectable(std::int32_t row) const;
     // The nearest selectable row from `row` on in direction `step`, then the other way; -1 when
     // none.
     std::int32_t selectableFrom(std::int32_t row, int step) const;
@@ -154,6 +161,10 @@ class TSPtab : public QWidget {
     void moveTo(std::int32_t row, int step, std::int32_t top);
     // Sets both rows, repaints and reports what changed once both are set.
     void changeRows(std::int32_t top, std::int32_t current);
+    // Tell an assistive client that the rows were replaced, and which row is current now (so
+    // that a screen reader reads the row under the cursor).
+    void announceRows();
+    void announceCurrentRow();
     // The cell under `point`; row -1 when there is none.
     Cell cellAt(QPoint point) const;
     void reachGestureCell(Cell cell);

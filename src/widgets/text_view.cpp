@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "skin/qt_text.h"
 #include "skin/tiler.h"
 
 namespace tessla {
@@ -29,9 +31,21 @@ void TSPdyntex::layOut() {
 }
 
 void TSPdyntex::setText(std::string_view cp1252) {
+    const QString before = QAccessible::isActive() ? plainText() : QString();
     kodtxt_.setText(cp1252);
     layOut();
     update();
+    announceText(before);
+}
+
+QString TSPdyntex::plainText() const {
+    return toQString(kodtxt_.plainText());
+}
+
+void TSPdyntex::announceText(const QString& before) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleTextUpdateEvent event(this, 0, before, plainText());
+    QAccessible::updateAccessibility(&event);
 }
 
 void TSPdyntex::relayout() {

@@ -51,6 +51,9 @@ class TSPdyntex : public QWidget {
     // The vertical mode of the layout (0 top and scrolled, 1 centred, 2 at the bottom).
     void setVertmode(int mode);
 
+    // The laid-out text without its codes, as a screen reader reads it.
+    QString plainText() const;
+
     // The layout shown: runs, links, marks and line tops in view coordinates at offset 0.
     const TSPkodtxt& kodtxt() const { return kodtxt_; }
 
@@ -67,6 +70,8 @@ class TSPdyntex : public QWidget {
 
   private:
     void layOut();
+    // Tells an assistive client that the text changed from `before`.
+    void announceText(const QString& before);
     void drawText(QPainter& painter);
 
     TSPkodtxt kodtxt_;

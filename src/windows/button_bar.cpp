@@ -79,7 +79,11 @@ void ButtonBar::applyTexts(Language language) {
         button.widget->setVisible(mainButtonShown(*button.row, language, button.english, printLimit));
         const auto& hint = button.row->hint;
         if (hint[0] != nullptr) setHint(*button.widget, language, hint[0], hint[1]);
+        const auto& spoken = button.row->spoken;
+        if (spoken[0] != nullptr)
+            button.widget->setAccessibleText(inLanguage(language, spoken[0], spoken[1]));
     }
+    setHint(*help_, language, "Hjälp", "Help");
     swedish_->setDown(language == Language::Swedish);
     english_->setDown(language == Language::English);
 }

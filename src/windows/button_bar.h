@@ -29,7 +29,8 @@ class ButtonBar {
     QDialog* window(MainAction action) const;
 
     void place(int width, int height, Language language);
-    // The buttons of `language` shown, the flags down and up, the hints.
+    // The buttons of `language` shown, the flags down and up, the hints and the names a screen
+    // reader says.
     void applyTexts(Language language);
     // Enables each button by its rule for a result list of `results` persons.
     void enable(std::int32_t results);

@@ -62,6 +62,9 @@ void RecordPanel::applyTexts(Language language, std::string_view background) {
     setHint(*deselect_, language, "Välj bort personen", "Deselect record");
     setHint(*copy_, language, "Kopiera till urklipp", "Copy to clipboard");
     setHint(*print_, language, "Skriv ut personen", "Print record");
+    const QString name = inLanguage(language, "Personpost", "Record");
+    text_->setAccessibleName(name);
+    scrollBar_->setAccessibleName(name);
     // The frame shows the same paper as the text inside it.
     frame_->setBackground(&program_.metiler(), background);
     text_->setBackground(&program_.metiler(), std::string(background));

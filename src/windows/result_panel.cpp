@@ -59,7 +59,10 @@ void ResultPanel::applyTexts(Language language) {
     clear_->setVisible(!english);
     clearEnglish_->setVisible(english);
     setHint(*copy_, language, "Kopiera listan till urklipp", "Copy list to clipboard");
-    for (TSPknapp* button : {clear_, clearEnglish_}) setHint(*button, language, "Töm listan", "Töm listan");
+    for (TSPknapp* button : {clear_, clearEnglish_}) setHint(*button, language, "Töm listan", "Clear list");
+    const QString name = inLanguage(language, "Resultatlista", "Result list");
+    grid_->setAccessibleName(name);
+    scrollBar_->setAccessibleName(name);
     showCount();
     grid_->update();
 }

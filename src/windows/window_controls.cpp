@@ -27,8 +27,12 @@ TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const Button
     return button;
 }
 
+QString inLanguage(Language language, const char* swedish, const char* english) {
+    return QString::fromUtf8(language == Language::English ? english : swedish);
+}
+
 void setHint(TSPknapp& button, Language language, const char* swedish, const char* english) {
-    button.setHint(QString::fromUtf8(language == Language::English ? english : swedish));
+    button.setHint(inLanguage(language, swedish, english));
 }
 
 int showModal(QDialog& window, QWidget& owner) {

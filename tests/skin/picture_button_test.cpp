@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QImage>
@@ -328,21 +329,67 @@ TEST(PictureButton, KeyboardPressesAFocusedButtonAndAClickTakesNoFocus) {
     }
 }
 
-TEST(PictureButton, ScreenReadersHearTheCaptionOrElseTheHint) {
+TEST(PictureButton, ScreenReadersHearTheCaptionOrElseTheAccessibleTextOrElseTheHint) {
     const struct {
         std::string caption;
+        QString accessibleText;
         QString hint;
         QString name;
     } cases[] = {
-        {"S\xF6k\rbarn", QStringLiteral("Search"), QStringLiteral("Sök barn")},
-        {"", QStringLiteral("Töm listan"), QStringLiteral("Töm listan")},
+        {"S\xF6k\rbarn", QStringLiteral("Child search"), QStringLiteral("Search"),
+         QStringLiteral("Sök barn")},
+        {"", QStringLiteral("Sök barn"), QStringLiteral("Search"), QStringLiteral("Sök barn")},
+        {"", QString(), QStringLiteral("Töm listan"), QStringLiteral("Töm listan")},
     };
     for (const auto& c : cases) {
         TSPknapp button;
         button.setHint(c.hint);
+        button.setAccessibleText(c.accessibleText);
         button.setButtext(c.caption);
         EXPECT_EQ(button.accessibleName(), c.name);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name), c.name);
         EXPECT_EQ(button.toolTip(), c.hint);
+    }
+}
+
+TEST(PictureButton, AssistiveClientsSeeItsKindAndStateAndPressItAsAClickWould) {
+    enum class Kind { push, toggle, radio };
+    const struct {
+        Kind kind;
+        QAccessible::Role role;
+        bool checkable;
+    } cases[] = {
+        {Kind::push, QAccessible::PushButton, false},
+        {Kind::toggle, QAccessible::CheckBox, true},
+        {Kind::radio, QAccessible::RadioButton, true},
+    };
+    for (const auto& c : cases) {
+        TSPknapp button;
+        button.setStaydown(c.kind == Kind::toggle);
+        button.setRadio(c.kind == Kind::radio);
+        button.show();
+        int clicks = 0;
+        QObject::connect(&button, &TSPknapp::OnTryckt, [&clicks] { ++clicks; });
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&button);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), c.role);
+        EXPECT_TRUE(face->state().focusable);
+        EXPECT_EQ(face->state().checkable, c.checkable);
+        EXPECT_FALSE(face->state().checked);
+
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(clicks, 1) << static_cast<int>(c.kind);
+        // A push button is up again after its click; the others stay down, checked.
+        EXPECT_EQ(button.down(), c.checkable);
+        EXPECT_EQ(face->state().checked, c.checkable);
+        EXPECT_FALSE(face->state().pressed);
+
+        button.setEnabled(false);
+        EXPECT_TRUE(face->state().disabled);
+        EXPECT_FALSE(
+            face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(clicks, 1) << "a disabled button is not pressed";
     }
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -206,6 +207,31 @@ TEST(ScrollBar, NarrowingTheRangeBringsThePositionIntoIt) {
         EXPECT_EQ(bar->position(), c.position) << c.name;
         EXPECT_EQ(events.count(), c.events) << c.name;
     }
+}
+
+TEST(ScrollBar, AssistiveClientsReadAndSetThePositionAsTheValue) {
+    const auto bar = makeBar();
+    bar->setMin(0);
+    bar->setMax(40);
+    bar->setPosition(12);
+    bar->setSmallch(3);
+    QSignalSpy moved(bar.get(), &Tspecscr::OnNyPosition);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar.get());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::ScrollBar);
+    QAccessibleValueInterface* value = face->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->minimumValue().toInt(), 0);
+    EXPECT_EQ(value->maximumValue().toInt(), 40);
+    EXPECT_EQ(value->currentValue().toInt(), 12);
+    EXPECT_EQ(value->minimumStepSize().toInt(), 3);
+
+    value->setCurrentValue(30);
+    EXPECT_EQ(bar->position(), 30);
+    EXPECT_EQ(moved.count(), 1);
+    value->setCurrentValue(41);
+    EXPECT_EQ(bar->position(), 30) << "a value beyond max is refused, as the program's would be";
+    EXPECT_EQ(moved.count(), 1);
 }
 
 }  // namespace

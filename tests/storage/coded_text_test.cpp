@@ -395,6 +395,25 @@ TEST(TSPkodtxtTest, HugeTableWidthsStayInRange) {
     EXPECT_EQ(kodtxt.runs()[2].rect, (TextRect{0, 18, 6, 36}));
 }
 
+TEST(TSPkodtxtTest, PlainTextJoinsTheRunsByLine) {
+    const struct {
+        const char* what;
+        const char* text;
+        int width;
+        const char* plain;
+    } cases[] = {
+        {"codes dropped, formats joined", "a [F]bold[\\F] [Mx]link[\\M]", 200, "a bold link"},
+        {"line ends, an empty line kept", "one\rtwo\r\rfour", 200, "one\ntwo\n\nfour"},
+        {"a tab parts runs", "name\tvalue", 200, "name\tvalue"},
+        {"a tab to a stop already passed", "name and more\tvalue", 200, "name and more\tvalue"},
+        {"table columns", "[T5 5]a\tb\rc\td[\\T]", 200, "a\tb\nc\td"},
+        {"a wrapped line", "abc defgh", 40, "abc\ndefgh"},
+        {"a rule is no text", "a[L1]\rb", 200, "a\nb"},
+        {"nothing", "", 200, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(laidOut(c.text, c.width).plainText(), c.plain) << c.what;
+}
+
 TEST(TSPkodtxtTest, StrippedTextIsTheTextOfTheRuns) {
     EXPECT_EQ(stripCodes("a[F]b[\\F]c"), "abc");
     for (const char* text : {"a[F]b[\\F]c", "[Mx]link[\\M] and [X]mark[\\X]", "a]b[7]c", "ab[F cd"}) {

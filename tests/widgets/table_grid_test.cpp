@@ -1,6 +1,7 @@
 #include "widgets/table_grid.h"
 #include "support/test_pictures.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QImage>
 #include <QMouseEvent>
@@ -315,6 +316,61 @@ TEST(TableGridTest, AGridWithoutRowsSelectsNothing) {
     grid->setCurrentRow(3);
     grid->setRowCount(0);
     EXPECT_EQ(grid->currentRow(), -1);
+}
+
+TEST(TableGridTest, AssistiveClientsReadTheCellsAsDrawnWithTheCurrentRowSelected) {
+    auto grid = makeGrid(4, {120, 40});
+    // Provider texts, rows and columns counted from 1; row 3 separates families.
+    const std::vector<std::vector<std::string>> texts = {
+        {"Nilsson, Olof|17", "\t1860"}, {"Persdotter, Kajsa", "\t1862"}, {"", ""}, {"\212berg, Per", "x|y"}};
+    grid->setCellTextProvider([&texts](std::int32_t row, int column) {
+        return texts[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+    });
+    grid->setRowSelectableProvider([](std::int32_t row) { return row != 3; });
+    const QString drawn[4][2] = {{QStringLiteral("Nilsson, Olof"), QStringLiteral("1860")},
+                                 {QStringLiteral("Persdotter, Kajsa"), QStringLiteral("1862")},
+                                 {QString(), QString()},
+                                 {QStringLiteral("Šberg, Per"), QStringLiteral("x")}};
+
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(grid.get());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = face->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->columnCount(), 2);
+    EXPECT_EQ(face->childCount(), 8);
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            QAccessibleInterface* cell = table->cellAt(row, column);
+            ASSERT_NE(cell, nullptr);
+            EXPECT_EQ(cell->text(QAccessible::Name), drawn[row][column]) << row << "," << column;
+            EXPECT_EQ(cell->role(), row == 2 ? QAccessible::Separator : QAccessible::Cell);
+            EXPECT_EQ(face->child(row * 2 + column), cell);
+            EXPECT_EQ(face->indexOfChild(cell), row * 2 + column);
+            EXPECT_EQ(cell->parent(), face);
+            EXPECT_EQ(cell->rect(), QRect(grid->mapToGlobal(cellRect(*grid, row, column).topLeft()),
+                                          cellRect(*grid, row, column).size()));
+        }
+    }
+    EXPECT_EQ(table->cellAt(4, 0), nullptr);
+
+    EXPECT_EQ(table->selectedRows(), QList<int>{0});
+    EXPECT_TRUE(table->cellAt(0, 1)->state().selected);
+    grid->setCurrentRow(1);
+    EXPECT_EQ(table->selectedRows(), QList<int>{1});
+    EXPECT_FALSE(table->cellAt(0, 1)->state().selected);
+    EXPECT_TRUE(table->selectRow(3));
+    EXPECT_EQ(grid->currentRow(), 3);
+    EXPECT_FALSE(table->selectRow(2)) << "a separator row cannot be selected";
+    EXPECT_EQ(grid->currentRow(), 3);
+
+    grid->setTabmode(TSPtabmode::tmStrukt);
+    EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), QStringLiteral("Nilsson, Olof|17"))
+        << "the tree modes show the whole text";
+    QAccessibleInterface* last = table->cellAt(3, 0);
+    grid->setRowCount(3);
+    EXPECT_FALSE(last->isValid()) << "a cell of a row that is gone is no longer valid";
 }
 
 TEST(TableGridTest, ChangesOfTheRowCountAndRowHeightAreReportedOnce) {

@@ -1,6 +1,7 @@
 #include "widgets/text_view.h"
 #include "support/test_pictures.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -155,6 +156,26 @@ TEST(TSPdyntexTest, ANewTextStartsAtTheTop) {
     EXPECT_EQ(on.view->verticalOffset(), 41 * 18 - 700) << "kept within the text";
     on.view->setText("other");
     EXPECT_EQ(on.view->verticalOffset(), 0);
+}
+
+TEST(TSPdyntexTest, AssistiveClientsReadThePlainTextOfAReadOnlyDocument) {
+    ViewOnParent on;
+    on.view->setText("[4]Olof[\\4]\r\r[F]f\366dd[\\F] 1860\t[Mx]Sockn[\\M]");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(on.view);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Document);
+    EXPECT_TRUE(face->state().readOnly);
+    QAccessibleTextInterface* text = face->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QString plain = QStringLiteral("Olof\n\nfödd 1860\tSockn");
+    EXPECT_EQ(on.view->plainText(), plain);
+    EXPECT_EQ(text->characterCount(), plain.size());
+    EXPECT_EQ(text->text(0, text->characterCount()), plain);
+    EXPECT_EQ(text->text(6, 10), QStringLiteral("född"));
+    EXPECT_EQ(face->editableTextInterface(), nullptr);
+
+    on.view->setText("other");
+    EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("other"));
 }
 
 TEST(TSPdyntexTest, TheEmptyTextLeavesTheParentsBackground) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -14,11 +16,13 @@
 #include <fstream>
 
 #include "household_census.h"
-#include "test_text.h"
 #include "program/program.h"
 #include "skin/control_palette.h"
 #include "skin/picture_button.h"
+#include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
+#include "storage/coded_text.h"
+#include "test_text.h"
 #include "widgets/elided_label.h"
 #include "widgets/table_grid.h"
 #include "widgets/text_view.h"
@@ -144,6 +148,35 @@ class MainWindowTest : public ::testing::Test {
 };
 
 test::CensusFixture* MainWindowTest::census_ = nullptr;
+
+// What a screen reader hears of a control.
+struct Heard {
+    QAccessible::Role role = QAccessible::NoRole;
+    QString name;
+};
+
+// Walks the accessible tree from `node` through every shown control, noting what is heard of
+// each by object name (a table's cells are its own matter) and, as faults, every control without
+// a role or, outside the panels that only hold controls, without a name.
+void listen(QAccessibleInterface* node, std::map<QString, Heard>& heard, std::vector<std::string>& faults) {
+    auto* widget = qobject_cast<QWidget*>(node->object());
+    if (widget == nullptr || !widget->isVisible()) return;
+    const QString object =
+        widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
+    const Heard said{node->role(), node->text(QAccessible::Name)};
+    heard[object] = said;
+    if (said.role == QAccessible::NoRole || said.role == QAccessible::Client)
+        faults.push_back(object.toStdString() + " has no role");
+    if (said.role != QAccessible::Pane && said.name.isEmpty())
+        faults.push_back(object.toStdString() + " has no name");
+    if (said.role == QAccessible::Table) return;
+    for (int i = 0; i < node->childCount(); ++i) listen(node->child(i), heard, faults);
+}
+
+// The words of a text, whatever blanks and line ends stand between them.
+QStringList wordsOf(const QString& text) {
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
 
 TEST_F(MainWindowTest, ASearchShowsTheFirstPersonWithHousehold) {
     start();
@@ -481,6 +514,105 @@ TEST_F(MainWindowTest, ReopeningTheWindowAndTheDatabasePaintsFromLivePictureCach
     EXPECT_EQ(htab().rowCount(), 11);
     program_->closeDatabase();
     EXPECT_EQ(paintedPixels(), controlPalette::plainPaper()) << "no picture without a database";
+}
+
+TEST_F(MainWindowTest, EveryShownControlHasARoleAndANameInBothLanguages) {
+    start();
+    searchFor({"Persdotter", "Nilsson"});
+    settle();
+    const struct {
+        Language language;
+        std::map<QString, QString> names;
+    } cases[] = {
+        {Language::Swedish,
+         {{"main_form", "Tessla"},
+          {"sokknapp", "Sök"},
+          {"sokbarnknapp", "Sök barn"},
+          {"statknapp", "Statistik"},
+          {"skrivknapp", "Skriv ut"},
+          {"omknapp", "Om Tessla"},
+          {"avslutaknapp", "Avsluta"},
+          {"stmknapp", "Om Stamma"},
+          {"sveknapp", "Svenska"},
+          {"persontab", "Resultatlista"},
+          {"htab", "Hushåll"},
+          {"antallabel", "2 valda"},
+          {"postnrlabel", "A-8"},
+          {"plabel", "Hushåll för Nilsson, Olof, f. 1860"}}},
+        {Language::English,
+         {{"main_form", "Tessla"},
+          {"sokknapp_e", "Search"},
+          {"sokbarnknapp_e", "Child search"},
+          {"skrivknapp_e", "Print"},
+          {"omknapp_e", "About"},
+          {"avslutaknapp_e", "Exit"},
+          {"arkivoknapp", "About Arkivo"},
+          {"usknapp", "English"},
+          {"persontab", "Result list"},
+          {"htab", "Household"},
+          {"antallabel", "2 selected records"},
+          {"plabel", "Household: Nilsson, Olof, b. 1860"}}},
+    };
+    for (const auto& c : cases) {
+        program_->setLanguage(c.language);
+        std::map<QString, Heard> heard;
+        std::vector<std::string> faults;
+        listen(QAccessible::queryAccessibleInterface(window_.get()), heard, faults);
+        for (const std::string& fault : faults) ADD_FAILURE() << fault;
+        for (const auto& [object, name] : c.names)
+            EXPECT_EQ(heard[object].name, name) << object.toStdString();
+        const std::map<QString, QAccessible::Role> roles = {
+            {"main_form", QAccessible::Window},  {"avslutaknapp", QAccessible::PushButton},
+            {"stmknapp", QAccessible::CheckBox}, {"sveknapp", QAccessible::RadioButton},
+            {"persontab", QAccessible::Table},   {"hscr", QAccessible::ScrollBar},
+            {"texten", QAccessible::Document},   {"antallabel", QAccessible::StaticText},
+            {"huvudpanel", QAccessible::Pane},
+        };
+        for (const auto& [object, role] : roles) {
+            const QString shown =
+                object == "avslutaknapp" && c.language == Language::English ? "avslutaknapp_e" : object;
+            EXPECT_EQ(heard[shown].role, role) << shown.toStdString();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AssistiveClientsReadTheListsAndTheRecordAsShown) {
+    start();
+    searchFor({"Persdotter", "Nilsson"});
+    settle();
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_->setLanguage(language);
+        for (TSPtab* grid : {&persontab(), &htab()}) {
+            QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid)->tableInterface();
+            ASSERT_EQ(table->rowCount(), grid->rowCount());
+            for (int row = 0; row < table->rowCount(); ++row)
+                for (int column = 0; column < table->columnCount(); ++column)
+                    EXPECT_EQ(table->cellAt(row, column)->text(QAccessible::Name),
+                              grid->shownText(row, column))
+                        << grid->objectName().toStdString() << " " << row << "," << column;
+            EXPECT_EQ(table->selectedRows(), QList<int>{grid->currentRow()});
+        }
+        EXPECT_FALSE(persontab().shownText(0, 0).isEmpty());
+
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(&child<TSPdyntex>("texten"))->textInterface();
+        ASSERT_NE(text, nullptr);
+        const QString read = text->text(0, text->characterCount());
+        EXPECT_FALSE(read.contains(QLatin1Char('['))) << "no codes";
+        EXPECT_EQ(wordsOf(read), wordsOf(toQString(stripCodes(personText(8, language)))));
+    }
+}
+
+TEST_F(MainWindowTest, TheFlagsPressedThroughTheirActionsSwitchTheLanguage) {
+    start();
+    for (const auto& [flag, language] :
+         {std::pair{"usknapp", Language::English}, std::pair{"sveknapp", Language::Swedish}}) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(&child<TSPknapp>(flag));
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(program_->language(), language) << flag;
+        EXPECT_TRUE(button->state().checked) << flag;
+    }
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&child<TSPknapp>("usknapp"))->state().checked);
 }
 
 }  // namespace

@@ -1,0 +1,137 @@
+"""The client side of the accessibility bus test: finds the running Tessla on the bus, prints its
+main window's tree, checks that no control in it is a nameless filler and that the large buttons
+are found by role and name, reads the count label, presses the English flag through its action,
+waits for the names to follow the language, prints the tree again and presses Exit.
+
+Usage: accessibility_bus.py OUTPUT_DIR
+"""
+
+import os
+import sys
+import time
+
+import pyatspi
+
+# Rows of a table printed in the tree; the rest are counted only.
+TABLE_ROWS_SHOWN = 5
+
+
+def fail(message):
+    print(f"accessibility client: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, find, seconds=30):
+    """The first true answer of `find`, asked until `seconds` have passed."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.2)
+    fail(f"{what} did not appear")
+
+
+def main_window():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and app.name == "Tessla":
+            app.clear_cache()
+            for window in app:
+                if window is not None and window.name == "Tessla":
+                    return window
+    return None
+
+
+def nodes(node):
+    """Every node under `node`, itself first; a table's cells are left to its table interface."""
+    yield node
+    if node.getRole() == pyatspi.ROLE_TABLE:
+        return
+    for child in node:
+        if child is not None:
+            yield from nodes(child)
+
+
+def describe(node):
+    states = node.getState()
+    marks = [mark for mark, state, present in (("checked", pyatspi.STATE_CHECKED, True),
+                                                ("disabled", pyatspi.STATE_ENABLED, False),
+                                                ("hidden", pyatspi.STATE_SHOWING, False))
+             if states.contains(state) == present]
+    return f'{node.getRoleName()} "{node.name}"' + (f" [{', '.join(marks)}]" if marks else "")
+
+
+def tree_lines(node, depth=0):
+    lines = ["  " * depth + describe(node)]
+    if node.getRole() == pyatspi.ROLE_TABLE:
+        table = node.queryTable()
+        lines.append("  " * (depth + 1) + f"{table.nRows} rows, {table.nColumns} columns")
+        for row in range(min(table.nRows, TABLE_ROWS_SHOWN)):
+            cells = [table.getAccessibleAt(row, column).name for column in range(table.nColumns)]
+            lines.append("  " * (depth + 1) + " | ".join(cells))
+        return lines
+    for child in node:
+        if child is not None:
+            lines.extend(tree_lines(child, depth + 1))
+    return lines
+
+
+def check_and_print(window, path):
+    lines = tree_lines(window)
+    with open(path, "w", encoding="utf-8") as out:
+        out.write("\n".join(lines) + "\n")
+    fillers = [describe(node) for node in nodes(window)
+               if node.getRole() == pyatspi.ROLE_FILLER and not node.name]
+    if fillers:
+        fail(f"nameless fillers in {path}: {fillers}")
+
+
+def control(window, role, name):
+    for node in nodes(window):
+        if node.getRole() == role and node.name == name and node.getState().contains(pyatspi.STATE_SHOWING):
+            return node
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for index in range(action.nActions):
+        if action.getName(index).lower() == "press":
+            action.doAction(index)
+            return
+    fail(f"{describe(node)} has no press action")
+
+
+def count_label(window):
+    for node in nodes(window):
+        if node.getRole() == pyatspi.ROLE_LABEL and node.name.split(" ")[0].isdigit():
+            return node.name
+    return None
+
+
+def main():
+    out = sys.argv[1]
+    window = wait_for("the main window on the bus", main_window)
+    for name in ("Sök", "Sök barn", "Skriv ut", "Om Tessla", "Avsluta"):
+        wait_for(f'the push button "{name}"', lambda: control(main_window(), pyatspi.ROLE_PUSH_BUTTON, name))
+    check_and_print(main_window(), os.path.join(out, "main_window_sv.txt"))
+    count = count_label(main_window())
+    if count != "0 valda":
+        fail(f"the count label says {count!r}")
+
+    press(control(main_window(), pyatspi.ROLE_RADIO_BUTTON, "English"))
+    wait_for('the push button "Search"', lambda: control(main_window(), pyatspi.ROLE_PUSH_BUTTON, "Search"))
+    window = main_window()
+    check_and_print(window, os.path.join(out, "main_window_en.txt"))
+    if not control(window, pyatspi.ROLE_RADIO_BUTTON, "English").getState().contains(pyatspi.STATE_CHECKED):
+        fail("the English flag is not checked after its press")
+    count = count_label(window)
+    if count != "0 selected records":
+        fail(f"the count label says {count!r} in English")
+
+    press(control(window, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
+    print(f"accessibility client: count label read, flag and Exit pressed, trees in {out}")
+
+
+main()

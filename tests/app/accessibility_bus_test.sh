@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The desktop program on the platform's accessibility bus, as a screen reader meets it: starts its
+# own Xvfb, session bus (dbus-launch) and accessibility bus launcher, the program on a database it
+# builds with the bridge always on, and lets accessibility_bus.py find the main window's buttons by
+# role and name, read the count label, press the English flag and then Exit through their actions,
+# and print the tree of the window in both languages into the output directory. Everything it
+# started is stopped by the ids it was started with.
+#
+# Usage: accessibility_bus_test.sh TESSLA TESSLA_DB OUTPUT_DIR [SKIN_DIR]
+set -euo pipefail
+source "$(dirname "$0")/real_program.sh"
+
+tessla=$1
+tessla_db=$2
+out=$3
+skin=${4:-}
+
+work=$(mktemp -d)
+xvfb_pid=
+bus_pid=
+launcher_pid=
+app_pid=
+cleanup() {
+  stop_started "$app_pid" "$launcher_pid" "$xvfb_pid"
+  # The session bus runs detached from this shell: it is only told to end.
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "accessibility bus test: $*" >&2
+  exit 1
+}
+
+build_census_database "$tessla_db" "$skin"
+start_xvfb
+
+# A session bus of our own, and on it the launcher of the accessibility bus (which starts that bus
+# and its registry, and stops them when it ends).
+eval "$(dbus-launch --sh-syntax)"
+bus_pid=$DBUS_SESSION_BUS_PID
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+launcher_pid=$!
+
+TESSLA_INI="$work/db/tessla.ini" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$tessla" \
+  >"$work/tessla.log" 2>&1 &
+app_pid=$!
+
+mkdir -p "$out"
+# Debian's Python, which holds pyatspi.
+timeout 90 /usr/bin/python3 "$(dirname "$0")/accessibility_bus.py" "$out" ||
+  fail "the accessibility client failed; program log: $(cat "$work/tessla.log")"
+
+status=0
+timeout 30 tail --pid="$app_pid" -f /dev/null || fail "tessla did not end after Exit was pressed"
+wait "$app_pid" || status=$?
+app_pid=
+[ "$status" -eq 0 ] || fail "tessla ended with status $status: $(cat "$work/tessla.log")"
+echo "accessibility bus test: buttons found and pressed, trees in $out"

@@ -1,0 +1,44 @@
+# What the tests of the desktop program in a real X server share; sourced by them. The functions use
+# the test's `work` (its temporary directory) and `fail`.
+
+# Builds the database of a small census into $work/db with tessla-db $1, on the skin pictures in
+# $2 when given: three persons of one household, two families.
+build_census_database() {
+  local tessla_db=$1 skin=${2:-}
+  cat >"$work/census.csv" <<'CSV'
+POSTID,HEMLEN,HEMFO,HEMBY,HUSHNR,FAMST,FAMNR,FAMSTKOD,FNAMN,ENAMN,TITEL,YRKE,YRKESKOD,LYTE,FODAR,FOFORS,FOFORS1890,FOLEN1890,FOLAND1890,SCB1989,GENUS,CIVST,TRO,NATION,FRANV,STRUKEN,ÖVRIGT
+1,Uppsala län,Alunda (Uppsala län);Uppland,Alunda,12,,1,F,Karl Johan,Berg,,Torpare,,,1842,Alunda,,,,,M,G,,,,,
+2,Uppsala län,Alunda (Uppsala län);Uppland,Alunda,12,,1,M,Anna Maria,Berg,,,,,1845,Tuna,,,,,K,G,,,,,
+3,Uppsala län,Alunda (Uppsala län);Uppland,Alunda,12,,2,E,Stina,Lind,,Piga,,,1871,Alunda,,,,,K,O,,,,,
+CSV
+  local build_args=(build --csv "$work/census.csv" --out "$work/db")
+  [ -n "$skin" ] && build_args+=(--skin "$skin")
+  "$tessla_db" "${build_args[@]}" 2>"$work/build.log" || fail "the database did not build: $(cat "$work/build.log")"
+}
+
+# Starts Xvfb on a free display (it writes the number to the descriptor given), sets DISPLAY and
+# xvfb_pid.
+start_xvfb() {
+  exec 3>"$work/display"
+  # No reset when the last client leaves: a client that came in during one would be refused.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  exec 3>&-
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=:$(head -n1 "$work/display")
+}
+
+# Ends the processes this shell started, by their ids (empty ones are skipped), and waits for each:
+# an X server that has not yet ended would remove the socket of the next one on its display.
+stop_started() {
+  local pid
+  for pid in "$@"; do
+    [ -n "$pid" ] || continue
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
