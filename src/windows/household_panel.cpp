@@ -61,7 +61,10 @@ void HouseholdPanel::place(const MainLayout& layout) {
 }
 
 void HouseholdPanel::applyTexts(Language language) {
-    setHint(*copy_, language, "Kopiera hushållslistan till urklipp", "Copy household list to clipboard");
+    // The hint is the same in both languages; a screen reader hears the name in each.
+    setHint(*copy_, language, "Kopiera hushållslistan till urklipp", "Kopiera hushållslistan till urklipp");
+    copy_->setAccessibleText(
+        inLanguage(language, "Kopiera hushållslistan till urklipp", "Copy household list to clipboard"));
     const QString name = inLanguage(language, "Hushåll", "Household");
     grid_->setAccessibleName(name);
     scrollBar_->setAccessibleName(name);

@@ -59,7 +59,11 @@ void ResultPanel::applyTexts(Language language) {
     clear_->setVisible(!english);
     clearEnglish_->setVisible(english);
     setHint(*copy_, language, "Kopiera listan till urklipp", "Copy list to clipboard");
-    for (TSPknapp* button : {clear_, clearEnglish_}) setHint(*button, language, "Töm listan", "Clear list");
+    // The clear buttons' hint is the same in both languages; a screen reader hears the name in each.
+    for (TSPknapp* button : {clear_, clearEnglish_}) {
+        setHint(*button, language, "Töm listan", "Töm listan");
+        button->setAccessibleText(inLanguage(language, "Töm listan", "Clear list"));
+    }
     const QString name = inLanguage(language, "Resultatlista", "Result list");
     grid_->setAccessibleName(name);
     scrollBar_->setAccessibleName(name);
