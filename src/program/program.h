@@ -27,6 +27,7 @@
 #include "skin/figure_set.h"
 #include "skin/tiler.h"
 #include "view/busy_gate.h"
+#include "view/list_picks.h"
 
 namespace tessla {
 
@@ -66,6 +67,8 @@ class Program : public QObject, public MessageSink {
     std::string helpTopic;
     Tenperson currentPerson;
     HouseholdList household;
+    // The search list picker's top and current row per word list, kept between showings.
+    PickerPositions pickerPositions;
 
     // The one gate for work that lets events through. `runBusy` runs `work` holding it; what
     // waited for the gate meanwhile runs once the event loop is back, after `work`'s results

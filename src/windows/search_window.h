@@ -29,7 +29,4 @@ class SearchWindow : public QDialog {
     bool changedResult_ = false;
 };
 
-class Tsok_form;
-class Tsokbarn_form;
-
 }  // namespace tessla
