@@ -98,6 +98,9 @@ void Tstatform::buildControls() {
     stattab_->setCellTextProvider([this](std::int32_t row, int column) { return table_.cell(row, column); });
     stattab_->setCellStyleProvider([](std::int32_t, int) { return 0u; });
     linkScrollBar(*statscr_, *stattab_);
+    for (QWidget* watched : {static_cast<QWidget*>(stattab_), static_cast<QWidget*>(frame_)}) {
+        watched->installEventFilter(this);
+    }
 
     connect(rcb_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
@@ -149,10 +152,21 @@ void Tstatform::showEvent(QShowEvent* event) {
     if (table_.show()) showRows();
 }
 
+bool Tstatform::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel) return QDialog::eventFilter(watched, event);
+    wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+    return true;
+}
+
 void Tstatform::wheelEvent(QWheelEvent* event) {
     event->accept();
+    wheel(event->angleDelta().y());
+}
+
+void Tstatform::wheel(int delta) {
+    // As in the picker: ten rows a notch, and only while the bar shows.
     if (!statscr_->isVisible()) return;
-    const std::int32_t rows = wheel_.add(event->angleDelta().y());
+    const std::int32_t rows = wheel_.add(delta);
     if (rows != 0) stattab_->setTopRow(stattab_->topRow() - rows);
 }
 
