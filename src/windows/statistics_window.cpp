@@ -56,8 +56,10 @@ Tstatform::Tstatform(Program& program, Ttextform& help, QWidget* parent)
       rcb_(new QComboBox(panel_)),
       sortLabel_(makeLabel(panel_, kSortLabel)),
       sortcb_(new QComboBox(panel_)),
-      hjelpknapp_(makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
-      slutknapp_(makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())),
+      hjelpknapp_(
+          makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
+      slutknapp_(
+          makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())),
       frame_(new SunkenFrame(panel_)),
       stattab_(makeListGrid(*frame_, "stattab", 2)),
       statscr_(new Tspecscr(panel_)),
@@ -78,8 +80,10 @@ void Tstatform::buildControls() {
     frame_->setObjectName(QStringLiteral("statpanel"));
     rcb_->setObjectName(QStringLiteral("rcb"));
     sortcb_->setObjectName(QStringLiteral("sortcb"));
-    for (const StatisticsPropertyItem& item : statisticsPropertyItems()) rcb_->addItem(QString::fromUtf8(item.label));
-    for (const StatisticsSortItem& item : statisticsSortItems()) sortcb_->addItem(QString::fromUtf8(item.label));
+    for (const StatisticsPropertyItem& item : statisticsPropertyItems())
+        rcb_->addItem(QString::fromUtf8(item.label));
+    for (const StatisticsSortItem& item : statisticsSortItems())
+        sortcb_->addItem(QString::fromUtf8(item.label));
     for (QComboBox* combo : {rcb_, sortcb_}) {
         combo->setFont(serifFont(kFontSize));
         combo->setFocusPolicy(Qt::StrongFocus);
