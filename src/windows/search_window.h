@@ -23,10 +23,14 @@ class SearchWindow : public QDialog {
     // Whether the last showing changed the result: a search (OK), or a search with every field
     // empty, which empties the result and closes with Cancel.
     bool changedResult() const { return changedResult_; }
+    // The first field gets the focus when the window next shows (the main window's clear button
+    // asks for it).
+    void askFocus() { focusAsked_ = true; }
 
   protected:
     using QDialog::QDialog;
     bool changedResult_ = false;
+    bool focusAsked_ = false;
 };
 
 }  // namespace tessla
