@@ -18,6 +18,7 @@
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"
 #include "windows/help_window.h"
+#include "windows/special_characters.h"
 #include "windows/window_controls.h"
 
 namespace tessla {
@@ -66,7 +67,8 @@ Tsoktabform::Tsoktabform(Program& program, Ttextform& help, QWidget* parent)
       scr_(new Tspecscr(panel_)),
       count_(makeLabel(panel_, "antallabel", styled(11, false, false))),
       quickFindLabel_(makeLabel(panel_, "snabbsoklabel", styled(11, false, false))),
-      snabbsokedit_(new QLineEdit(panel_)) {
+      snabbsokedit_(new QLineEdit(panel_)),
+      specialCharacters_(new SpecialCharacters(panel_)) {
     TSPfigurer& figures = program.mainfigur();
     setObjectName(QStringLiteral("soktabform"));
     frame_->setObjectName(QStringLiteral("tabellpanel"));
@@ -128,14 +130,13 @@ void Tsoktabform::place() {
     y += 26;
     quickFindLabel_->setGeometry(kMargin, y, 150, 22);
     snabbsokedit_->setGeometry(kMargin + 150, y, frame.right() + 1 - kMargin - 150, 22);
-    y += 22 + 8;
-    const int specialTop = y;
-    y += 28;
+    y += 22 + 6;
+    specialCharacters_->setGeometry(kMargin, y, frame.right() + 1 - kMargin, 22);
+    y += 22 + 10;
     const QSize clear(pic::clearButtonSize.width, pic::clearButtonSize.height);
     jaknapp_->setGeometry(width - kMargin - 72, y, 72, clear.height());
     for (TSPknapp* button : {rensaknapp_, rensaknappEnglish_})
         button->setGeometry(QRect(QPoint(kMargin, y), clear));
-    if (specialCharacters_ != nullptr) specialCharacters_->move(kMargin, specialTop);
     const int height = y + clear.height() + kMargin;
     setFixedSize(width, height);
     panel_->setGeometry(0, 0, width, height);
@@ -197,6 +198,7 @@ void Tsoktabform::applyTexts(Language language) {
     rubrik_->setText(table_.available() ? QString::fromUtf8(request_.title[english]) : QString());
     extraHint_->setText(table_.available() ? QString::fromUtf8(request_.extraHint[english]) : QString());
     quickFindLabel_->setText(inLanguage(language, "Snabbsök i listan", "Quick find ..."));
+    specialCharacters_->applyTexts(language);
     rensaknapp_->setVisible(!english);
     rensaknappEnglish_->setVisible(english);
     for (TSPknapp* button : {rensaknapp_, rensaknappEnglish_}) {

@@ -17,6 +17,7 @@ namespace tessla {
 
 class BackgroundPanel;
 class Program;
+class SpecialCharacters;
 class SunkenFrame;
 class TSPknapp;
 class TSPtab;
@@ -80,7 +81,7 @@ class Tsoktabform : public QDialog {
     QLabel* count_;
     QLabel* quickFindLabel_;
     QLineEdit* snabbsokedit_;
-    QWidget* specialCharacters_ = nullptr;
+    SpecialCharacters* specialCharacters_;
     TSPknapp *jaknapp_, *rensaknapp_, *rensaknappEnglish_, *hjelpknapp_, *stangknapp_;
 };
 

@@ -88,6 +88,7 @@ class ListPickerWindowTest : public ::testing::Test {
     void open(const PickerRequest& request) {
         picker_->prepare(request, *owner_);
         picker_->show();
+        QApplication::setActiveWindow(picker_.get());
         QApplication::processEvents();
     }
     void close() {
@@ -240,7 +241,7 @@ TEST_F(ListPickerWindowTest, QuickFindScrollsToTheRowAndReopeningKeepsEachListsR
     EXPECT_EQ(grid().topRow(), 21);
     EXPECT_EQ(grid().currentRow(), 25);
     EXPECT_TRUE(quickFind().text().isEmpty());
-    EXPECT_TRUE(quickFind().hasFocus() || !QApplication::focusWidget());
+    EXPECT_TRUE(quickFind().hasFocus());
 
     // The wheel: ten rows a notch, within the bar's range.
     QWheelEvent down(QPointF(20, 20), QPointF(grid().mapToGlobal(QPoint(20, 20))), QPoint(), QPoint(0, -120),
@@ -322,11 +323,73 @@ TEST_F(ListPickerWindowTest, TextsFollowTheLanguageWhileHidden) {
     EXPECT_EQ(child<QLabel>("extralabel").text(), "Show villages, homesteads etc. by double clicking");
     EXPECT_EQ(countText(), "Selected: 0 of 7");
     EXPECT_TRUE(child<TSPknapp>("rensaknapp_e").isVisible());
+    // The special characters go into quick find, which keeps the focus.
+    ASSERT_TRUE(child<QWidget>("specialCharacters").isVisible());
+    quickFind().setFocus();
+    ASSERT_TRUE(quickFind().hasFocus());
+    child<TSPknapp>(QString::fromUtf8("tecken_ö").toLatin1().constData()).click();
+    EXPECT_EQ(quickFind().text(), QString::fromUtf8("ö"));
+    EXPECT_TRUE(quickFind().hasFocus());
     program_->setLanguage(Language::Swedish);
     EXPECT_EQ(picker_->windowTitle(), QString::fromUtf8("Tessla, söklista"));
     EXPECT_EQ(child<QLabel>("snabbsoklabel").text(), QString::fromUtf8("Snabbsök i listan"));
     EXPECT_EQ(countText(), "Valda: 0 av 7");
     close();
+}
+
+TEST_F(ListPickerWindowTest, HelpShowsTheListsTopicOverThePickersOwner) {
+    QPoint helpCentre;
+    pickWhile(parishes(), [&] {
+        QTimer::singleShot(0, help_.get(), [&] {
+            helpCentre = help_->frameGeometry().center();
+            help_->reject();
+        });
+        picker_->move(0, 0);  // away from the owner's centre, where it opened
+        child<TSPknapp>("hjelpknapp").click();
+    });
+    EXPECT_EQ(program_->helpTopic, "HJ008");
+    EXPECT_LE((helpCentre - owner_->frameGeometry().center()).manhattanLength(), 6);
+}
+
+// The picker flat with marks and as a tree with an opened parish, in both languages, at one and
+// two device pixels a pixel.
+TEST_F(ListPickerWindowTest, PickerScreenshots) {
+    const QString shots = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/picker");
+    QDir().mkpath(shots);
+    const auto save = [&](const char* name, Language language) {
+        QApplication::processEvents();
+        for (const int ratio : {1, 2}) {
+            QImage shot(picker_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            shot.setDevicePixelRatio(ratio);
+            picker_->render(&shot);
+            shot.save(shots + QStringLiteral("/picker_%1_%2@%3x.png")
+                                  .arg(QString::fromLatin1(name))
+                                  .arg(language == Language::English ? "en" : "sv")
+                                  .arg(ratio));
+        }
+    };
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_->setLanguage(language);
+        open(lastNames());
+        for (const std::int32_t row : {1, 2, 3, 7}) {
+            rightPress(row);
+            rightRelease(row);
+        }
+        QTest::keyClicks(&quickFind(), "Namn05");
+        save("flat", language);
+        close();
+
+        open(parishes());
+        QTest::mouseDClick(&grid(), Qt::LeftButton, {}, rowPoint(0));
+        rightPress(2);
+        rightRelease(2);
+        rightPress(3);
+        rightRelease(3);
+        save("tree", language);
+        child<TSPknapp>(language == Language::English ? "rensaknapp_e" : "rensaknapp").click();
+        close();
+        clearPicks(program_->database(), program_->pickerPositions, kLastNames);
+    }
 }
 
 }  // namespace
