@@ -16,6 +16,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -50,21 +51,25 @@ struct Session {
     TSPtab& grid() { return *picker->findChild<TSPtab*>(QStringLiteral("soktab")); }
     QLineEdit& quickFind() { return *picker->findChild<QLineEdit*>(QStringLiteral("snabbsokedit")); }
 
-    // The list the picker can show with the most rows.
+    // The list with the most rows of those that keep picks (the lists a search window offers).
     int largestList() {
-        int largest = 1;
+        int largest = 0;
+        std::int32_t rows = -1;
         for (int k = 1; k <= kPickerLists; ++k) {
             const TSPstruktlista* list = pickerList(program.database(), k);
-            const TSPstruktlista* best = pickerList(program.database(), largest);
-            if (list != nullptr && (best == nullptr || list->rowCount() > best->rowCount())) largest = k;
+            if (list != nullptr && list->properties().finnsurval && list->rowCount() > rows) {
+                largest = k;
+                rows = list->rowCount();
+            }
         }
         return largest;
     }
-    // Fills the picker for `request` and paints it once, as a showing does.
+    // Fills the picker for `request`, shows it and paints the whole window once.
     void open(const PickerRequest& request) {
         picker->prepare(request, owner);
         picker->show();
-        picker->repaint();
+        QImage image(picker->size(), QImage::Format_ARGB32_Premultiplied);
+        picker->render(&image);
     }
     void close() {
         picker->hide();
