@@ -72,8 +72,11 @@ void Database::open(const Configuration& config) {
 
     for (int slot = 1; slot <= kListSlots; ++slot) listtabell(slot)->oppna();
     tessls(39).oppna();
-    // Tree lists start fully collapsed.
-    for (const int k : kTreeLists) tessls(k).expanderad().tomma();
+    // Tree lists start fully collapsed: their first level shows.
+    for (const int k : kTreeLists) {
+        tessls(k).expanderad().tomma();
+        tessls(k).byggvy();
+    }
     sizeSearchSelections();
     opened_ = true;
 }

@@ -76,8 +76,8 @@ void OutlineView::byggvy() {
     if (!copiesEveryRow) synl_.tomma();
     if (isTree()) {
         walkReached(
-            0, [this](std::int32_t q) { synl_.satt(q, passesChosen(q)); },
-            [this](std::int32_t q) { return passesChosen(q) && expanderad_.testa(q); });
+            0, [this](std::int32_t q) { synl_.satt(q, true); },
+            [this](std::int32_t q) { return expanderad_.testa(q); });
     } else if (vald_ != nullptr) {
         synl_.kopiera(*vald_);
     }
@@ -91,11 +91,7 @@ void OutlineView::expandera(std::int32_t r) {
     if (!isTree()) return;
     indexThrough(kIndexEntries - 1);  // the index stays the one of the last byggvy
     walkReached(
-        r,
-        [this](std::int32_t q) {
-            if (passesChosen(q)) synl_.satt(q, true);
-        },
-        [this](std::int32_t q) { return expanderad_.testa(q); });
+        r, [this](std::int32_t q) { synl_.satt(q, true); }, [this](std::int32_t q) { return expanderad_.testa(q); });
     expanderad_.satt(r, true);
 }
 

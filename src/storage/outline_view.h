@@ -30,13 +30,15 @@ class OutlineView {
     void reset(std::int32_t rows, std::span<const std::uint32_t> parents);
     // Frees the selections' storage.
     void release();
-    // The list's `vald` selection, or null when the list has none; must outlive the view's use.
+    // The list's `vald` selection, or null when the list has none; must outlive the view's use. A
+    // flat list shows exactly its chosen rows; a tree shows its rows whatever is chosen, since
+    // there `vald` holds the rows the user picked, not a filter.
     void setChosen(const Tspsmalurval* vald) { vald_ = vald; }
 
     bool isTree() const { return !parents_.empty(); }
 
-    // `byggvy`: rebuilds `synl` from scratch (a tree shows the children of every shown,
-    // expanded row that passes `vald`; a flat list copies `vald`), then recounts and starts a new
+    // `byggvy`: rebuilds `synl` from scratch (a tree shows its first level and the children of
+    // every shown, expanded row; a flat list copies `vald`), then recounts and starts a new
     // position index. The index is filled as positions are asked for: showing the top of a result
     // of millions needs only its first entry, and going to its end fills the rest in one walk.
     void byggvy();
@@ -71,7 +73,6 @@ class OutlineView {
   private:
     // The parent of row q (1-based), or 0 when its entry is 0 or does not precede q.
     std::int32_t parentOf(std::int32_t q) const;
-    bool passesChosen(std::int32_t q) const { return vald_ == nullptr || vald_->testa(q); }
     // Walks the rows of r's subtree (r = 0: the whole tree) that are reached from r through
     // rows for which `descend` holds, calling `visit` on each in outline order.
     template <class Visit, class Descend>

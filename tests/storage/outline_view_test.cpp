@@ -69,17 +69,27 @@ TEST(OutlineViewTest, CollapsesAndExpandsRecursively) {
     EXPECT_EQ(view.synligplats(3), -1);
 }
 
-TEST(OutlineViewTest, ChosenRowsFilterTheTree) {
+TEST(OutlineViewTest, ChosenRowsDoNotFilterTheTree) {
+    // In a tree `vald` holds the user's picks: an unpicked parish and unpicked places still show.
     OutlineView view;
     view.reset(7, kTree);
-    const Tspsmalurval vald = selectionOf(7, {1, 3, 6});
+    const Tspsmalurval vald = selectionOf(7, {3, 6});
     view.setChosen(&vald);
-    view.byggvy();  // Boston is not chosen, so its places stay hidden
+    view.expanderad().tomma();
+    view.byggvy();
     EXPECT_EQ(visibleRows(view), (std::vector<std::int32_t>{1, 6}));
 
+    view.expandera(1);
+    view.expanderad().satt(2, true);
+    view.expandera(2);
+    view.byggvy();
+    EXPECT_EQ(visibleRows(view), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(view.synligplats(4), 4);
+
     view.komprimera(1);
-    view.expandera(1);  // expanding descends through Boston whether or not it is shown
-    EXPECT_EQ(visibleRows(view), (std::vector<std::int32_t>{1, 3, 6}));
+    view.byggvy();
+    EXPECT_EQ(visibleRows(view), (std::vector<std::int32_t>{1, 6}));
+    EXPECT_EQ(view.synligplats(3), -1);
 }
 
 TEST(OutlineViewTest, FlatListCopiesChosenAndIndexesPositions) {
