@@ -72,6 +72,7 @@ TEST_F(SearchFieldsTest, ControlsAreNamedAfterTheirFields) {
 // Every list a field picks from, by each kind it offers, is the list the search core searches for
 // that criterion and kind: one row picked there finds exactly that row's persons.
 TEST_F(SearchFieldsTest, EachListIsTheOneTheSearchUses) {
+    std::vector<int> empty;
     for (SearchFields* form : {&person_, &child_}) {
         for (SearchField& field : form->fields()) {
             if (!field.spec().picks()) continue;
@@ -79,7 +80,10 @@ TEST_F(SearchFieldsTest, EachListIsTheOneTheSearchUses) {
                 if (field.spec().place() ? !field.spec().offers(kind) : kind != Parish) continue;
                 const int number = field.spec().listOf(kind).list;
                 TSPstruktlista& list = db().tessls(number);
-                ASSERT_GT(list.rowCount(), 0) << number;
+                if (list.rowCount() == 0) {
+                    empty.push_back(number);
+                    continue;
+                }
                 std::int32_t row = 1;
                 for (list.lasrad(row); list.ord1() == 0xFFFFFFFFu; list.lasrad(++row)) {
                 }
@@ -98,6 +102,8 @@ TEST_F(SearchFieldsTest, EachListIsTheOneTheSearchUses) {
             }
         }
     }
+    // No mother of the census has an occupation; every other list was checked.
+    EXPECT_THAT(empty, ElementsAre(37));
 }
 
 // A mended fault: reopening the picker from list mode kept the summary as the typed text, so going
