@@ -52,15 +52,17 @@ inline std::string censusCsv(const std::vector<CensusRow>& rows) {
 }
 
 // Builds the database of `rows` with the painted skin in a temporary directory and opens it; row
-// k is record k. The build throws when the rows are not a usable census.
+// k is record k; the help texts are the program's own, or those of the directory `helpTexts`. The
+// build throws when the rows are not a usable census.
 class CensusFixture {
   public:
-    explicit CensusFixture(const std::vector<CensusRow>& rows) {
+    explicit CensusFixture(const std::vector<CensusRow>& rows, const std::string& helpTexts = {}) {
         std::ofstream(dir_.path() + "census.csv", std::ios::binary) << censusCsv(rows);
         BuildOptions options;
         options.csvPath = dir_.path() + "census.csv";
         options.outDir = dir_.path() + "db";
         options.skinDir = TESSLA_SKIN_DIR;
+        options.helpTextsDir = helpTexts;
         buildDatabase(options, nullptr, nullptr);
         db_.open(readConfiguration(dir_.path() + "db/"));
     }

@@ -9,7 +9,6 @@
 
 namespace tessla {
 
-inline constexpr std::string_view kProgramVersion = "1.02";
 inline constexpr std::string_view kConfigurationFileName = "tessla.ini";
 
 // Directory values longer than this are cut to it.

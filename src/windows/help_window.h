@@ -9,9 +9,18 @@
 
 #include <QDialog>
 
+#include "census/person.h"
+
+class QLabel;
+
 namespace tessla {
 
+class BackgroundPanel;
 class Program;
+class SunkenFrame;
+class TSPdyntex;
+class TSPknapp;
+class Tspecscr;
 
 class Ttextform : public QDialog {
     Q_OBJECT
@@ -24,6 +33,21 @@ class Ttextform : public QDialog {
     // over it when it fits inside, else on the screen. In English the key gets an "e". Returns 1
     // when the user followed a link that is not a help link, else 2.
     int showTopic(std::string_view key, QWidget& owner);
+
+  private:
+    // Shows the topic of the program's help topic key, exactly as it stands, from its top.
+    void showCurrentTopic();
+    void fitScrollBar();
+    void followLink();
+    void applyTexts(Language language);
+
+    Program& program_;
+    BackgroundPanel* panel_;
+    QLabel* rubriklabel_;
+    SunkenFrame* frame_;
+    TSPdyntex* texten_;
+    Tspecscr* vistextscr_;
+    TSPknapp* slutknapp_;
 };
 
 }  // namespace tessla

@@ -5,9 +5,21 @@
 
 #include <QDialog>
 
+#include "view/result_list.h"
+#include "view/statistics_table.h"
+
+class QComboBox;
+class QLabel;
+
 namespace tessla {
 
+class BackgroundPanel;
+class ElidedLabel;
 class Program;
+class SunkenFrame;
+class TSPknapp;
+class TSPtab;
+class Tspecscr;
 class Ttextform;
 
 class Tstatform : public QDialog {
@@ -20,6 +32,38 @@ class Tstatform : public QDialog {
 
     // The result changed: the rows are counted again when the window next shows.
     void markOutOfDate();
+
+    const StatisticsTable& table() const { return table_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void buildControls();
+    void placeControls();
+    // The combos show the table's choices, without choosing anything.
+    void showChoices();
+    // The rows as last counted, from the first, and the summary under them.
+    void showRows();
+    // A new database: the first choices, no rows, counted at the next showing.
+    void reset();
+
+    Program& program_;
+    Ttextform& help_;
+    StatisticsTable table_;
+    WheelRows wheel_;
+    BackgroundPanel* panel_;
+    QLabel* countLabel_;
+    QComboBox* rcb_;
+    QLabel* sortLabel_;
+    QComboBox* sortcb_;
+    TSPknapp* hjelpknapp_;
+    TSPknapp* slutknapp_;
+    SunkenFrame* frame_;
+    TSPtab* stattab_;
+    Tspecscr* statscr_;
+    ElidedLabel* summary_;
 };
 
 }  // namespace tessla

@@ -1,0 +1,88 @@
+#include "view/help_topic.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+namespace tessla {
+
+namespace {
+
+constexpr std::string_view kSwedishAboutStart = "Tessla";
+constexpr std::string_view kEnglishAboutStart = "About Tessla";
+// The word list whose row file dates the database: the residence parishes.
+constexpr int kDatedList = 15;
+
+std::string twoDigits(int n) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%02d", n);
+    return buffer;
+}
+
+std::string dateText(const CalendarDate& date, Language language) {
+    const std::string year = std::to_string(date.year);
+    if (language == Language::English) return twoDigits(date.month) + "/" + twoDigits(date.day) + "/" + year;
+    return year + "-" + twoDigits(date.month) + "-" + twoDigits(date.day);
+}
+
+}  // namespace
+
+std::string topicKey(std::string_view topic, Language language) {
+    std::string key(topic);
+    if (language == Language::English) key += 'e';
+    return key;
+}
+
+bool isTopicLink(std::string_view link) {
+    return link.starts_with("HJ") || link.starts_with("TX");
+}
+
+std::string aboutTitle(std::string_view title, Language language, std::string_view version,
+                       std::optional<CalendarDate> databaseDate) {
+    const bool english = language == Language::English;
+    std::string result(title);
+    if (!title.starts_with(english ? kEnglishAboutStart : kSwedishAboutStart)) return result;
+    result += " (ver ";
+    result += version;
+    if (databaseDate) {
+        result += english ? ", database " : ", databasdatum ";
+        result += dateText(*databaseDate, language);
+    }
+    result += ")";
+    return result;
+}
+
+std::string databaseDateFile(Database& db) {
+    const WordListProperties& p = db.tessls(kDatedList).properties();
+    return p.filkat + p.filnamn + "." + p.filext;
+}
+
+std::optional<CalendarDate> fileDate(const std::string& path) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    const auto system = std::filesystem::file_time_type::clock::to_sys(written);
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
+    std::tm local{};
+    if (localtime_r(&seconds, &local) == nullptr) return std::nullopt;
+    return CalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language,
+                      std::string_view version, std::optional<CalendarDate> databaseDate) {
+    const std::int32_t record = textbas.sokpost(key, 0);
+    if (record <= 0) return {};
+    textbas.laspost(record);
+    if (textbas.status() != 0) return {};
+    textbas.tolkapost();
+    const ParsedRecord& fields = textbas.fields();
+    // The help base's fields: TEXTKOD, RUBRIK and the body TEXT as long text 1.
+    if (fields.texts.size() < 2) return {};
+    return {aboutTitle(fields.texts[1], language, version, databaseDate),
+            "[6]" + std::string(textbas.longText(1))};
+}
+
+}  // namespace tessla

@@ -1,0 +1,54 @@
+#pragma once
+
+// What the help window shows, without pixels: the key of a topic in each language, the page of
+// a topic read from the help text base (its title, with the version and the database date in the
+// about titles, and its coded body), which links stay in the window, and the database date.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "census/person.h"
+#include "database/database.h"
+#include "storage/text_base.h"
+
+namespace tessla {
+
+struct CalendarDate {
+    int year;
+    int month;  // 1 … 12
+    int day;    // 1 … 31
+};
+
+// The key of topic `topic` ("HJ001") in `language`: English texts are stored under the key + "e".
+std::string topicKey(std::string_view topic, Language language);
+
+// Whether following `link` shows another topic in the help window ("HJ…" and "TX…" keys, taken as
+// they stand); any other link closes the window.
+bool isTopicLink(std::string_view link);
+
+// `title` (Windows-1252) as the window shows it: an about title gets the version and, when known,
+// the database date: in Swedish a title beginning "Tessla" gets " (ver 1.02, databasdatum
+// 1890-12-31)", in English one beginning "About Tessla" gets " (ver 1.02, database 12/31/1890)";
+// without a date only " (ver 1.02)". Other titles stay as they are.
+std::string aboutTitle(std::string_view title, Language language, std::string_view version,
+                       std::optional<CalendarDate> databaseDate);
+
+// The row file of the residence-parish word list `tessls15` as its properties name it: the file
+// whose date is the database's.
+std::string databaseDateFile(Database& db);
+// The local calendar date on which the file at `path` was last modified; nothing when it cannot
+// be read.
+std::optional<CalendarDate> fileDate(const std::string& path);
+
+struct HelpPage {
+    std::string title;  // Windows-1252
+    std::string text;   // the coded body in the help style, "[6]" + body; empty when missing
+};
+
+// The page of `key` (exactly as given) in `textbas`: its title through aboutTitle and its body.
+// A key that is not there, or a base that is closed or cannot read the record, gives an empty page.
+HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language,
+                      std::string_view version, std::optional<CalendarDate> databaseDate);
+
+}  // namespace tessla

@@ -1,0 +1,71 @@
+#include "view/statistics_table.h"
+
+namespace tessla {
+
+namespace {
+
+constexpr StatisticsPropertyItem kPropertyItems[] = {
+    {"Födelseår", StatisticsProperty::Year},
+    {"Vanliga yrken", StatisticsProperty::Occupation},
+    {"Födelseförsamling", StatisticsProperty::BirthParish},
+    {"Födelselän", StatisticsProperty::BirthCounty},
+    {"Boendeförsamling", StatisticsProperty::ResidenceParish},
+    {"Boendelän", StatisticsProperty::ResidenceCounty},
+};
+
+constexpr StatisticsSortItem kSortItems[] = {
+    {"Ord", StatisticsSort::Value},
+    {"Antal", StatisticsSort::Count},
+};
+
+}  // namespace
+
+std::span<const StatisticsPropertyItem> statisticsPropertyItems() {
+    return kPropertyItems;
+}
+
+std::span<const StatisticsSortItem> statisticsSortItems() {
+    return kSortItems;
+}
+
+void StatisticsTable::reset() {
+    property_ = StatisticsProperty::Year;
+    sort_ = StatisticsSort::Value;
+    statistics_ = {};
+    outOfDate_ = true;
+}
+
+bool StatisticsTable::show() {
+    if (!outOfDate_) return false;
+    count();
+    return true;
+}
+
+bool StatisticsTable::choose(StatisticsProperty property) {
+    if (property == property_) return false;
+    property_ = property;
+    count();
+    return true;
+}
+
+bool StatisticsTable::sortBy(StatisticsSort sort) {
+    if (sort == sort_) return false;
+    sort_ = sort;
+    count();
+    return true;
+}
+
+std::string StatisticsTable::cell(std::int32_t row, int column) const {
+    if (row < 1 || row > rowCount()) return {};
+    const StatisticsRow& r = statistics_.rows[static_cast<std::size_t>(row - 1)];
+    if (column == 1) return " " + r.text;
+    if (column == 2) return "\t" + std::to_string(r.count) + " ";
+    return {};
+}
+
+void StatisticsTable::count() {
+    statistics_ = buildStatistics(db_, db_.tessllista().vald(), property_, sort_);
+    outOfDate_ = false;
+}
+
+}  // namespace tessla
