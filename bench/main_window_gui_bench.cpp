@@ -24,6 +24,7 @@
 #include <QTimer>
 
 #include "program/program.h"
+#include "windows/search_window.h"
 #include "windows/main_window.h"
 #include "widgets/table_grid.h"
 
@@ -50,10 +51,12 @@ double secondsSinceProcessStart() {
 
 // Answers OK after choosing the first `count` persons (every person for -1); later searches find
 // the same persons again, so that their time is the main window's alone.
-class ChoosingSearch : public QDialog {
+class ChoosingSearch : public SearchWindow {
   public:
     ChoosingSearch(Program& program, std::int32_t count) : program_(program), count_(count) {}
+    void rensa() override {}
     int exec() override {
+        changedResult_ = true;
         if (chosen_) return QDialog::Accepted;
         TSPstruktlista& master = program_.database().tessllista();
         master.vald().tomma();
@@ -79,7 +82,7 @@ struct Session {
         program.openDatabase(std::getenv("TESSLA_BENCH_INI"));
         window = std::make_unique<Tmain_form>(program);
         search = std::make_unique<ChoosingSearch>(program, chosen);
-        window->setWindow(MainAction::search, search.get());
+        window->setPersonSearch(*search);
         window->show();
         window->setWindowState(Qt::WindowNoState);
         window->resize(1600, 1000);

@@ -14,7 +14,7 @@ constexpr MainButtonRow kMainButtons[] = {
      {104, 104}, pic::largeButtonSize, MainAction::childSearch, MainEnabling::withWindow, false, {},
      {"Sök barn", "Child search"}},
     {"statknapp", {pic::statknapp, pic::statknappn}, {}, {200, kHidden},
-     pic::largeButtonSize, MainAction::statistics, MainEnabling::withWindow, false, {},
+     pic::largeButtonSize, MainAction::statistics, MainEnabling::withWindowAndResults, false, {},
      {"Statistik", "Statistics"}},
     {"skrivknapp", {pic::skrivknapp, pic::skrivknappn}, {pic::skrivknappe, pic::skrivknappen}, {297, 200},
      pic::largeButtonSize, MainAction::print, MainEnabling::withWindowAndResults, false, {},
@@ -47,6 +47,21 @@ bool mainButtonShown(const MainButtonRow& row, Language language, bool englishBu
     if (!row.english.empty() && englishButton != english) return false;
     if (row.x[english ? 1 : 0] == kHidden) return false;
     return row.action != MainAction::print || printLimit > 0;
+}
+
+std::string_view mainHelpTopic(MainAction action, Language language) {
+    switch (action) {
+        case MainAction::help:
+            return "HJ001";
+        case MainAction::about:
+            return "HJ022";
+        case MainAction::aboutStamma:
+            return "HJ024";
+        case MainAction::aboutArkivo:
+            return language == Language::English ? "HJ024" : "HJ025";
+        default:
+            return {};
+    }
 }
 
 bool mainButtonEnabled(const MainButtonRow& row, bool windowExists, std::int32_t results) {

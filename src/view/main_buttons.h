@@ -14,8 +14,9 @@
 
 namespace tessla {
 
-// What a large button does: open one of the program's windows, or end the program.
-enum class MainAction { search, childSearch, statistics, print, about, aboutStamma, aboutArkivo, quit };
+// What a button of the main window does: open one of the program's windows, or end the program.
+// `help` is the "?" button at the top right; the others are large buttons or logos.
+enum class MainAction { search, childSearch, statistics, print, about, aboutStamma, aboutArkivo, quit, help };
 
 // When a button may be pressed: always, once the window it opens exists, or once that window
 // exists and the result list holds persons.
@@ -58,6 +59,11 @@ int mainButtonX(const MainButtonRow& row, Language language, int windowWidth);
 // Whether `row`'s button is shown in `language`: in a language with its own button only the
 // button of that language shows, and printing shows only with a print limit above 0.
 bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton, std::int32_t printLimit);
+// The help topic `action` shows in `language` ("HJ001" for help, "HJ022" about, "HJ024" and
+// "HJ025" the logos); empty for an action that shows no help text. The publisher's logo shows the
+// co-publisher's text in English.
+std::string_view mainHelpTopic(MainAction action, Language language);
+
 // Whether `row`'s button may be pressed, given whether its window exists and the result count.
 bool mainButtonEnabled(const MainButtonRow& row, bool windowExists, std::int32_t results);
 

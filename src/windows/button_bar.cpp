@@ -1,6 +1,7 @@
 #include "windows/button_bar.h"
 
 #include <string>
+#include <utility>
 
 #include <QDialog>
 
@@ -13,7 +14,7 @@ namespace tessla {
 namespace pic = picture;
 
 ButtonBar::ButtonBar(QWidget& parent, Program& program, std::function<void(MainAction)> pressed)
-    : program_(program) {
+    : program_(program), pressed_(std::move(pressed)) {
     for (const MainButtonRow& row : mainButtons()) {
         for (const bool english : {false, true}) {
             if (english && row.english.empty()) continue;
@@ -21,7 +22,7 @@ ButtonBar::ButtonBar(QWidget& parent, Program& program, std::function<void(MainA
             TSPknapp* button =
                 makePictureButton(&parent, name, english ? row.english : row.swedish, program.mainfigur());
             button->setStaydown(row.staydown);
-            QObject::connect(button, &TSPknapp::OnTryckt, button, [pressed, action = row.action] { pressed(action); });
+            QObject::connect(button, &TSPknapp::OnTryckt, button, [this, action = row.action] { pressed_(action); });
             buttons_.push_back({&row, button, english});
         }
     }
@@ -33,8 +34,7 @@ void ButtonBar::makeFlagsAndHelp(QWidget& parent) {
     TSPfigurer& figures = program_.mainfigur();
     help_ = makePictureButton(&parent, "fragaknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
     help_->setStaydown(true);
-    // The help window comes later; until then its button stays disabled.
-    help_->setEnabled(false);
+    QObject::connect(help_, &TSPknapp::OnTryckt, help_, [this] { pressed_(MainAction::help); });
     swedish_ = makePictureButton(&parent, "sveknapp", {pic::flaggasv, pic::flaggasvn}, figures);
     english_ = makePictureButton(&parent, "usknapp", {pic::flaggaen, pic::flaggaenn}, figures);
     // The flags are a pair: pressing one releases the other.
@@ -88,12 +88,20 @@ void ButtonBar::applyTexts(Language language) {
     english_->setDown(language == Language::English);
 }
 
+void ButtonBar::release(MainAction action) {
+    if (action == MainAction::help) help_->setDown(false);
+    for (const Button& button : buttons_) {
+        if (button.row->action == action) button.widget->setDown(false);
+    }
+}
+
 void ButtonBar::enable(std::int32_t results) {
     results_ = results;
     for (const Button& button : buttons_) {
         const MainAction action = button.row->action;
         button.widget->setEnabled(mainButtonEnabled(*button.row, window(action) != nullptr, results));
     }
+    help_->setEnabled(window(MainAction::help) != nullptr);
 }
 
 }  // namespace tessla

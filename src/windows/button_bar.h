@@ -32,6 +32,8 @@ class ButtonBar {
     // The buttons of `language` shown, the flags down and up, the hints and the names a screen
     // reader says.
     void applyTexts(Language language);
+    // Raises the toggle of `action` (help, a logo) when its window has closed.
+    void release(MainAction action);
     // Enables each button by its rule for a result list of `results` persons.
     void enable(std::int32_t results);
 
@@ -45,6 +47,7 @@ class ButtonBar {
     void makeFlagsAndHelp(QWidget& parent);
 
     Program& program_;
+    std::function<void(MainAction)> pressed_;
     std::vector<Button> buttons_;
     std::map<MainAction, QPointer<QDialog>> windows_;
     TSPknapp *help_ = nullptr, *swedish_ = nullptr, *english_ = nullptr;

@@ -21,7 +21,10 @@
 #include "windows/button_bar.h"
 #include "windows/household_panel.h"
 #include "windows/record_panel.h"
+#include "windows/help_window.h"
 #include "windows/result_panel.h"
+#include "windows/search_window.h"
+#include "windows/statistics_window.h"
 #include "windows/window_controls.h"
 
 namespace tessla {
@@ -68,7 +71,7 @@ void Tmain_form::connectControls() {
     household_->onMemberChosen([this](std::int32_t row) { draw(browser_.selectHouseholdRow(row)); });
     connect(&record_->deselectButton(), &TSPknapp::OnTryckt, this, [this] { draw(browser_.deselect()); });
     for (const Language language : {Language::Swedish, Language::English}) {
-        connect(&results_->clearButton(language), &TSPknapp::OnTryckt, this, [this] { draw(browser_.clear()); });
+        connect(&results_->clearButton(language), &TSPknapp::OnTryckt, this, &Tmain_form::clearResults);
     }
     connect(idleTimer_, &QTimer::timeout, this, &Tmain_form::tesslaidle);
     connect(&program_, &Program::languageChanged, this, &Tmain_form::applyTexts);
@@ -87,8 +90,25 @@ int Tmain_form::idleDelay() const {
     return std::max(50, 2 * 1000 / rate);
 }
 
-void Tmain_form::setWindow(MainAction action, QDialog* window) {
-    buttons_->setWindow(action, window);
+void Tmain_form::setPersonSearch(SearchWindow& window) {
+    personSearch_ = &window;
+    buttons_->setWindow(MainAction::search, &window);
+}
+
+void Tmain_form::setChildSearch(SearchWindow& window) {
+    childSearch_ = &window;
+    buttons_->setWindow(MainAction::childSearch, &window);
+}
+
+void Tmain_form::setStatistics(Tstatform& window) {
+    statistics_ = &window;
+    buttons_->setWindow(MainAction::statistics, &window);
+}
+
+void Tmain_form::setHelp(Ttextform& window) {
+    help_ = &window;
+    for (const MainAction action : {MainAction::help, MainAction::about, MainAction::aboutStamma, MainAction::aboutArkivo})
+        buttons_->setWindow(action, &window);
 }
 
 // ---- showing and closing -------------------------------------------------------------------------
@@ -165,6 +185,9 @@ void Tmain_form::draw(const BrowserChanges& changes) {
     if (changes.results) {
         results_->showResults();
         buttons_->enable(browser_.resultCount());
+        // Whatever changed the result (a search, a deselection, a clearing, another database),
+        // the statistics count it again when next shown.
+        if (statistics_ != nullptr) statistics_->markOutOfDate();
     }
     if (changes.household) household_->showHousehold();
     if (changes.record) record_->showRecord();
@@ -187,27 +210,42 @@ void Tmain_form::tesslaidle() {
 // ---- other windows -------------------------------------------------------------------------------
 
 void Tmain_form::act(MainAction action) {
-    QDialog* window = buttons_->window(action);
     switch (action) {
         case MainAction::quit:
             close();
             return;
         case MainAction::search:
-        case MainAction::childSearch:
+        case MainAction::childSearch: {
             // A search fills the database's hit selection, which a household being built reads its
             // members from: the search window opens when the build is done.
-            program_.busyGate().whenFree("search", [this, window = QPointer<QDialog>(window)] { runSearch(window); });
+            QPointer<SearchWindow> window = action == MainAction::search ? personSearch_ : childSearch_;
+            program_.busyGate().whenFree("search", [this, window] { runSearch(window); });
+            return;
+        }
+        case MainAction::statistics:
+            // The statistics count the result, which a search or a build must not change meanwhile.
+            if (browser_.resultCount() == 0 || statistics_ == nullptr) return;
+            program_.busyGate().whenFree("window", [this, window = statistics_] {
+                if (window != nullptr) showModal(*window, *this);
+            });
             return;
         case MainAction::print:
-            if (browser_.resultCount() == 0 || program_.configuration().printLimit <= 0) return;
-            break;
-        default:
-            break;
+            // No print window yet: its button stays disabled and Ctrl+P does nothing.
+            return;
+        case MainAction::help:
+        case MainAction::about:
+        case MainAction::aboutStamma:
+        case MainAction::aboutArkivo:
+            program_.busyGate().whenFree("window", [this, action] { showHelp(action); });
+            return;
     }
-    if (window == nullptr) return;
-    program_.busyGate().whenFree("window", [this, window = QPointer<QDialog>(window)] {
-        if (window != nullptr) showModal(*window, *this);
-    });
+}
+
+void Tmain_form::showHelp(MainAction action) {
+    if (help_ == nullptr) return;
+    help_->showTopic(mainHelpTopic(action, program_.language()), *this);
+    // The help and logo toggles stay down while their text shows.
+    buttons_->release(action);
 }
 
 void Tmain_form::dosoek() {
@@ -222,10 +260,19 @@ void Tmain_form::doskriv() {
     act(MainAction::print);
 }
 
-void Tmain_form::runSearch(QDialog* window) {
+void Tmain_form::runSearch(SearchWindow* window) {
     if (window == nullptr) return;
     browser_.searchStarting();
-    if (showModal(*window, *this) == 1) draw(browser_.searchAccepted());
+    showModal(*window, *this);
+    // A search with every field empty empties the result and cancels: the list is rebuilt then too.
+    if (window->changedResult()) draw(browser_.searchAccepted());
+}
+
+void Tmain_form::clearResults() {
+    draw(browser_.clear());
+    if (personSearch_ == nullptr) return;
+    personSearch_->rensa();
+    personSearch_->askFocus();
 }
 
 }  // namespace tessla

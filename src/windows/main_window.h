@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include <QPointer>
 #include <QWidget>
 
 #include "view/main_buttons.h"
@@ -26,6 +27,9 @@ class HouseholdPanel;
 class Program;
 class RecordPanel;
 class ResultPanel;
+class SearchWindow;
+class Tstatform;
+class Ttextform;
 
 class Tmain_form : public QWidget {
     Q_OBJECT
@@ -36,11 +40,16 @@ class Tmain_form : public QWidget {
     explicit Tmain_form(Program& program, QWidget* parent = nullptr);
     ~Tmain_form() override;
 
-    // The window a large button opens, once it exists (not owned); it enables the button.
-    void setWindow(MainAction action, QDialog* window);
+    // The windows the buttons open, once they exist (not owned; they must outlive this window or
+    // be set again). Each enables its buttons.
+    void setPersonSearch(SearchWindow& window);
+    void setChildSearch(SearchWindow& window);
+    void setStatistics(Tstatform& window);
+    void setHelp(Ttextform& window);
 
-    // `dosoek`, `sokbarnknappTryckt`: show a search window modally over this one; when it accepts,
-    // rebuild the result list, keeping the person selected before when the new result holds it.
+    // `dosoek`, `sokbarnknappTryckt`: show a search window modally over this one; when it changed
+    // the result, rebuild the result list, keeping the person selected before when the new result
+    // holds it.
     void dosoek();
     void sokbarnknappTryckt();
     // `doskriv`: show the print window modally over this one.
@@ -63,7 +72,11 @@ class Tmain_form : public QWidget {
     // Does what a large button or its key asks for; what opens a window or ends the program waits
     // for the busy gate.
     void act(MainAction action);
-    void runSearch(QDialog* window);
+    void runSearch(SearchWindow* window);
+    // Shows the help topic of `action` over this window.
+    void showHelp(MainAction action);
+    // Empties the result list and clears the person search for its next showing.
+    void clearResults();
     // Draws what an event changed, and lets a changed selection rest.
     void draw(const BrowserChanges& changes);
     // The selection rested: its household is built (events go on meanwhile) and shown.
@@ -87,6 +100,9 @@ class Tmain_form : public QWidget {
     std::unique_ptr<RecordPanel> record_;
     std::unique_ptr<ButtonBar> buttons_;
     QTimer* idleTimer_;
+    QPointer<SearchWindow> personSearch_, childSearch_;
+    QPointer<Tstatform> statistics_;
+    QPointer<Ttextform> help_;
 };
 
 }  // namespace tessla

@@ -22,6 +22,7 @@
 #include "skin/qt_text.h"
 #include "windows/help_window.h"
 #include "windows/list_picker_window.h"
+#include "windows/special_characters.h"
 #include "windows/window_controls.h"
 
 namespace tessla {
@@ -234,8 +235,10 @@ void SearchWindow::makeButtons(QGridLayout& grid, int lines) {
     searchEnglish_ = makePictureButton(panel_, "soekknapp_e", {pic::sokknappe, pic::sokknappen}, figures);
     clear_ = makePictureButton(panel_, "rensaknapp", {pic::rensaknapp, pic::rensaknappn}, figures);
     clearEnglish_ = makePictureButton(panel_, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
+    specials_ = new SpecialCharacters(panel_);
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(10);
+    bottom->addWidget(specials_, 0, Qt::AlignVCenter);
     bottom->addStretch(1);
     for (TSPknapp* button : {clear_, clearEnglish_}) {
         button->setFixedSize(pic::clearButtonSize.width, pic::clearButtonSize.height);
@@ -256,7 +259,8 @@ void SearchWindow::makeButtons(QGridLayout& grid, int lines) {
 
 void SearchWindow::connectRow(Row& row) {
     Row* r = &row;
-    connect(row.edit, &QLineEdit::textEdited, this,
+    // Every change of the text: typed, pasted or inserted by a special-character button.
+    connect(row.edit, &QLineEdit::textChanged, this,
             [r](const QString& text) { r->field->type(toCp1252(text).value_or(std::string())); });
     if (row.type != nullptr) {
         connect(row.type, &TSPknapp::OnTryckt, this, [this, r] { toTypeMode(*r); });
@@ -377,6 +381,7 @@ void SearchWindow::applyTexts(Language language) {
     clearEnglish_->setVisible(english);
     for (TSPknapp* button : {search_, searchEnglish_}) button->setAccessibleText(inLanguage(language, "Sök", "Search"));
     for (TSPknapp* button : {clear_, clearEnglish_}) setHint(*button, language, "Töm alla fält", "Clear all fields");
+    specials_->applyTexts(language);
     setHint(*helpButton_, language, "Hjälp", "Help");
     setHint(*close_, language, "Stäng", "Close");
 }

@@ -24,6 +24,7 @@ namespace tessla {
 
 class BackgroundPanel;
 class Program;
+class SpecialCharacters;
 class TSPknapp;
 class Ttextform;
 class Tsoktabform;
@@ -87,6 +88,7 @@ class SearchWindow : public QDialog {
     TSPknapp *search_ = nullptr, *searchEnglish_ = nullptr;
     TSPknapp *clear_ = nullptr, *clearEnglish_ = nullptr;
     TSPknapp *helpButton_ = nullptr, *close_ = nullptr;
+    SpecialCharacters* specials_ = nullptr;
     bool changedResult_ = false;
     bool focusAsked_ = false;
 };

@@ -1,9 +1,12 @@
-"""The client side of the accessibility bus test: finds the running Tessla on the bus, prints its
-main window's tree, checks that no control in it is a nameless filler and that the large buttons
-are found by role and name, reads the count label, presses the English flag through its action,
-waits for the names to follow the language, prints the tree again and presses Exit.
+"""The client side of the tests on the accessibility bus.
 
-Usage: accessibility_bus.py OUTPUT_DIR
+tour OUTPUT_DIR: finds the running Tessla on the bus, prints its main window's tree, checks that no
+control in it is a nameless filler and that the large buttons are found by role and name, reads the
+count label, presses the English flag through its action, waits for the names to follow the
+language, prints the tree again and presses Exit.
+
+count EXPECTED: waits until the main window's count label reads EXPECTED (what a screen reader
+hears after a search), and fails with what it read otherwise.
 """
 
 import os
@@ -110,8 +113,20 @@ def count_label(window):
     return None
 
 
-def main():
-    out = sys.argv[1]
+def wait_for_count(expected):
+    wait_for("the main window on the bus", main_window)
+    deadline = time.monotonic() + 30
+    count = None
+    while time.monotonic() < deadline:
+        count = count_label(main_window())
+        if count == expected:
+            print(f"accessibility client: the count label reads {count!r}")
+            return
+        time.sleep(0.2)
+    fail(f"the count label says {count!r}, not {expected!r}")
+
+
+def tour(out):
     window = wait_for("the main window on the bus", main_window)
     for name in ("Sök", "Sök barn", "Skriv ut", "Om Tessla", "Avsluta"):
         wait_for(f'the push button "{name}"', lambda: control(main_window(), pyatspi.ROLE_PUSH_BUTTON, name))
@@ -132,6 +147,15 @@ def main():
 
     press(control(window, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
     print(f"accessibility client: count label read, flag and Exit pressed, trees in {out}")
+
+
+def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "tour":
+        tour(sys.argv[2])
+    elif len(sys.argv) == 3 and sys.argv[1] == "count":
+        wait_for_count(sys.argv[2])
+    else:
+        fail("usage: accessibility_bus.py tour OUTPUT_DIR | count EXPECTED")
 
 
 main()

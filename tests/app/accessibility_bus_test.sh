@@ -36,12 +36,7 @@ fail() {
 build_census_database "$tessla_db" "$skin"
 start_xvfb
 
-# A session bus of our own, and on it the launcher of the accessibility bus (which starts that bus
-# and its registry, and stops them when it ends).
-eval "$(dbus-launch --sh-syntax)"
-bus_pid=$DBUS_SESSION_BUS_PID
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
-launcher_pid=$!
+start_accessibility_bus
 
 TESSLA_INI="$work/db/tessla.ini" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$tessla" \
   >"$work/tessla.log" 2>&1 &
@@ -49,7 +44,7 @@ app_pid=$!
 
 mkdir -p "$out"
 # Debian's Python, which holds pyatspi.
-timeout 90 /usr/bin/python3 "$(dirname "$0")/accessibility_bus.py" "$out" ||
+timeout 90 /usr/bin/python3 "$(dirname "$0")/accessibility_bus.py" tour "$out" ||
   fail "the accessibility client failed; program log: $(cat "$work/tessla.log")"
 
 status=0

@@ -32,6 +32,16 @@ start_xvfb() {
   export DISPLAY=:$(head -n1 "$work/display")
 }
 
+# A session bus of our own (dbus-launch), and on it the launcher of the accessibility bus, which
+# starts that bus and its registry and stops them when it ends. Sets bus_pid and launcher_pid; a
+# program started after this with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 is on the bus.
+start_accessibility_bus() {
+  eval "$(dbus-launch --sh-syntax)"
+  bus_pid=$DBUS_SESSION_BUS_PID
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+  launcher_pid=$!
+}
+
 # Ends the processes this shell started, by their ids (empty ones are skipped), and waits for each:
 # an X server that has not yet ended would remove the socket of the next one on its display.
 stop_started() {

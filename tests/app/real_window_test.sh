@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The desktop program in a real X server: builds a small database with tessla-db, starts its own
-# Xvfb on a free display, starts tessla on the database through TESSLA_INI, waits for the window
-# titled "Tessla", takes a screenshot, ends the program with Ctrl+Q and expects exit status 0.
+# The desktop program in a real X server, driven by the keyboard as a user drives it: builds a small
+# database with tessla-db, starts its own Xvfb, session bus and accessibility bus, starts tessla on
+# the database through TESSLA_INI, waits for the window titled "Tessla" and takes a screenshot.
+# Ctrl+B opens the person search ("Tessla, sök"); a last name typed and Enter close it and the count
+# label, read as a screen reader reads it, gives the hits; Ctrl+B and Escape close it again with the
+# result as it was. Ctrl+Q ends the program, which must exit with status 0.
 #
 # Usage: real_window_test.sh TESSLA TESSLA_DB SCREENSHOT_DIR [SKIN_DIR]
 set -euo pipefail
@@ -14,9 +17,13 @@ skin=${4:-}
 
 work=$(mktemp -d)
 xvfb_pid=
+bus_pid=
+launcher_pid=
 app_pid=
 cleanup() {
-  stop_started "$app_pid" "$xvfb_pid"
+  stop_started "$app_pid" "$launcher_pid" "$xvfb_pid"
+  # The session bus runs detached from this shell: it is only told to end.
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -26,10 +33,27 @@ fail() {
   exit 1
 }
 
+# Waits until the count label reads $1.
+expect_count() {
+  timeout 60 /usr/bin/python3 "$(dirname "$0")/accessibility_bus.py" count "$1" ||
+    fail "the count label does not read '$1'; program log: $(cat "$work/tessla.log")"
+}
+
+# Waits until no window is titled $1 any more.
+expect_closed() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window '$1' did not close"
+}
+
 build_census_database "$tessla_db" "$skin"
 start_xvfb
+start_accessibility_bus
 
-TESSLA_INI="$work/db/tessla.ini" QT_QPA_PLATFORM=xcb "$tessla" >"$work/tessla.log" 2>&1 &
+TESSLA_INI="$work/db/tessla.ini" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$tessla" \
+  >"$work/tessla.log" 2>&1 &
 app_pid=$!
 
 window=$(timeout 30 xdotool search --sync --name '^Tessla$' | head -n1) ||
@@ -38,6 +62,32 @@ window=$(timeout 30 xdotool search --sync --name '^Tessla$' | head -n1) ||
 sleep 1
 mkdir -p "$shots"
 import -window root "$shots/real_window.png" || fail "no screenshot"
+expect_count "0 valda"
+
+# A search typed and sent with Enter.
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers ctrl+b
+search=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessla, sök$' | head -n1) ||
+  fail "Ctrl+B opened no window titled 'Tessla, sök'"
+sleep 0.5
+xdotool type --delay 50 "Berg"
+import -window root "$shots/real_search_window.png" || fail "no screenshot"
+xdotool key Return
+expect_closed '^Tessla, sök$'
+expect_count "2 valda"
+sleep 0.5
+import -window root "$shots/real_window_after_search.png" || fail "no screenshot"
+
+# Escape closes the search window and leaves the result as it was.
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers ctrl+b
+timeout 30 xdotool search --sync --onlyvisible --name '^Tessla, sök$' >/dev/null ||
+  fail "Ctrl+B did not open the search window again"
+sleep 0.5
+xdotool type --delay 50 "Lind"
+xdotool key Escape
+expect_closed '^Tessla, sök$'
+expect_count "2 valda"
 
 xdotool windowfocus --sync "$window"
 xdotool key --clearmodifiers ctrl+q
@@ -46,4 +96,4 @@ timeout 30 tail --pid="$app_pid" -f /dev/null || fail "tessla did not end after 
 wait "$app_pid" || status=$?
 app_pid=
 [ "$status" -eq 0 ] || fail "tessla ended with status $status: $(cat "$work/tessla.log")"
-echo "real window test: window shown, screenshot $shots/real_window.png, ended with status 0"
+echo "real window test: searched by typing, Escape kept the result, screenshots in $shots, ended with status 0"

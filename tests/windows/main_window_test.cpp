@@ -26,6 +26,7 @@
 #include "widgets/elided_label.h"
 #include "widgets/table_grid.h"
 #include "widgets/text_view.h"
+#include "windows/search_window.h"
 
 namespace tessla {
 namespace {
@@ -33,14 +34,22 @@ namespace {
 namespace fs = std::filesystem;
 using test::w;
 
-// Stands in for a search window: runs `action` on the person list and answers OK.
-class ScriptedSearch : public QDialog {
+// Stands in for a search window: runs `action` on the person list and answers OK, having changed
+// the result.
+class ScriptedSearch : public SearchWindow {
   public:
     std::function<void()> action;
+    int cleared = 0;
+    // How the showing ends: a search (OK), a search with every field empty (Cancel, having
+    // emptied the result) or Escape (Cancel, nothing changed).
+    enum class Ending { searched, emptySearch, escaped } ending = Ending::searched;
     int exec() override {
+        changedResult_ = ending != Ending::escaped;
         if (action) action();
-        return QDialog::Accepted;
+        return ending == Ending::searched ? QDialog::Accepted : QDialog::Rejected;
     }
+    void rensa() override { ++cleared; }
+    bool focusAsked() const { return focusAsked_; }
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -58,7 +67,7 @@ class MainWindowTest : public ::testing::Test {
         program_->setMessagePresenter([this](const QString& text) { messages_.push_back(text); });
         program_->openDatabase(ini);
         window_ = std::make_unique<Tmain_form>(*program_);
-        window_->setWindow(MainAction::search, &search_);
+        window_->setPersonSearch(search_);
         window_->show();
         window_->setWindowState(Qt::WindowNoState);
         resizeTo({790, 590});
@@ -245,6 +254,38 @@ TEST_F(MainWindowTest, ASearchThatFindsNothingEmptiesEverything) {
     EXPECT_FALSE(child<TSPknapp>("postejknapp").isEnabled());
 }
 
+// Escape leaves the list as it was; a search with every field empty cancels too, but has emptied
+// the result, and the list must not go on showing rows of an empty selection.
+TEST_F(MainWindowTest, AnEmptySearchEmptiesTheListAnEscapedOneLeavesIt) {
+    start();
+    searchFor({"Lind"});
+    const std::int32_t rows = persontab().rowCount();
+    ASSERT_GT(rows, 0);
+    search_.action = [this] {
+        master().vald().tomma();
+        master().byggvy();
+    };
+    search_.ending = ScriptedSearch::Ending::escaped;
+    window_->dosoek();
+    EXPECT_EQ(persontab().rowCount(), rows) << "the list as it was until it is rebuilt";
+    search_.ending = ScriptedSearch::Ending::emptySearch;
+    window_->dosoek();
+    EXPECT_EQ(persontab().rowCount(), 0);
+    EXPECT_EQ(child<QLabel>("antallabel").text(), "0 valda");
+}
+
+// The clear button empties the list and clears the person search, which puts the focus in its
+// first field when it next shows.
+TEST_F(MainWindowTest, TheClearButtonEmptiesTheListAndClearsThePersonSearch) {
+    start();
+    searchFor({"Lind"});
+    ASSERT_GT(persontab().rowCount(), 0);
+    child<TSPknapp>("rensaknapp").click();
+    EXPECT_EQ(persontab().rowCount(), 0);
+    EXPECT_EQ(search_.cleared, 1);
+    EXPECT_TRUE(search_.focusAsked());
+}
+
 TEST_F(MainWindowTest, TheShownRecordBelongsToTheSelectedRowOrHouseholdMember) {
     start();
     searchFor({"Lind", "Persdotter", "Nilsson"});
@@ -299,13 +340,13 @@ TEST_F(MainWindowTest, CtrlQDuringAHouseholdBuildClosesWhenTheBuildIsDone) {
     EXPECT_EQ(program_->household.size(), 11);  // built whole before the window closed
 }
 
-// Whatever opens a window waits for the build: a search, the print window, a message. Each
-// would otherwise run a modal loop inside the build, and a search would refill the hit selection
-// the build reads its members from.
+// Whatever opens a window waits for the build: a search, another search, a message. Each would
+// otherwise run a modal loop inside the build, and a search would refill the hit selection the
+// build reads its members from.
 TEST_F(MainWindowTest, WindowsAndMessagesAskedForDuringAHouseholdBuildShowWhenItIsDone) {
     start();
-    ScriptedSearch print;
-    window_->setWindow(MainAction::print, &print);
+    ScriptedSearch childSearch;
+    window_->setChildSearch(childSearch);
     searchFor({"Nilsson", "Persdotter"});
     settle();
     std::vector<std::string> shown;
@@ -315,7 +356,7 @@ TEST_F(MainWindowTest, WindowsAndMessagesAskedForDuringAHouseholdBuildShowWhenIt
         master().vald().fyllalla();
         master().byggvy();
     };
-    print.action = [&] { shown.push_back(building() ? "print during the build" : "print"); };
+    childSearch.action = [&] { shown.push_back(building() ? "child search during the build" : "child search"); };
     program_->setMessagePresenter([&](const QString& text) {
         shown.push_back(building() ? "message during the build" : text.toStdString());
     });
@@ -323,13 +364,13 @@ TEST_F(MainWindowTest, WindowsAndMessagesAskedForDuringAHouseholdBuildShowWhenIt
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     QTimer probe;
     duringTheNextBuild(probe, [&] {
-        QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+        child<TSPknapp>("sokbarnknapp").click();
         program_->message("a message");
         window_->dosoek();
     });
     persontab().setCurrentRow(1);
     QTRY_COMPARE(shown.size(), 3U);
-    EXPECT_EQ(shown, (std::vector<std::string>{"print", "a message", "search"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"child search", "a message", "search"}));
     EXPECT_EQ(program_->household.size(), 11) << "the household holds its own members only";
     EXPECT_EQ(persontab().rowCount(), master().rowCount());
 }
