@@ -327,8 +327,10 @@ void TSPtab::mousePressEvent(QMouseEvent* event) {
         leftPressed_ = true;
         if (cell.row >= 0) setCurrentRow(cell.row);
     } else if (event->button() == Qt::RightButton && tabvaelj_ == TSPtabvaelj::tvHdrag) {
+        // A press starts a new gesture, even on the cell where a release went astray.
+        gesture_ = {};
         gesturePressed_ = true;
-        reachGestureCell(cell);
+        reachGestureCell(cell, true);
     } else {
         QWidget::mousePressEvent(event);
     }
@@ -338,7 +340,7 @@ void TSPtab::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (gesturePressed_) {
         if (rect().contains(point))
-            reachGestureCell(cellAt(point));
+            reachGestureCell(cellAt(point), false);
         else
             gesturePressed_ = false;
     }
@@ -353,15 +355,26 @@ void TSPtab::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) endGesture();
 }
 
+// A second click within the double-click time comes as a press followed by a double click; the
+// press did a press's work, so a right double click adds nothing.
+void TSPtab::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const Cell cell = cellAt(event->position().toPoint());
+    if (cell.row < 0) return;
+    setCurrentRow(cell.row);
+    emit OnDubbelklick(cell.row);
+}
+
 void TSPtab::leaveEvent(QEvent* event) {
     gesturePressed_ = false;
     QWidget::leaveEvent(event);
 }
 
-void TSPtab::reachGestureCell(Cell cell) {
+void TSPtab::reachGestureCell(Cell cell, bool press) {
     if (cell.row < 0 || (cell.row == gesture_.row && cell.column == gesture_.column)) return;
     gesture_ = cell;
-    emit OnVald(cell.row, cell.column);
+    emit OnVald(cell.row, cell.column, press);
 }
 
 void TSPtab::endGesture() {

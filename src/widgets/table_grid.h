@@ -115,8 +115,11 @@ class TSPtab : public QWidget {
     int gestureColumn() const { return gesture_.column; }
 
   signals:
-    // The right-button gesture reached a new cell.
-    void OnVald(std::int32_t row, int column);
+    // The right-button gesture reached a new cell: `press` for the cell pressed, false for each
+    // cell reached by moving with the button down.
+    void OnVald(std::int32_t row, int column, bool press);
+    // The left button was double-clicked on a row.
+    void OnDubbelklick(std::int32_t row);
     // The grid was resized.
     void OnNySize();
     // The current row or the top row changed, by the user or by the owner.
@@ -132,6 +135,7 @@ class TSPtab : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -167,7 +171,7 @@ class TSPtab : public QWidget {
     void announceCurrentRow();
     // The cell under `point`; row -1 when there is none.
     Cell cellAt(QPoint point) const;
-    void reachGestureCell(Cell cell);
+    void reachGestureCell(Cell cell, bool press);
     void endGesture();
 
     void paintRow(QPainter& painter, std::int32_t row, int y, const QRect& dirty);

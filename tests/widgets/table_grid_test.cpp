@@ -416,9 +416,10 @@ TEST(TableGridTest, TheRightButtonGestureReportsEachNewCellItPasses) {
         auto grid = makeGrid(20);
         grid->setTabvaelj(c.gesture);
         std::vector<std::int32_t> reached;
-        QObject::connect(grid.get(), &TSPtab::OnVald, [&](std::int32_t row, int column) {
+        QObject::connect(grid.get(), &TSPtab::OnVald, [&](std::int32_t row, int column, bool press) {
             EXPECT_EQ(column, 0);
             EXPECT_EQ(grid->gestureRow(), row);
+            EXPECT_EQ(press, reached.empty()) << c.name;  // only the first cell is the press
             reached.push_back(row);
         });
         sendMouse(*grid, QEvent::MouseButtonPress, {20, 4}, Qt::RightButton, Qt::RightButton);
@@ -427,6 +428,34 @@ TEST(TableGridTest, TheRightButtonGestureReportsEachNewCellItPasses) {
         sendMouse(*grid, QEvent::MouseButtonRelease, c.moves.back(), Qt::RightButton, Qt::NoButton);
         EXPECT_EQ(grid->gestureRow(), -1) << c.name;
         EXPECT_EQ(grid->gestureColumn(), -1) << c.name;
+    }
+}
+
+TEST(TableGridTest, DoubleClicksReportTheRowAndARightDoubleClickIsASecondPress) {
+    auto grid = makeGrid(20);
+    grid->setTabvaelj(TSPtabvaelj::tvHdrag);
+    QSignalSpy doubled(grid.get(), &TSPtab::OnDubbelklick);
+    QSignalSpy vald(grid.get(), &TSPtab::OnVald);
+    const QPoint third(20, 2 * kRowHeight + 4);
+    QTest::mouseDClick(grid.get(), Qt::LeftButton, {}, third);
+    ASSERT_EQ(doubled.count(), 1);
+    EXPECT_EQ(doubled.at(0).at(0).toInt(), 2);
+    EXPECT_EQ(grid->currentRow(), 2);
+    QTest::mouseDClick(grid.get(), Qt::LeftButton, {}, QPoint(20, 30 * kRowHeight));  // below the rows
+    EXPECT_EQ(doubled.count(), 1);
+
+    // Two quick right clicks on one row come as press, release, press, double click, release: two
+    // presses, each a gesture of its own.
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        sendMouse(*grid, type, third, Qt::RightButton, down ? Qt::RightButton : Qt::NoButton);
+    }
+    EXPECT_EQ(doubled.count(), 1);
+    ASSERT_EQ(vald.count(), 2);
+    for (const QList<QVariant>& press : vald) {
+        EXPECT_EQ(press.at(0).toInt(), 2);
+        EXPECT_TRUE(press.at(2).toBool());
     }
 }
 

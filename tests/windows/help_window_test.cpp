@@ -48,6 +48,9 @@ class OwnHelpTexts {
         write("HJ030", "Listan\n\nTillbaka till [MHJ022]Tessla[\\M] eller [MTX001]ordlistan[\\M].");
         write("HJ030e", "The list\n\nBack to [MHJ022e]Tessla[\\M] or to [Mhttp://example.org/]the web[\\M].");
         write("TX001", "Ordlista\n\nOrden.");
+        std::string lines;
+        for (int line = 1; line <= 80; ++line) lines += "Rad " + std::to_string(line) + "\n";
+        write("HJ040", "Lång text\n\n" + lines);
     }
     std::string path() const { return dir_.path(); }
 
@@ -129,6 +132,7 @@ TEST_F(HelpWindowTest, AboutTitlesCarryTheVersionAndTheDateOfTheResidenceParishL
     whileShown("HJ022", [&] {
         EXPECT_EQ(title(), "Tessla (ver " + version + ", databasdatum 2024-03-07)");
         EXPECT_EQ(help_.windowTitle(), QString::fromUtf8("Tessla, hjälp"));
+        EXPECT_EQ(help_.findChild<QWidget*>("slutknapp")->toolTip(), QString::fromUtf8("Stäng"));
     });
     EXPECT_EQ(program_.helpTopic, "HJ022");
 
@@ -137,6 +141,7 @@ TEST_F(HelpWindowTest, AboutTitlesCarryTheVersionAndTheDateOfTheResidenceParishL
         EXPECT_EQ(title(), "About Tessla (ver " + version + ", database 03/07/2024)");
         EXPECT_TRUE(texten().plainText().startsWith("About the program.")) << texten().plainText().toStdString();
         EXPECT_EQ(help_.windowTitle(), "Tessla, Help");
+        EXPECT_EQ(help_.findChild<QWidget*>("slutknapp")->toolTip(), "Close");
     });
     EXPECT_EQ(program_.helpTopic, "HJ022e") << "English texts are stored under the key and \"e\"";
 }
@@ -175,6 +180,18 @@ TEST_F(HelpWindowTest, AMissingTopicShowsAnEmptyWindowAndTheCloseButtonCloses) {
         EXPECT_FALSE(help_.isVisible());
     });
     EXPECT_EQ(result, 2);
+}
+
+TEST_F(HelpWindowTest, TheScrollBarShowsOnlyForATextHigherThanTheView) {
+    whileShown("HJ040", [&] {
+        Tspecscr& bar = *help_.findChild<Tspecscr*>("vistextscr");
+        ASSERT_TRUE(bar.isVisible());
+        EXPECT_EQ(bar.max(), texten().contentHeight() - texten().height() + 1);
+        EXPECT_EQ(bar.position(), 1);
+        bar.setPosition(41);
+        EXPECT_EQ(texten().verticalOffset(), 40);
+    });
+    whileShown("HJ030", [&] { EXPECT_FALSE(help_.findChild<Tspecscr*>("vistextscr")->isVisible()); });
 }
 
 TEST_F(HelpWindowTest, WithoutTheDatedFileTheAboutTitleHasNoDate) {
