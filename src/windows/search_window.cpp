@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -42,6 +43,8 @@ constexpr int kEditColumn = 1;
 constexpr int kModeColumn = 2;
 constexpr int kKindColumn = 4;
 constexpr int kColumns = kKindColumn + static_cast<int>(kPlaceKinds.size());
+// How far the labels of a part stand in from its heading.
+constexpr int kPartIndent = 10;
 // Tags coupling the place-kind buttons of one field; one per field line.
 constexpr int kKindTag = 100;
 
@@ -81,6 +84,30 @@ QPalette fieldPalette(QPalette palette) {
     return palette;
 }
 
+// The heading of a part of a window (the child, a parent, a sibling) over a rule as wide as the
+// fields, with room above it but for the first.
+class PartHeading : public QLabel {
+  public:
+    PartHeading(QWidget* parent, bool first) : QLabel(parent) {
+        QFont font = serifFont(kTextPoints);
+        font.setBold(true);
+        font.setItalic(true);
+        setFont(font);
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, controlPalette::sepia());
+        setPalette(colours);
+        setContentsMargins(0, first ? 0 : 8, 0, 3);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(controlPalette::rule());
+        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    }
+};
+
 // Restores the window and the cursor however the search ends.
 class BusyLook {
   public:
@@ -101,8 +128,8 @@ class BusyLook {
 
 }  // namespace
 
-SearchWindow::SearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent)
-    : QDialog(parent), program_(program), picker_(picker), help_(help), fields_(form), panel_(new BackgroundPanel(this)) {
+FieldSearchWindow::FieldSearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent)
+    : SearchWindow(parent), program_(program), picker_(picker), help_(help), fields_(form), panel_(new BackgroundPanel(this)) {
     setObjectName(form == SearchForm::Person ? QStringLiteral("sok_form") : QStringLiteral("sokbarn_form"));
     panel_->setObjectName(QStringLiteral("sokpanel"));
     panel_->setBackground(&program_.kttiler(), fields_.spec().background);
@@ -122,7 +149,7 @@ SearchWindow::SearchWindow(SearchForm form, Program& program, Tsoktabform& picke
         connectRow(row);
         showRow(row);
     }
-    connect(&program_, &Program::languageChanged, this, &SearchWindow::applyTexts);
+    connect(&program_, &Program::languageChanged, this, &FieldSearchWindow::applyTexts);
     // A database opened anew has no picks: fields showing picks show what the lists hold now.
     connect(&program_, &Program::databaseOpened, this, [this] {
         for (Row& row : rows_) {
@@ -133,11 +160,11 @@ SearchWindow::SearchWindow(SearchForm form, Program& program, Tsoktabform& picke
     applyTexts(program_.language());
 }
 
-SearchWindow::~SearchWindow() = default;
+FieldSearchWindow::~FieldSearchWindow() = default;
 
 // ---- building ------------------------------------------------------------------------------------
 
-void SearchWindow::makeRows(QGridLayout& grid) {
+void FieldSearchWindow::makeRows(QGridLayout& grid) {
     std::vector<Bilingual> labels;
     std::optional<FieldGroup> group;
     int line = 0;
@@ -147,32 +174,26 @@ void SearchWindow::makeRows(QGridLayout& grid) {
             group = field.spec().group;
             const Bilingual heading = groupHeading(*group);
             if (heading[0][0] != '\0') {
-                auto* label = new QLabel(panel_);
+                auto* label = new PartHeading(panel_, line == 0);
                 label->setObjectName(QString::fromLatin1(field.spec().stem) + QStringLiteral("rubrik"));
-                QFont font = serifFont(kTextPoints);
-                font.setBold(true);
-                font.setItalic(true);
-                label->setFont(font);
-                // A rule under the heading; space above it but the first.
-                label->setStyleSheet(QStringLiteral("color: %1; border-bottom: 1px solid %2; padding-top: %3px;")
-                                         .arg(controlPalette::sepia().name(), controlPalette::rule().name())
-                                         .arg(line == 0 ? 0 : 8));
                 grid.addWidget(label, line++, kLabelColumn, 1, kKindColumn);
                 headings_.emplace_back(label, *group);
             }
         }
         makeRow(grid, line++, field);
     }
-    grid.setColumnMinimumWidth(kLabelColumn, widest(serifFont(kTextPoints), labels) + 12);
+    grid.setColumnMinimumWidth(kLabelColumn, widest(serifFont(kTextPoints), labels) + kPartIndent + 12);
     grid.setColumnMinimumWidth(kKindColumn - 1, 8);
     makeButtons(grid, line);
 }
 
-void SearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field) {
+void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field) {
     const FieldSpec& spec = field.spec();
     Row row{&field, new QLabel(panel_), new QLineEdit(panel_)};
     row.label->setObjectName(QString::fromLatin1(spec.stem) + QStringLiteral("label"));
     row.label->setBuddy(row.edit);
+    // Under the headings of the parts, the labels stand a little in.
+    if (groupHeading(spec.group)[0][0] != '\0') row.label->setIndent(kPartIndent);
     grid.addWidget(row.label, line, kLabelColumn);
 
     row.edit->setObjectName(QString::fromStdString(editName(spec)));
@@ -219,7 +240,7 @@ void SearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field) {
     rows_.push_back(row);
 }
 
-void SearchWindow::makeButtons(QGridLayout& grid, int lines) {
+void FieldSearchWindow::makeButtons(QGridLayout& grid, int lines) {
     TSPfigurer& figures = program_.mainfigur();
     helpButton_ = makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
     close_ = makePictureButton(panel_, "stangknapp", {pic::stangknapp, pic::stangknappn}, figures);
@@ -253,11 +274,11 @@ void SearchWindow::makeButtons(QGridLayout& grid, int lines) {
 
     connect(helpButton_, &TSPknapp::OnTryckt, this, [this] { help_.showTopic(fields_.spec().helpId, *this); });
     connect(close_, &TSPknapp::OnTryckt, this, &QDialog::reject);
-    for (TSPknapp* button : {search_, searchEnglish_}) connect(button, &TSPknapp::OnTryckt, this, &SearchWindow::search);
-    for (TSPknapp* button : {clear_, clearEnglish_}) connect(button, &TSPknapp::OnTryckt, this, &SearchWindow::rensa);
+    for (TSPknapp* button : {search_, searchEnglish_}) connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::search);
+    for (TSPknapp* button : {clear_, clearEnglish_}) connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::rensa);
 }
 
-void SearchWindow::connectRow(Row& row) {
+void FieldSearchWindow::connectRow(Row& row) {
     Row* r = &row;
     // Every change of the text: typed, pasted or inserted by a special-character button.
     connect(row.edit, &QLineEdit::textChanged, this,
@@ -274,12 +295,13 @@ void SearchWindow::connectRow(Row& row) {
 
 // ---- the fields ----------------------------------------------------------------------------------
 
-void SearchWindow::showRow(Row& row) {
+void FieldSearchWindow::showRow(Row& row) {
     const SearchField& field = *row.field;
     const bool picks = field.listMode();
     row.edit->setText(toQString(field.text()));
     // A long summary shows from its beginning.
     if (picks) row.edit->setCursorPosition(0);
+    row.edit->setToolTip(picks ? toQString(field.text()) : QString());
     row.edit->setEnabled(!picks);
     QFont font = row.edit->font();
     font.setItalic(picks);
@@ -293,7 +315,7 @@ void SearchWindow::showRow(Row& row) {
     }
 }
 
-void SearchWindow::toListMode(Row& row) {
+void FieldSearchWindow::toListMode(Row& row) {
     const std::optional<PickerRequest> request = row.field->toListMode();
     if (!request) return;
     showRow(row);
@@ -303,18 +325,18 @@ void SearchWindow::toListMode(Row& row) {
     showRow(row);
 }
 
-void SearchWindow::toTypeMode(Row& row) {
+void FieldSearchWindow::toTypeMode(Row& row) {
     row.field->toTypeMode();
     showRow(row);
     row.edit->setFocus();
 }
 
-void SearchWindow::setKind(Row& row, PlaceKind kind) {
+void FieldSearchWindow::setKind(Row& row, PlaceKind kind) {
     row.field->setKind(kind, program_.database());
     showRow(row);
 }
 
-void SearchWindow::rensa() {
+void FieldSearchWindow::rensa() {
     fields_.rensa(program_.database(), program_.pickerPositions);
     for (Row& row : rows_) showRow(row);
     if (isVisible()) {
@@ -324,11 +346,11 @@ void SearchWindow::rensa() {
     }
 }
 
-void SearchWindow::focusFirstField() {
+void FieldSearchWindow::focusFirstField() {
     if (!rows_.empty() && rows_.front().edit->isEnabled()) rows_.front().edit->setFocus();
 }
 
-void SearchWindow::search() {
+void FieldSearchWindow::search() {
     std::optional<std::int32_t> found;
     {
         const BusyLook busy(*this);
@@ -340,7 +362,7 @@ void SearchWindow::search() {
 
 // ---- events and texts ------------------------------------------------------------------------------
 
-void SearchWindow::showEvent(QShowEvent* event) {
+void FieldSearchWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     changedResult_ = false;
     if (focusAsked_) {
@@ -349,7 +371,7 @@ void SearchWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void SearchWindow::keyPressEvent(QKeyEvent* event) {
+void FieldSearchWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         search();
         return;
@@ -357,7 +379,7 @@ void SearchWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void SearchWindow::applyTexts(Language language) {
+void FieldSearchWindow::applyTexts(Language language) {
     setWindowTitle(utf8(textIn(fields_.spec().title, language)));
     for (Row& row : rows_) {
         const FieldSpec& spec = row.field->spec();
@@ -369,8 +391,10 @@ void SearchWindow::applyTexts(Language language) {
             setHint(*row.list, language, "Välj sökord från lista", "Select word from list");
         }
         for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
-            if (row.kinds[k] != nullptr)
-                row.kinds[k]->setButtext(cp1252Of(textIn(spec.listOf(kPlaceKinds[k]).kindCaption, language)));
+            if (row.kinds[k] == nullptr) continue;
+            const FieldList& list = spec.listOf(kPlaceKinds[k]);
+            row.kinds[k]->setButtext(cp1252Of(textIn(list.kindCaption, language)));
+            setHint(*row.kinds[k], language, list.title[0], list.title[1]);
         }
     }
     for (const auto& [heading, group] : headings_) heading->setText(utf8(textIn(groupHeading(group), language)));
@@ -389,9 +413,9 @@ void SearchWindow::applyTexts(Language language) {
 // ---- the two windows -------------------------------------------------------------------------------
 
 Tsok_form::Tsok_form(Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent)
-    : SearchWindow(SearchForm::Person, program, picker, help, parent) {}
+    : FieldSearchWindow(SearchForm::Person, program, picker, help, parent) {}
 
 Tsokbarn_form::Tsokbarn_form(Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent)
-    : SearchWindow(SearchForm::Child, program, picker, help, parent) {}
+    : FieldSearchWindow(SearchForm::Child, program, picker, help, parent) {}
 
 }  // namespace tessla

@@ -29,24 +29,39 @@ class TSPknapp;
 class Ttextform;
 class Tsoktabform;
 
+// What the main window knows of a search window.
 class SearchWindow : public QDialog {
     Q_OBJECT
 
   public:
-    ~SearchWindow() override;
-
     // `rensa`: every field typed again and empty, place kinds back to parish, the picks and picker
-    // rows of this window's lists cleared; the first field gets the focus when the window shows.
-    void rensa();
+    // rows of this window's lists cleared; the first field gets the focus, now when the window
+    // shows, else when it next shows.
+    virtual void rensa() = 0;
     // Whether the last showing changed the result: a search (OK), or a search with every field
     // empty, which empties the result and closes with Cancel.
     bool changedResult() const { return changedResult_; }
-    // The first field gets the focus when the window next shows.
+    // The first field gets the focus when the window next shows (the main window's clear button
+    // asks for it).
     void askFocus() { focusAsked_ = true; }
 
   protected:
+    using QDialog::QDialog;
+    bool changedResult_ = false;
+    bool focusAsked_ = false;
+};
+
+// Both search windows: one window made from a table of fields.
+class FieldSearchWindow : public SearchWindow {
+    Q_OBJECT
+
+  public:
+    ~FieldSearchWindow() override;
+    void rensa() override;
+
+  protected:
     // The program, the picker and the help window must outlive the window.
-    SearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent);
+    FieldSearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -89,12 +104,10 @@ class SearchWindow : public QDialog {
     TSPknapp *clear_ = nullptr, *clearEnglish_ = nullptr;
     TSPknapp *helpButton_ = nullptr, *close_ = nullptr;
     SpecialCharacters* specials_ = nullptr;
-    bool changedResult_ = false;
-    bool focusAsked_ = false;
 };
 
 // `Tsok_form`: the person search.
-class Tsok_form : public SearchWindow {
+class Tsok_form : public FieldSearchWindow {
     Q_OBJECT
 
   public:
@@ -102,7 +115,7 @@ class Tsok_form : public SearchWindow {
 };
 
 // `Tsokbarn_form`: the child search.
-class Tsokbarn_form : public SearchWindow {
+class Tsokbarn_form : public FieldSearchWindow {
     Q_OBJECT
 
   public:
