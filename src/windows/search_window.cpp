@@ -389,6 +389,8 @@ void FieldSearchWindow::applyTexts(Language language) {
         if (row.type != nullptr) {
             setHint(*row.type, language, "Skriv in sökord", "Enter search word");
             setHint(*row.list, language, "Välj sökord från lista", "Select word from list");
+            // A screen reader tells the rows' buttons apart by their field.
+            for (TSPknapp* button : {row.type, row.list}) button->setAccessibleText(label + ": " + button->toolTip());
         }
         for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
             if (row.kinds[k] == nullptr) continue;

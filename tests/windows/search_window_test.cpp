@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -11,8 +12,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <set>
 #include <memory>
 
+#include "household_census.h"
 #include "program/program.h"
 #include "search/search_census.h"
 #include "skin/picture_button.h"
@@ -96,7 +99,7 @@ class SearchWindowTest : public ::testing::Test {
         return child<QLineEdit>(window, QString::fromLatin1(stem) + "edit");
     }
     static TSPknapp& button(QWidget& window, const char* name) {
-        return child<TSPknapp>(window, QString::fromLatin1(name));
+        return child<TSPknapp>(window, QString::fromUtf8(name));
     }
 
     // Shows `window` modally and runs `act` in it; returns how it closed (1 OK, 2 Cancel).
@@ -476,6 +479,88 @@ TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
     EXPECT_EQ(button(*child_, "barnfolandskapknapp").buttext(), "L-skap");
     EXPECT_EQ(button(*person_, "fnabcknapp").toolTip(), QString::fromUtf8("Skriv in sökord"));
     EXPECT_TRUE(button(*child_, "soekknapp").isVisibleTo(child_.get()));
+}
+
+// ---- typing, help, a new database, screen readers -------------------------------------------------
+
+// Only what the word lists can hold is typed; the special-character buttons type the rest.
+TEST_F(SearchWindowTest, FieldsTakeWindows1252TextOnly) {
+    program_->setLanguage(Language::English);
+    QLineEdit& lastName = edit(*person_, "en");
+    showing(*person_, [&] {
+        typeInto(lastName, "M");
+        button(*person_, "tecken_ü").click();
+        QTest::sendKeyEvent(QTest::Click, &lastName, Qt::Key_unknown, QString::fromUtf8("ł"), Qt::NoModifier);
+        typeInto(lastName, "Müller\u0142");
+        EXPECT_EQ(lastName.text(), QString::fromUtf8("Müller"));
+        QTest::keyClick(&lastName, Qt::Key_Return);
+    });
+    EXPECT_EQ(person_->changedResult(), true);
+    EXPECT_EQ(db().tessllista().vald().count(), 0);
+}
+
+TEST_F(SearchWindowTest, HelpShowsTheWindowsTopic) {
+    for (auto [window, topic] : {std::pair<SearchWindow*, const char*>{person_.get(), "HJ002"}, {child_.get(), "HJ003"}}) {
+        showing(*window, [&, window = window, topic = topic] {
+            QTimer::singleShot(0, help_.get(), [this, topic] {
+                EXPECT_EQ(QApplication::activeModalWidget(), help_.get());
+                EXPECT_EQ(program_->helpTopic, topic);
+                help_->reject();
+            });
+            button(*window, "hjelpknapp").click();
+            window->reject();
+        });
+    }
+}
+
+// A new database has no picks: a field showing picks shows what its list holds now.
+TEST_F(SearchWindowTest, ANewDatabaseEmptiesTheFieldsShowingPicks) {
+    showing(*person_, [&] {
+        pickWith(*person_, "enlistknapp", [](PickerHand& picker) {
+            picker.mark("Ek");
+            picker.accept();
+        });
+        person_->reject();
+    });
+    EXPECT_EQ(edit(*person_, "en").text(), "Ek");
+    const test::CensusFixture other(test::householdCensusRows());
+    ASSERT_TRUE(program_->openDatabase(other.iniPath()));
+    ASSERT_EQ(db().tessls(1).vald().count(), 0);
+    EXPECT_EQ(edit(*person_, "en").text(), "");
+    EXPECT_TRUE(button(*person_, "enlistknapp").down());
+}
+
+// Every control shown has a role and, but for the panels, a name a screen reader says.
+TEST_F(SearchWindowTest, ScreenReadersHearEveryControl) {
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_->setLanguage(language);
+        for (SearchWindow* window : {static_cast<SearchWindow*>(person_.get()), static_cast<SearchWindow*>(child_.get())}) {
+            showing(*window, [&] {
+                std::vector<std::string> faults;
+                std::set<QString> heard;
+                std::function<void(QAccessibleInterface*)> listen = [&](QAccessibleInterface* node) {
+                    auto* widget = qobject_cast<QWidget*>(node->object());
+                    if (widget == nullptr || !widget->isVisible()) return;
+                    const QString name = node->text(QAccessible::Name);
+                    const QString object = widget->objectName();
+                    if (node->role() == QAccessible::NoRole) faults.push_back(object.toStdString() + " has no role");
+                    if (node->role() != QAccessible::Pane && node->role() != QAccessible::Client &&
+                        node->role() != QAccessible::Dialog && name.isEmpty())
+                        faults.push_back(object.toStdString() + " has no name");
+                    heard.insert(name);
+                    for (int i = 0; i < node->childCount(); ++i) listen(node->child(i));
+                };
+                listen(QAccessible::queryAccessibleInterface(window));
+                EXPECT_THAT(faults, ::testing::IsEmpty());
+                const bool english = language == Language::English;
+                EXPECT_TRUE(heard.contains(english ? "Search" : QString::fromUtf8("Sök")));
+                if (window == person_.get())
+                    EXPECT_TRUE(heard.contains(english ? "Last name: Select word from list"
+                                                       : QString::fromUtf8("Efternamn: Välj sökord från lista")));
+                window->reject();
+            });
+        }
+    }
 }
 
 // ---- screenshots ---------------------------------------------------------------------------------------
