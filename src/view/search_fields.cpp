@@ -12,7 +12,8 @@ using enum FieldGroup;
 
 // ---- what the picker shows of each list ------------------------------------------------------------
 
-constexpr Bilingual kCountryHint{"Dubbelklick på land visar platser", "Show individual places by double clicking"};
+constexpr Bilingual kCountryHint{"Dubbelklick på land visar platser",
+                                 "Show individual places by double clicking"};
 constexpr Bilingual kParishHint{"Dubbelklick på församling visar platser",
                                 "Show villages, homesteads etc. by double clicking"};
 
@@ -21,8 +22,8 @@ constexpr FieldList flat(int list, Bilingual title, const char* helpId) {
 }
 
 // A place list: its picker settings and the caption of its kind button.
-constexpr FieldList placeList(int list, Bilingual title, const char* helpId, Bilingual caption, bool tree = false,
-                              Bilingual hint = {"", ""}) {
+constexpr FieldList placeList(int list, Bilingual title, const char* helpId, Bilingual caption,
+                              bool tree = false, Bilingual hint = {"", ""}) {
     return {list, title, hint, tree, helpId, caption};
 }
 
@@ -39,11 +40,23 @@ constexpr Bilingual kProvince{"Landskap", "Province"};
 constexpr Bilingual kCountry{"Land", "Country"};
 
 constexpr FieldSpec kPersonFields[] = {
-    {"en", nullptr, {"Efternamn", "Last name"}, Person, &PersonSearch::lastName,
+    {"en",
+     nullptr,
+     {"Efternamn", "Last name"},
+     Person,
+     &PersonSearch::lastName,
      single(1, {"Efternamn", "Last name"}, "HJ004")},
-    {"fn", nullptr, {"Förnamn", "First name"}, Person, &PersonSearch::firstNames,
+    {"fn",
+     nullptr,
+     {"Förnamn", "First name"},
+     Person,
+     &PersonSearch::firstNames,
      single(2, {"Förnamn", "First name"}, "HJ005")},
-    {"yrke", nullptr, {"Yrke/titel", "Occupation/Title"}, Person, &PersonSearch::occupation,
+    {"yrke",
+     nullptr,
+     {"Yrke/titel", "Occupation/Title"},
+     Person,
+     &PersonSearch::occupation,
      single(3, {"Yrke/titel", "Occupation/title"}, "HJ006")},
     {"fod", nullptr, {"Födelseår", "Year of birth"}, Person, &PersonSearch::year, {}},
     {"foo",
@@ -83,10 +96,18 @@ constexpr std::array<FieldList, 4> birthPlaces(std::array<int, 4> lists, std::ar
 }
 
 constexpr FieldSpec kChildFields[] = {
-    {"barnfn", nullptr, {"Förnamn", "First name"}, Child, &ChildSearch::childFirstNames,
+    {"barnfn",
+     nullptr,
+     {"Förnamn", "First name"},
+     Child,
+     &ChildSearch::childFirstNames,
      single(6, {"Barn, förnamn", "First name"}, "HJ009")},
     {"barnfod", nullptr, {"Födelseår", "Year of birth"}, Child, &ChildSearch::childYear, {}},
-    {"barnfoo", "barnfo", {"Födelseort", "Place of birth"}, Child, &ChildSearch::childBirthPlace,
+    {"barnfoo",
+     "barnfo",
+     {"Födelseort", "Place of birth"},
+     Child,
+     &ChildSearch::childBirthPlace,
      birthPlaces({9, 8, 10, 21},
                  {{{"Barn, födelselän", "County of birth"},
                    {"Barn, födelseförsamling med län", "Parish of birth"},
@@ -99,19 +120,35 @@ constexpr FieldSpec kChildFields[] = {
      Child,
      &ChildSearch::childResidence,
      {placeList(11, {"Barn, boendeort, län", "County of residence"}, "HJ011", kShortCounty),
-      placeList(12, {"Barn, boendeort, församling", "Parish of residence"}, "HJ011", {"Fs/plats", "Psh"}, true,
-                kParishHint),
+      placeList(12, {"Barn, boendeort, församling", "Parish of residence"}, "HJ011", {"Fs/plats", "Psh"},
+                true, kParishHint),
       placeList(13, {"Barn, boendeort, landskap", "Province of residence"}, "HJ011", kShortProvince),
       FieldList{}}},
 
-    {"faren", nullptr, {"Far, efternamn", "Father, last name"}, Father, &ChildSearch::fatherLastName,
+    {"faren",
+     nullptr,
+     {"Far, efternamn", "Father, last name"},
+     Father,
+     &ChildSearch::fatherLastName,
      single(22, {"Far, efternamn", "Father, last name"}, "HJ013")},
-    {"farfn", nullptr, {"Far, förnamn", "Father, first name"}, Father, &ChildSearch::fatherFirstNames,
+    {"farfn",
+     nullptr,
+     {"Far, förnamn", "Father, first name"},
+     Father,
+     &ChildSearch::fatherFirstNames,
      single(23, {"Far, förnamn", "Father, first name"}, "HJ014")},
-    {"faryrke", nullptr, {"Far, yrke/titel", "Father, occupation/title"}, Father, &ChildSearch::fatherOccupation,
+    {"faryrke",
+     nullptr,
+     {"Far, yrke/titel", "Father, occupation/title"},
+     Father,
+     &ChildSearch::fatherOccupation,
      single(29, {"Far, yrke/titel", "Father, occupation/title"}, "HJ015")},
     {"farfod", nullptr, {"Far, födelseår", "Father, year of birth"}, Father, &ChildSearch::fatherYear, {}},
-    {"farfoo", "farfo", {"Far, födelseort", "Father, place of birth"}, Father, &ChildSearch::fatherBirthPlace,
+    {"farfoo",
+     "farfo",
+     {"Far, födelseort", "Father, place of birth"},
+     Father,
+     &ChildSearch::fatherBirthPlace,
      birthPlaces({26, 25, 27, 28},
                  {{{"Far, födelselän", "Father, county of birth"},
                    {"Far, födelseförsamling", "Father, parish of birth"},
@@ -119,14 +156,30 @@ constexpr FieldSpec kChildFields[] = {
                    {"Far, födelseland", "Father, country of birth"}}},
                  "HJ016")},
 
-    {"moren", nullptr, {"Mor, efternamn", "Mother, last name"}, Mother, &ChildSearch::motherLastName,
+    {"moren",
+     nullptr,
+     {"Mor, efternamn", "Mother, last name"},
+     Mother,
+     &ChildSearch::motherLastName,
      single(30, {"Mor, efternamn", "Mother, last name"}, "HJ017")},
-    {"morfn", nullptr, {"Mor, förnamn", "Mother, first name"}, Mother, &ChildSearch::motherFirstNames,
+    {"morfn",
+     nullptr,
+     {"Mor, förnamn", "Mother, first name"},
+     Mother,
+     &ChildSearch::motherFirstNames,
      single(31, {"Mor, förnamn", "Mother, first name"}, "HJ018")},
-    {"moryrke", nullptr, {"Mor, yrke/titel", "Mother, occupation/title"}, Mother, &ChildSearch::motherOccupation,
+    {"moryrke",
+     nullptr,
+     {"Mor, yrke/titel", "Mother, occupation/title"},
+     Mother,
+     &ChildSearch::motherOccupation,
      single(37, {"Mor, yrke/titel", "Mother, occupation/title"}, "HJ019")},
     {"morfod", nullptr, {"Mor, födelseår", "Mother, year of birth"}, Mother, &ChildSearch::motherYear, {}},
-    {"morfoo", "morfo", {"Mor, födelseort", "Mother, place of birth"}, Mother, &ChildSearch::motherBirthPlace,
+    {"morfoo",
+     "morfo",
+     {"Mor, födelseort", "Mother, place of birth"},
+     Mother,
+     &ChildSearch::motherBirthPlace,
      birthPlaces({34, 33, 35, 36},
                  {{{"Mor, födelselän", "Mother, county of birth"},
                    {"Mor, födelseförsamling", "Mother, parish of birth"},
@@ -134,14 +187,21 @@ constexpr FieldSpec kChildFields[] = {
                    {"Mor, födelseland", "Mother, country of birth"}}},
                  "HJ020")},
 
-    {"syskonfn", nullptr, {"Syskon, förnamn", "Sibling, first name"}, Sibling, &ChildSearch::siblingFirstNames,
+    {"syskonfn",
+     nullptr,
+     {"Syskon, förnamn", "Sibling, first name"},
+     Sibling,
+     &ChildSearch::siblingFirstNames,
      single(38, {"Syskon, förnamn", "Sibling, first name"}, "HJ012")},
 };
 
-constexpr FormSpec kPersonForm{SearchForm::Person, {"Tessla, sök", "Tessla, Search"}, "HJ002", picture::tslsok,
-                               kPersonFields};
-constexpr FormSpec kChildForm{SearchForm::Child, {"Tessla, sök barn", "Tessla, Child search"}, "HJ003",
-                              picture::tslsokbarn, kChildFields};
+constexpr FormSpec kPersonForm{
+    SearchForm::Person, {"Tessla, sök", "Tessla, Search"}, "HJ002", picture::tslsok, kPersonFields};
+constexpr FormSpec kChildForm{SearchForm::Child,
+                              {"Tessla, sök barn", "Tessla, Child search"},
+                              "HJ003",
+                              picture::tslsokbarn,
+                              kChildFields};
 
 // The names of the place-kind buttons after their stem, by kind.
 constexpr std::array<const char*, 4> kKindNames = {"len", "fors", "landskap", "nation"};
@@ -161,8 +221,8 @@ std::string listButtonName(const FieldSpec& field) {
 }
 
 std::string kindButtonName(const FieldSpec& field, PlaceKind kind) {
-    return std::string(field.kindStem != nullptr ? field.kindStem : "") + kKindNames[static_cast<std::size_t>(kind)] +
-           "knapp";
+    return std::string(field.kindStem != nullptr ? field.kindStem : "") +
+           kKindNames[static_cast<std::size_t>(kind)] + "knapp";
 }
 
 const FormSpec& formSpec(SearchForm form) {
@@ -237,7 +297,8 @@ SearchFields::SearchFields(SearchForm form) : spec_(&formSpec(form)) {
 }
 
 SearchField* SearchFields::field(std::string_view stem) {
-    const auto found = std::ranges::find_if(fields_, [&](const SearchField& f) { return f.spec().stem == stem; });
+    const auto found =
+        std::ranges::find_if(fields_, [&](const SearchField& f) { return f.spec().stem == stem; });
     return found == fields_.end() ? nullptr : &*found;
 }
 
@@ -262,7 +323,7 @@ Options SearchFields::criteria() const {
     Options options;
     for (const SearchField& field : fields_) {
         if (const auto* slot = std::get_if<Criterion Options::*>(&field.spec().criterion))
-            options.**slot = field.criterion();
+            options.** slot = field.criterion();
     }
     return options;
 }

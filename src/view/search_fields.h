@@ -31,8 +31,8 @@ constexpr const char* textIn(const Bilingual& texts, Language language) {
 }
 
 // The place kinds in the order their buttons stand.
-inline constexpr std::array<PlaceKind, 4> kPlaceKinds = {PlaceKind::County, PlaceKind::Parish, PlaceKind::Province,
-                                                         PlaceKind::Country};
+inline constexpr std::array<PlaceKind, 4> kPlaceKinds = {PlaceKind::County, PlaceKind::Parish,
+                                                         PlaceKind::Province, PlaceKind::Country};
 
 // A word list a field picks from, and what the picker shows of it. A place field has one per
 // place kind it offers, captioned on the kind's button.

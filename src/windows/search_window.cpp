@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "base/cp1252.h"
 #include "program/program.h"
@@ -128,8 +128,14 @@ class BusyLook {
 
 }  // namespace
 
-FieldSearchWindow::FieldSearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent)
-    : SearchWindow(parent), program_(program), picker_(picker), help_(help), fields_(form), panel_(new BackgroundPanel(this)) {
+FieldSearchWindow::FieldSearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help,
+                                     QWidget* parent)
+    : SearchWindow(parent),
+      program_(program),
+      picker_(picker),
+      help_(help),
+      fields_(form),
+      panel_(new BackgroundPanel(this)) {
     setObjectName(form == SearchForm::Person ? QStringLiteral("sok_form") : QStringLiteral("sokbarn_form"));
     panel_->setObjectName(QStringLiteral("sokpanel"));
     panel_->setBackground(&program_.kttiler(), fields_.spec().background);
@@ -150,7 +156,7 @@ FieldSearchWindow::FieldSearchWindow(SearchForm form, Program& program, Tsoktabf
         showRow(row);
     }
     connect(&program_, &Program::languageChanged, this, &FieldSearchWindow::applyTexts);
-    // A database opened anew has no picks: fields showing picks show what the lists hold now.
+    // Another database holds other picks: fields showing picks show what their lists hold now.
     connect(&program_, &Program::databaseOpened, this, [this] {
         for (Row& row : rows_) {
             row.field->showPicks(program_.database());
@@ -158,6 +164,8 @@ FieldSearchWindow::FieldSearchWindow(SearchForm form, Program& program, Tsoktabf
         }
     });
     applyTexts(program_.language());
+    // The first showing starts in the first field.
+    focusAsked_ = true;
 }
 
 FieldSearchWindow::~FieldSearchWindow() = default;
@@ -205,8 +213,10 @@ void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field)
         auto* modes = new QHBoxLayout;
         modes->setSpacing(2);
         const QSize size(pic::fieldButtonSize.width, pic::fieldButtonSize.height);
-        row.type = makePictureButton(panel_, typeButtonName(spec), {pic::abcknapp, pic::abcknappn}, program_.mainfigur());
-        row.list = makePictureButton(panel_, listButtonName(spec), {pic::listknapp, pic::listknappn}, program_.mainfigur());
+        row.type = makePictureButton(panel_, typeButtonName(spec), {pic::abcknapp, pic::abcknappn},
+                                     program_.mainfigur());
+        row.list = makePictureButton(panel_, listButtonName(spec), {pic::listknapp, pic::listknappn},
+                                     program_.mainfigur());
         for (TSPknapp* button : {row.type, row.list}) {
             button->setStaydown(true);
             button->setFixedSize(size);
@@ -272,10 +282,13 @@ void FieldSearchWindow::makeButtons(QGridLayout& grid, int lines) {
     grid.setRowMinimumHeight(lines, 4);
     grid.addLayout(bottom, lines + 1, 0, 1, kColumns);
 
-    connect(helpButton_, &TSPknapp::OnTryckt, this, [this] { help_.showTopic(fields_.spec().helpId, *this); });
+    connect(helpButton_, &TSPknapp::OnTryckt, this,
+            [this] { help_.showTopic(fields_.spec().helpId, *this); });
     connect(close_, &TSPknapp::OnTryckt, this, &QDialog::reject);
-    for (TSPknapp* button : {search_, searchEnglish_}) connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::search);
-    for (TSPknapp* button : {clear_, clearEnglish_}) connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::rensa);
+    for (TSPknapp* button : {search_, searchEnglish_})
+        connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::search);
+    for (TSPknapp* button : {clear_, clearEnglish_})
+        connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::rensa);
 }
 
 void FieldSearchWindow::connectRow(Row& row) {
@@ -390,7 +403,8 @@ void FieldSearchWindow::applyTexts(Language language) {
             setHint(*row.type, language, "Skriv in sökord", "Enter search word");
             setHint(*row.list, language, "Välj sökord från lista", "Select word from list");
             // A screen reader tells the rows' buttons apart by their field.
-            for (TSPknapp* button : {row.type, row.list}) button->setAccessibleText(label + ": " + button->toolTip());
+            for (TSPknapp* button : {row.type, row.list})
+                button->setAccessibleText(label + ": " + button->toolTip());
         }
         for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
             if (row.kinds[k] == nullptr) continue;
@@ -399,14 +413,17 @@ void FieldSearchWindow::applyTexts(Language language) {
             setHint(*row.kinds[k], language, list.title[0], list.title[1]);
         }
     }
-    for (const auto& [heading, group] : headings_) heading->setText(utf8(textIn(groupHeading(group), language)));
+    for (const auto& [heading, group] : headings_)
+        heading->setText(utf8(textIn(groupHeading(group), language)));
     const bool english = language == Language::English;
     search_->setVisible(!english);
     searchEnglish_->setVisible(english);
     clear_->setVisible(!english);
     clearEnglish_->setVisible(english);
-    for (TSPknapp* button : {search_, searchEnglish_}) button->setAccessibleText(inLanguage(language, "Sök", "Search"));
-    for (TSPknapp* button : {clear_, clearEnglish_}) setHint(*button, language, "Töm alla fält", "Clear all fields");
+    for (TSPknapp* button : {search_, searchEnglish_})
+        button->setAccessibleText(inLanguage(language, "Sök", "Search"));
+    for (TSPknapp* button : {clear_, clearEnglish_})
+        setHint(*button, language, "Töm alla fält", "Clear all fields");
     specials_->applyTexts(language);
     setHint(*helpButton_, language, "Hjälp", "Help");
     setHint(*close_, language, "Stäng", "Close");

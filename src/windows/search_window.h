@@ -61,7 +61,8 @@ class FieldSearchWindow : public SearchWindow {
 
   protected:
     // The program, the picker and the help window must outlive the window.
-    FieldSearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent);
+    FieldSearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help,
+                      QWidget* parent);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -47,11 +47,12 @@ std::vector<std::string> editNames(const SearchFields& fields) {
 }
 
 TEST_F(SearchFieldsTest, ControlsAreNamedAfterTheirFields) {
-    EXPECT_THAT(editNames(person_), ElementsAre("enedit", "fnedit", "yrkeedit", "fodedit", "fooedit", "booedit"));
+    EXPECT_THAT(editNames(person_),
+                ElementsAre("enedit", "fnedit", "yrkeedit", "fodedit", "fooedit", "booedit"));
     EXPECT_THAT(editNames(child_),
-                ElementsAre("barnfnedit", "barnfodedit", "barnfooedit", "barnbooedit", "farenedit", "farfnedit",
-                            "faryrkeedit", "farfodedit", "farfooedit", "morenedit", "morfnedit", "moryrkeedit",
-                            "morfodedit", "morfooedit", "syskonfnedit"));
+                ElementsAre("barnfnedit", "barnfodedit", "barnfooedit", "barnbooedit", "farenedit",
+                            "farfnedit", "faryrkeedit", "farfodedit", "farfooedit", "morenedit", "morfnedit",
+                            "moryrkeedit", "morfodedit", "morfooedit", "syskonfnedit"));
     const FieldSpec& lastName = person_.field("en")->spec();
     EXPECT_EQ(typeButtonName(lastName), "enabcknapp");
     EXPECT_EQ(listButtonName(lastName), "enlistknapp");
@@ -95,7 +96,8 @@ TEST_F(SearchFieldsTest, EachListIsTheOneTheSearchUses) {
                 field.setKind(kind, db());
                 ASSERT_TRUE(field.toListMode());
                 field.showPicks(db());
-                EXPECT_EQ(form->search(db()), persons.count()) << editName(field.spec()) << " list " << number;
+                EXPECT_EQ(form->search(db()), persons.count())
+                    << editName(field.spec()) << " list " << number;
                 EXPECT_EQ(db().tessllista().vald().count(), persons.count());
                 list.vald().tomma();
                 field.clear();

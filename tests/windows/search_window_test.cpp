@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include <functional>
-#include <set>
 #include <memory>
+#include <set>
 
 #include "household_census.h"
 #include "program/program.h"
@@ -59,7 +59,9 @@ class PickerHand {
         QTest::mouseRelease(&grid_, Qt::RightButton, Qt::NoModifier, at);
     }
     // Opens or closes a parish or country of a tree.
-    void open(const char* text) { QTest::mouseDClick(&grid_, Qt::LeftButton, Qt::NoModifier, centreOf(text)); }
+    void open(const char* text) {
+        QTest::mouseDClick(&grid_, Qt::LeftButton, Qt::NoModifier, centreOf(text));
+    }
     void accept() { QTest::keyClick(&picker_, Qt::Key_Return); }
     void escape() { QTest::keyClick(&picker_, Qt::Key_Escape); }
     TSPtab& grid() { return grid_; }
@@ -155,20 +157,20 @@ struct PatternCase {
 
 TEST_F(SearchWindowTest, EveryPatternKindFindsWhatTheCoreFinds) {
     const std::vector<PatternCase> cases = {
-        {"en", &PersonSearch::lastName, "Andersson"},          // beginning
-        {"en", &PersonSearch::lastName, "\"Andersson\""},      // exact
-        {"en", &PersonSearch::lastName, "*lund"},              // ending
-        {"en", &PersonSearch::lastName, "*ers*"},              // containing
-        {"en", &PersonSearch::lastName, "And*son"},            // beginning and ending
-        {"en", &PersonSearch::lastName, "Ek;Öst"},             // alternatives
-        {"en", &PersonSearch::lastName, "Éklund"},             // accents count in last names
-        {"fn", &PersonSearch::firstNames, "Anna Maria"},       // all the names
-        {"fn", &PersonSearch::firstNames, "Anna;Maria"},       // either
+        {"en", &PersonSearch::lastName, "Andersson"},      // beginning
+        {"en", &PersonSearch::lastName, "\"Andersson\""},  // exact
+        {"en", &PersonSearch::lastName, "*lund"},          // ending
+        {"en", &PersonSearch::lastName, "*ers*"},          // containing
+        {"en", &PersonSearch::lastName, "And*son"},        // beginning and ending
+        {"en", &PersonSearch::lastName, "Ek;Öst"},         // alternatives
+        {"en", &PersonSearch::lastName, "Éklund"},         // accents count in last names
+        {"fn", &PersonSearch::firstNames, "Anna Maria"},   // all the names
+        {"fn", &PersonSearch::firstNames, "Anna;Maria"},   // either
         {"yrke", &PersonSearch::occupation, "Bonde;Piga"},
         {"fod", &PersonSearch::year, "1880"},
         {"fod", &PersonSearch::year, "1880-1885"},
         {"fod", &PersonSearch::year, "1885-1880"},
-        {"foo", &PersonSearch::birthPlace, "Eda"},             // parish, accents folded
+        {"foo", &PersonSearch::birthPlace, "Eda"},  // parish, accents folded
         {"foo", &PersonSearch::birthPlace, "Värmlands", County, "folenknapp"},
         {"foo", &PersonSearch::birthPlace, "Östergötland", Province, "folandskapknapp"},
         {"foo", &PersonSearch::birthPlace, "Norge", Country, "fonationknapp"},
@@ -278,7 +280,8 @@ TEST_F(SearchWindowTest, AnotherPlaceKindShowsItsOwnListsPicks) {
         EXPECT_TRUE(button(*person_, "foforsknapp").down());
         QTest::keyClick(person_.get(), Qt::Key_Return);
     });
-    EXPECT_THAT(resultNames(db()), UnorderedElementsAre("Persson, Anna Maria", "Andersén, Stina", "Eklund, Per"));
+    EXPECT_THAT(resultNames(db()),
+                UnorderedElementsAre("Persson, Anna Maria", "Andersén, Stina", "Eklund, Per"));
 }
 
 // A mended fault: the typed text was lost when the picker was opened again from list mode.
@@ -303,8 +306,9 @@ TEST_F(SearchWindowTest, TypingAgainRestoresTheTypedText) {
     });
     // The picks stay in the list, unused.
     EXPECT_EQ(db().tessls(1).vald().count(), 1);
-    EXPECT_THAT(resultNames(db()), UnorderedElementsAre("Anderberg, Karin", "Andersson, Anna", "Andersson, Erik",
-                                                        "Andersson, Per Olof", "Andersson, Stina", "Andersén, Stina"));
+    EXPECT_THAT(resultNames(db()),
+                UnorderedElementsAre("Anderberg, Karin", "Andersson, Anna", "Andersson, Erik",
+                                     "Andersson, Per Olof", "Andersson, Stina", "Andersén, Stina"));
 }
 
 // A decision: marks made before Escape count, and the field shows them, so that the field's text
@@ -420,10 +424,11 @@ TEST_F(SearchWindowTest, EscapeLeavesTheResultAsItWas) {
 // ---- the child search --------------------------------------------------------------------------------
 
 TEST_F(SearchWindowTest, ChildSearchByFathersOccupationAndBySiblingAndYear) {
-    EXPECT_EQ(showing(*child_, [&] {
-                  typeInto(edit(*child_, "faryrke"), "Soldat");
-                  QTest::keyClick(&edit(*child_, "faryrke"), Qt::Key_Return);
-              }),
+    EXPECT_EQ(showing(*child_,
+                      [&] {
+                          typeInto(edit(*child_, "faryrke"), "Soldat");
+                          QTest::keyClick(&edit(*child_, "faryrke"), Qt::Key_Return);
+                      }),
               1);
     EXPECT_THAT(resultNames(db()), UnorderedElementsAre("Éklund, Olof", "Éklund, Maria"));
 
@@ -500,7 +505,8 @@ TEST_F(SearchWindowTest, FieldsTakeWindows1252TextOnly) {
 }
 
 TEST_F(SearchWindowTest, HelpShowsTheWindowsTopic) {
-    for (auto [window, topic] : {std::pair<SearchWindow*, const char*>{person_.get(), "HJ002"}, {child_.get(), "HJ003"}}) {
+    for (auto [window, topic] :
+         {std::pair<SearchWindow*, const char*>{person_.get(), "HJ002"}, {child_.get(), "HJ003"}}) {
         showing(*window, [&, window = window, topic = topic] {
             QTimer::singleShot(0, help_.get(), [this, topic] {
                 EXPECT_EQ(QApplication::activeModalWidget(), help_.get());
@@ -534,7 +540,8 @@ TEST_F(SearchWindowTest, ANewDatabaseEmptiesTheFieldsShowingPicks) {
 TEST_F(SearchWindowTest, ScreenReadersHearEveryControl) {
     for (const Language language : {Language::Swedish, Language::English}) {
         program_->setLanguage(language);
-        for (SearchWindow* window : {static_cast<SearchWindow*>(person_.get()), static_cast<SearchWindow*>(child_.get())}) {
+        for (SearchWindow* window :
+             {static_cast<SearchWindow*>(person_.get()), static_cast<SearchWindow*>(child_.get())}) {
             showing(*window, [&] {
                 std::vector<std::string> faults;
                 std::set<QString> heard;
@@ -543,7 +550,8 @@ TEST_F(SearchWindowTest, ScreenReadersHearEveryControl) {
                     if (widget == nullptr || !widget->isVisible()) return;
                     const QString name = node->text(QAccessible::Name);
                     const QString object = widget->objectName();
-                    if (node->role() == QAccessible::NoRole) faults.push_back(object.toStdString() + " has no role");
+                    if (node->role() == QAccessible::NoRole)
+                        faults.push_back(object.toStdString() + " has no role");
                     if (node->role() != QAccessible::Pane && node->role() != QAccessible::Client &&
                         node->role() != QAccessible::Dialog && name.isEmpty())
                         faults.push_back(object.toStdString() + " has no name");
@@ -555,8 +563,9 @@ TEST_F(SearchWindowTest, ScreenReadersHearEveryControl) {
                 const bool english = language == Language::English;
                 EXPECT_TRUE(heard.contains(english ? "Search" : QString::fromUtf8("Sök")));
                 if (window == person_.get())
-                    EXPECT_TRUE(heard.contains(english ? "Last name: Select word from list"
-                                                       : QString::fromUtf8("Efternamn: Välj sökord från lista")));
+                    EXPECT_TRUE(heard.contains(english
+                                                   ? "Last name: Select word from list"
+                                                   : QString::fromUtf8("Efternamn: Välj sökord från lista")));
                 window->reject();
             });
         }
