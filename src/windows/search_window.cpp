@@ -427,6 +427,9 @@ void FieldSearchWindow::applyTexts(Language language) {
     specials_->applyTexts(language);
     setHint(*helpButton_, language, "Hjälp", "Help");
     setHint(*close_, language, "Stäng", "Close");
+    // The window takes its size now, hidden or not, so that its opener can place it.
+    layout()->activate();
+    adjustSize();
 }
 
 // ---- the two windows -------------------------------------------------------------------------------

@@ -458,6 +458,15 @@ TEST_F(SearchWindowTest, ChildSearchByFathersOccupationAndBySiblingAndYear) {
 // ---- language ----------------------------------------------------------------------------------------
 
 TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
+    // Each window has its size before it first shows, so that the main window can centre it, and
+    // keeps it in both languages.
+    const QSize personSize = person_->size();
+    const QSize childSize = child_->size();
+    for (const QSize size : {personSize, childSize}) {
+        EXPECT_GT(size.width(), 600);
+        EXPECT_GT(size.height(), 200);
+    }
+    EXPECT_GT(childSize.height(), personSize.height());
     EXPECT_EQ(person_->windowTitle(), QString::fromUtf8("Tessla, sök"));
     EXPECT_EQ(child_->windowTitle(), QString::fromUtf8("Tessla, sök barn"));
     program_->setLanguage(Language::English);
@@ -475,6 +484,8 @@ TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
     EXPECT_EQ(child<QLabel>(*child_, "farfoolabel").text(), "Father, place of birth");
     EXPECT_EQ(button(*child_, "barnboforsknapp").buttext(), "Psh");
     EXPECT_EQ(button(*child_, "morfolenknapp").buttext(), "Cnt");
+    EXPECT_EQ(person_->size(), personSize);
+    EXPECT_EQ(child_->size(), childSize);
 
     program_->setLanguage(Language::Swedish);
     EXPECT_EQ(child<QLabel>(*person_, "yrkelabel").text(), "Yrke/titel");
