@@ -8,10 +8,20 @@
 #include <QDialog>
 
 #include "view/list_picks.h"
+#include "view/result_list.h"
+
+class QLabel;
+class QLineEdit;
 
 namespace tessla {
 
+class BackgroundPanel;
 class Program;
+class SpecialCharacters;
+class SunkenFrame;
+class TSPknapp;
+class TSPtab;
+class Tspecscr;
 class Ttextform;
 
 class Tsoktabform : public QDialog {
@@ -26,6 +36,53 @@ class Tsoktabform : public QDialog {
     // current row from the program's picker positions and saving them when it closes. Returns 1
     // (OK or Enter) or 2 (Escape, the close button).
     int pick(const PickerRequest& request, QWidget& owner);
+
+    // The two halves of `pick` around the showing: `prepare` fills the window for `request`
+    // (`owner` must outlive the showing), `finish` saves the list's rows and lets go of the list.
+    void prepare(const PickerRequest& request, QWidget& owner);
+    void finish();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void place();
+    void connectControls();
+    void applyTexts(Language language);
+    void showCount();
+    // Rows changed in number (opening, closing, clearing): the grid takes the new count.
+    void showRows();
+    void mark(std::int32_t row, bool press);
+    void toggleOpen(std::int32_t row);
+    // Space and Shift+Up/Down on the grid; true when the key was one of them.
+    bool markByKey(const QKeyEvent& key);
+    void quickFind(const QString& text);
+    void emptyQuickFind();
+    void clear();
+    void wheel(int delta);
+
+    Program& program_;
+    Ttextform& help_;
+    PickerRequest request_;
+    QWidget* owner_ = nullptr;
+    PickerTable table_{nullptr, false};
+    PickerMarking marking_;
+    WheelRows wheelRows_;
+    bool fillingQuickFind_ = false;
+
+    BackgroundPanel* panel_;
+    QLabel* rubrik_;
+    QLabel* extraHint_;
+    SunkenFrame* frame_;
+    TSPtab* tab_;
+    Tspecscr* scr_;
+    QLabel* count_;
+    QLabel* quickFindLabel_;
+    QLineEdit* snabbsokedit_;
+    SpecialCharacters* specialCharacters_;
+    TSPknapp *jaknapp_, *rensaknapp_, *rensaknappEnglish_, *hjelpknapp_, *stangknapp_;
 };
 
 }  // namespace tessla

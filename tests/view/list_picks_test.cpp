@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -147,7 +148,10 @@ TEST_F(ListPicksTest, AListWithoutParentTableIsFlatEvenWhenATreeIsAsked) {
     EXPECT_EQ(names.tableRowOf(3), 2);
     EXPECT_EQ(names.find("P"), 2);
 
+    EXPECT_FALSE(names.toggleOpen(0));  // double clicks open nothing in a flat table
+
     PickerTable flatTree(&parishes(), false);
+    EXPECT_FALSE(flatTree.toggleOpen(0));
     EXPECT_EQ(flatTree.rows(), 7);
     EXPECT_EQ(cp1252ToUtf8(flatTree.cellText(3, 1)), "    Söderby");
     EXPECT_EQ(flatTree.cellStyle(3) & 0x100u, 0u);  // italic places belong to the tree
@@ -157,6 +161,21 @@ TEST_F(ListPicksTest, AListWithoutParentTableIsFlatEvenWhenATreeIsAsked) {
     EXPECT_EQ(none.pickedCount(), 0);
     EXPECT_EQ(none.listRow(0), -1);
     none.setPicked(0, true);  // nothing to mark, and no crash
+}
+
+TEST(ListPicksParentTableTest, ATreeListWhoseParentTableIsMissingIsShownFlat) {
+    test::CensusFixture census(parishRows());
+    TSPstruktlista& list = census.db().tessls(kParishes);
+    const WordListProperties& p = list.properties();
+    ASSERT_TRUE(std::filesystem::remove(p.styrfilkat + p.filnamn + ".is"));
+    list.stang();
+    ASSERT_TRUE(list.oppna());
+    EXPECT_FALSE(list.outline().isTree());
+    PickerTable table(&list, true);
+    EXPECT_FALSE(table.tree());
+    EXPECT_EQ(table.rows(), 7);
+    EXPECT_EQ(cp1252ToUtf8(table.cellText(2, 1)), "    Norrby");
+    EXPECT_EQ(table.find("Eda&B"), 4);
 }
 
 TEST_F(ListPicksTest, APressTogglesAndEveryRowReachedTakesItsState) {
