@@ -1,0 +1,443 @@
+#include "windows/search_window.h"
+
+#include <algorithm>
+#include <optional>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "base/cp1252.h"
+#include "program/program.h"
+#include "skin/background_panel.h"
+#include "skin/control_palette.h"
+#include "skin/fonts.h"
+#include "skin/picture_button.h"
+#include "skin/qt_text.h"
+#include "windows/help_window.h"
+#include "windows/list_picker_window.h"
+#include "windows/special_characters.h"
+#include "windows/window_controls.h"
+
+namespace tessla {
+
+namespace pic = picture;
+
+namespace {
+
+constexpr int kTextPoints = 11;
+constexpr int kCaptionPoints = 10;
+constexpr int kFieldWidth = 250;
+constexpr int kYearWidth = 110;
+constexpr int kControlHeight = 22;
+// Columns of the grid: label, edit field, type and list buttons, a gap, the place kinds.
+constexpr int kLabelColumn = 0;
+constexpr int kEditColumn = 1;
+constexpr int kModeColumn = 2;
+constexpr int kKindColumn = 4;
+constexpr int kColumns = kKindColumn + static_cast<int>(kPlaceKinds.size());
+// How far the labels of a part stand in from its heading.
+constexpr int kPartIndent = 10;
+// Tags coupling the place-kind buttons of one field; one per field line.
+constexpr int kKindTag = 100;
+
+// Only what Windows-1252 holds can be typed: the word lists hold nothing else.
+class Cp1252Validator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*position*/) const override {
+        return toCp1252(input) ? Acceptable : Invalid;
+    }
+};
+
+std::string cp1252Of(const char* utf8) {
+    return utf8ToCp1252(utf8).value_or(std::string());
+}
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+// The widest of `texts` in both languages, in `font`.
+int widest(const QFont& font, const std::vector<Bilingual>& texts) {
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (const Bilingual& text : texts)
+        for (const char* each : text) width = std::max(width, metrics.horizontalAdvance(utf8(each)));
+    return width;
+}
+
+// Ink on paper; a field showing picks is greyed.
+QPalette fieldPalette(QPalette palette) {
+    palette.setColor(QPalette::Base, controlPalette::plainPaper());
+    palette.setColor(QPalette::Text, controlPalette::ink());
+    palette.setColor(QPalette::Disabled, QPalette::Base, controlPalette::paper());
+    palette.setColor(QPalette::Disabled, QPalette::Text, controlPalette::sepia().lighter(140));
+    palette.setColor(QPalette::WindowText, controlPalette::ink());
+    return palette;
+}
+
+// The heading of a part of a window (the child, a parent, a sibling) over a rule as wide as the
+// fields, with room above it but for the first.
+class PartHeading : public QLabel {
+  public:
+    PartHeading(QWidget* parent, bool first) : QLabel(parent) {
+        QFont font = serifFont(kTextPoints);
+        font.setBold(true);
+        font.setItalic(true);
+        setFont(font);
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, controlPalette::sepia());
+        setPalette(colours);
+        setContentsMargins(0, first ? 0 : 8, 0, 3);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(controlPalette::rule());
+        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+    }
+};
+
+// Restores the window and the cursor however the search ends.
+class BusyLook {
+  public:
+    explicit BusyLook(QWidget& window) : window_(window) {
+        window_.setEnabled(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyLook() {
+        QApplication::restoreOverrideCursor();
+        window_.setEnabled(true);
+    }
+    BusyLook(const BusyLook&) = delete;
+    BusyLook& operator=(const BusyLook&) = delete;
+
+  private:
+    QWidget& window_;
+};
+
+}  // namespace
+
+FieldSearchWindow::FieldSearchWindow(SearchForm form, Program& program, Tsoktabform& picker, Ttextform& help,
+                                     QWidget* parent)
+    : SearchWindow(parent),
+      program_(program),
+      picker_(picker),
+      help_(help),
+      fields_(form),
+      panel_(new BackgroundPanel(this)) {
+    setObjectName(form == SearchForm::Person ? QStringLiteral("sok_form") : QStringLiteral("sokbarn_form"));
+    panel_->setObjectName(QStringLiteral("sokpanel"));
+    panel_->setBackground(&program_.kttiler(), fields_.spec().background);
+    panel_->setFont(serifFont(kTextPoints));
+    panel_->setPalette(fieldPalette(panel_->palette()));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->addWidget(panel_);
+
+    auto* grid = new QGridLayout(panel_);
+    grid->setContentsMargins(18, 14, 18, 14);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(6);
+    makeRows(*grid);
+    for (Row& row : rows_) {
+        connectRow(row);
+        showRow(row);
+    }
+    connect(&program_, &Program::languageChanged, this, &FieldSearchWindow::applyTexts);
+    // Another database holds other picks: fields showing picks show what their lists hold now.
+    connect(&program_, &Program::databaseOpened, this, [this] {
+        for (Row& row : rows_) {
+            row.field->showPicks(program_.database());
+            showRow(row);
+        }
+    });
+    applyTexts(program_.language());
+    // The first showing starts in the first field.
+    focusAsked_ = true;
+}
+
+FieldSearchWindow::~FieldSearchWindow() = default;
+
+// ---- building ------------------------------------------------------------------------------------
+
+void FieldSearchWindow::makeRows(QGridLayout& grid) {
+    std::vector<Bilingual> labels;
+    std::optional<FieldGroup> group;
+    int line = 0;
+    for (SearchField& field : fields_.fields()) {
+        labels.push_back(field.spec().label);
+        if (field.spec().group != group) {
+            group = field.spec().group;
+            const Bilingual heading = groupHeading(*group);
+            if (heading[0][0] != '\0') {
+                auto* label = new PartHeading(panel_, line == 0);
+                label->setObjectName(QString::fromLatin1(field.spec().stem) + QStringLiteral("rubrik"));
+                grid.addWidget(label, line++, kLabelColumn, 1, kKindColumn);
+                headings_.emplace_back(label, *group);
+            }
+        }
+        makeRow(grid, line++, field);
+    }
+    grid.setColumnMinimumWidth(kLabelColumn, widest(serifFont(kTextPoints), labels) + kPartIndent + 12);
+    grid.setColumnMinimumWidth(kKindColumn - 1, 8);
+    makeButtons(grid, line);
+}
+
+void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field) {
+    const FieldSpec& spec = field.spec();
+    Row row{&field, new QLabel(panel_), new QLineEdit(panel_)};
+    row.label->setObjectName(QString::fromLatin1(spec.stem) + QStringLiteral("label"));
+    row.label->setBuddy(row.edit);
+    // Under the headings of the parts, the labels stand a little in.
+    if (groupHeading(spec.group)[0][0] != '\0') row.label->setIndent(kPartIndent);
+    grid.addWidget(row.label, line, kLabelColumn);
+
+    row.edit->setObjectName(QString::fromStdString(editName(spec)));
+    row.edit->setValidator(new Cp1252Validator(row.edit));
+    row.edit->setFixedSize(spec.picks() ? kFieldWidth : kYearWidth, kControlHeight);
+    grid.addWidget(row.edit, line, kEditColumn, Qt::AlignLeft);
+
+    if (spec.picks()) {
+        auto* modes = new QHBoxLayout;
+        modes->setSpacing(2);
+        const QSize size(pic::fieldButtonSize.width, pic::fieldButtonSize.height);
+        row.type = makePictureButton(panel_, typeButtonName(spec), {pic::abcknapp, pic::abcknappn},
+                                     program_.mainfigur());
+        row.list = makePictureButton(panel_, listButtonName(spec), {pic::listknapp, pic::listknappn},
+                                     program_.mainfigur());
+        for (TSPknapp* button : {row.type, row.list}) {
+            button->setStaydown(true);
+            button->setFixedSize(size);
+            modes->addWidget(button);
+        }
+        grid.addLayout(modes, line, kModeColumn);
+    }
+
+    if (spec.place()) {
+        std::vector<Bilingual> captions;
+        for (const FieldSpec& each : fields_.spec().fields)
+            for (const FieldList& list : each.lists) captions.push_back(list.kindCaption);
+        const int width = widest(serifFont(kCaptionPoints), captions) + 14;
+        for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
+            if (!spec.offers(kPlaceKinds[k])) continue;
+            auto* button = new TSPknapp(panel_);
+            button->setObjectName(QString::fromStdString(kindButtonName(spec, kPlaceKinds[k])));
+            button->setKnapptyp(TSPknapptyp::kntRuta);
+            button->setRadio(true);
+            button->setKopplatag(true);
+            button->setTag(kKindTag + line);
+            button->setColor(controlPalette::buttonFace());
+            button->setColorflipflop(true);
+            button->setBlendcolor(controlPalette::gilt());
+            button->setFont(serifFont(kCaptionPoints));
+            button->setFixedSize(width, kControlHeight);
+            grid.addWidget(button, line, kKindColumn + static_cast<int>(k));
+            row.kinds[k] = button;
+        }
+    }
+    rows_.push_back(row);
+}
+
+void FieldSearchWindow::makeButtons(QGridLayout& grid, int lines) {
+    TSPfigurer& figures = program_.mainfigur();
+    helpButton_ = makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
+    close_ = makePictureButton(panel_, "stangknapp", {pic::stangknapp, pic::stangknappn}, figures);
+    auto* corner = new QHBoxLayout;
+    corner->setSpacing(6);
+    for (TSPknapp* button : {helpButton_, close_}) {
+        button->setFixedSize(pic::smallButtonSize.width, pic::smallButtonSize.height);
+        corner->addWidget(button);
+    }
+    grid.addLayout(corner, 0, kKindColumn, 1, kColumns - kKindColumn, Qt::AlignRight | Qt::AlignTop);
+
+    search_ = makePictureButton(panel_, "soekknapp", {pic::sokknapp, pic::sokknappn}, figures);
+    searchEnglish_ = makePictureButton(panel_, "soekknapp_e", {pic::sokknappe, pic::sokknappen}, figures);
+    clear_ = makePictureButton(panel_, "rensaknapp", {pic::rensaknapp, pic::rensaknappn}, figures);
+    clearEnglish_ = makePictureButton(panel_, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
+    specials_ = new SpecialCharacters(panel_);
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(10);
+    bottom->addWidget(specials_, 0, Qt::AlignVCenter);
+    bottom->addStretch(1);
+    for (TSPknapp* button : {clear_, clearEnglish_}) {
+        button->setFixedSize(pic::clearButtonSize.width, pic::clearButtonSize.height);
+        bottom->addWidget(button, 0, Qt::AlignVCenter);
+    }
+    for (TSPknapp* button : {search_, searchEnglish_}) {
+        button->setFixedSize(pic::largeButtonSize.width, pic::largeButtonSize.height);
+        bottom->addWidget(button, 0, Qt::AlignVCenter);
+    }
+    grid.setRowMinimumHeight(lines, 4);
+    grid.addLayout(bottom, lines + 1, 0, 1, kColumns);
+
+    connect(helpButton_, &TSPknapp::OnTryckt, this,
+            [this] { help_.showTopic(fields_.spec().helpId, *this); });
+    connect(close_, &TSPknapp::OnTryckt, this, &QDialog::reject);
+    for (TSPknapp* button : {search_, searchEnglish_})
+        connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::search);
+    for (TSPknapp* button : {clear_, clearEnglish_})
+        connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::rensa);
+}
+
+void FieldSearchWindow::connectRow(Row& row) {
+    Row* r = &row;
+    // Every change of the text: typed, pasted or inserted by a special-character button.
+    connect(row.edit, &QLineEdit::textChanged, this,
+            [r](const QString& text) { r->field->type(toCp1252(text).value_or(std::string())); });
+    if (row.type != nullptr) {
+        connect(row.type, &TSPknapp::OnTryckt, this, [this, r] { toTypeMode(*r); });
+        connect(row.list, &TSPknapp::OnTryckt, this, [this, r] { toListMode(*r); });
+    }
+    for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
+        if (row.kinds[k] != nullptr)
+            connect(row.kinds[k], &TSPknapp::OnTryckt, this, [this, r, k] { setKind(*r, kPlaceKinds[k]); });
+    }
+}
+
+// ---- the fields ----------------------------------------------------------------------------------
+
+void FieldSearchWindow::showRow(Row& row) {
+    const SearchField& field = *row.field;
+    const bool picks = field.listMode();
+    row.edit->setText(toQString(field.text()));
+    // A long summary shows from its beginning.
+    if (picks) row.edit->setCursorPosition(0);
+    row.edit->setToolTip(picks ? toQString(field.text()) : QString());
+    row.edit->setEnabled(!picks);
+    QFont font = row.edit->font();
+    font.setItalic(picks);
+    row.edit->setFont(font);
+    if (row.type != nullptr) {
+        row.type->setDown(!picks);
+        row.list->setDown(picks);
+    }
+    for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
+        if (row.kinds[k] != nullptr) row.kinds[k]->setDown(field.kind() == kPlaceKinds[k]);
+    }
+}
+
+void FieldSearchWindow::toListMode(Row& row) {
+    const std::optional<PickerRequest> request = row.field->toListMode();
+    if (!request) return;
+    showRow(row);
+    // Marks made before Escape count too, so the field shows them whichever way the picker closes.
+    picker_.pick(*request, *this);
+    row.field->showPicks(program_.database());
+    showRow(row);
+}
+
+void FieldSearchWindow::toTypeMode(Row& row) {
+    row.field->toTypeMode();
+    showRow(row);
+    row.edit->setFocus();
+}
+
+void FieldSearchWindow::setKind(Row& row, PlaceKind kind) {
+    row.field->setKind(kind, program_.database());
+    showRow(row);
+}
+
+void FieldSearchWindow::rensa() {
+    fields_.rensa(program_.database(), program_.pickerPositions);
+    for (Row& row : rows_) showRow(row);
+    if (isVisible()) {
+        focusFirstField();
+    } else {
+        focusAsked_ = true;
+    }
+}
+
+void FieldSearchWindow::focusFirstField() {
+    if (!rows_.empty() && rows_.front().edit->isEnabled()) rows_.front().edit->setFocus();
+}
+
+void FieldSearchWindow::search() {
+    std::optional<std::int32_t> found;
+    {
+        const BusyLook busy(*this);
+        found = fields_.search(program_.database());
+    }
+    changedResult_ = true;
+    done(found ? QDialog::Accepted : QDialog::Rejected);
+}
+
+// ---- events and texts ------------------------------------------------------------------------------
+
+void FieldSearchWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    changedResult_ = false;
+    if (focusAsked_) {
+        focusAsked_ = false;
+        focusFirstField();
+    }
+}
+
+void FieldSearchWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        search();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FieldSearchWindow::applyTexts(Language language) {
+    setWindowTitle(utf8(textIn(fields_.spec().title, language)));
+    for (Row& row : rows_) {
+        const FieldSpec& spec = row.field->spec();
+        const QString label = utf8(textIn(spec.label, language));
+        row.label->setText(label);
+        row.edit->setAccessibleName(label);
+        if (row.type != nullptr) {
+            setHint(*row.type, language, "Skriv in sökord", "Enter search word");
+            setHint(*row.list, language, "Välj sökord från lista", "Select word from list");
+            // A screen reader tells the rows' buttons apart by their field.
+            for (TSPknapp* button : {row.type, row.list})
+                button->setAccessibleText(label + ": " + button->toolTip());
+        }
+        for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
+            if (row.kinds[k] == nullptr) continue;
+            const FieldList& list = spec.listOf(kPlaceKinds[k]);
+            row.kinds[k]->setButtext(cp1252Of(textIn(list.kindCaption, language)));
+            setHint(*row.kinds[k], language, list.title[0], list.title[1]);
+        }
+    }
+    for (const auto& [heading, group] : headings_)
+        heading->setText(utf8(textIn(groupHeading(group), language)));
+    const bool english = language == Language::English;
+    search_->setVisible(!english);
+    searchEnglish_->setVisible(english);
+    clear_->setVisible(!english);
+    clearEnglish_->setVisible(english);
+    for (TSPknapp* button : {search_, searchEnglish_})
+        button->setAccessibleText(inLanguage(language, "Sök", "Search"));
+    for (TSPknapp* button : {clear_, clearEnglish_})
+        setHint(*button, language, "Töm alla fält", "Clear all fields");
+    specials_->applyTexts(language);
+    setHint(*helpButton_, language, "Hjälp", "Help");
+    setHint(*close_, language, "Stäng", "Close");
+    // The window takes its size now, hidden or not, so that its opener can place it.
+    layout()->activate();
+    adjustSize();
+}
+
+// ---- the two windows -------------------------------------------------------------------------------
+
+Tsok_form::Tsok_form(Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent)
+    : FieldSearchWindow(SearchForm::Person, program, picker, help, parent) {}
+
+Tsokbarn_form::Tsokbarn_form(Program& program, Tsoktabform& picker, Ttextform& help, QWidget* parent)
+    : FieldSearchWindow(SearchForm::Child, program, picker, help, parent) {}
+
+}  // namespace tessla
