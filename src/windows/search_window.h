@@ -79,7 +79,7 @@ class FieldSearchWindow : public SearchWindow {
     };
 
     void makeRows(QGridLayout& grid);
-    void makeRow(QGridLayout& grid, int line, SearchField& field);
+    void makeRow(QGridLayout& grid, int line, SearchField& field, int kindWidth);
     void makeButtons(QGridLayout& grid, int lines);
     void connectRow(Row& row);
     // Shows what the field's state says: text, look, pressed buttons.
