@@ -71,8 +71,8 @@ std::optional<CalendarDate> fileDate(const std::string& path) {
     return CalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language,
-                      std::string_view version, std::optional<CalendarDate> databaseDate) {
+HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language, std::string_view version,
+                      std::optional<CalendarDate> databaseDate) {
     const std::int32_t record = textbas.sokpost(key, 0);
     if (record <= 0) return {};
     textbas.laspost(record);

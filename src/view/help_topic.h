@@ -48,7 +48,7 @@ struct HelpPage {
 
 // The page of `key` (exactly as given) in `textbas`: its title through aboutTitle and its body.
 // A key that is not there, or a base that is closed or cannot read the record, gives an empty page.
-HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language,
-                      std::string_view version, std::optional<CalendarDate> databaseDate);
+HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language, std::string_view version,
+                      std::optional<CalendarDate> databaseDate);
 
 }  // namespace tessla

@@ -30,15 +30,15 @@ constexpr int kScrollWidth = 19;
 }  // namespace
 
 Ttextform::Ttextform(Program& program, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       program_(program),
       panel_(new BackgroundPanel(this)),
       rubriklabel_(new QLabel(panel_)),
       frame_(new SunkenFrame(panel_)),
       texten_(new TSPdyntex(frame_)),
       vistextscr_(new Tspecscr(frame_)),
-      slutknapp_(makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())) {
+      slutknapp_(
+          makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())) {
     setObjectName(QStringLiteral("textform"));
     setFixedSize(kClientWidth, kClientHeight);
     panel_->setGeometry(rect());

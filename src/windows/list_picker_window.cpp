@@ -33,7 +33,7 @@ constexpr int kGridWidth = 300;
 constexpr int kCountColumn = 35;
 constexpr int kScrollWidth = 19;
 constexpr int kTitleTop = 10;
-constexpr int kFrameTop = 56;
+constexpr int kFrameTop = 60;
 constexpr int kFrameBorder = 2;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font) {
@@ -123,7 +123,7 @@ void Tsoktabform::place() {
     stangknapp_->setGeometry(QRect(QPoint(width - kMargin - small.width(), kTitleTop), small));
     hjelpknapp_->setGeometry(QRect(QPoint(stangknapp_->x() - 4 - small.width(), kTitleTop), small));
     rubrik_->setGeometry(kMargin, kTitleTop, hjelpknapp_->x() - kMargin - 6, 22);
-    extraHint_->setGeometry(kMargin, kTitleTop + 22, width - 2 * kMargin, 18);
+    extraHint_->setGeometry(kMargin, kTitleTop + 26, width - 2 * kMargin, 18);
 
     int y = frame.bottom() + 1 + 6;
     count_->setGeometry(kMargin, y, frame.width(), 18);

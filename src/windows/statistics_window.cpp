@@ -56,8 +56,10 @@ Tstatform::Tstatform(Program& program, Ttextform& help, QWidget* parent)
       rcb_(new QComboBox(panel_)),
       sortLabel_(makeLabel(panel_, kSortLabel)),
       sortcb_(new QComboBox(panel_)),
-      hjelpknapp_(makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
-      slutknapp_(makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())),
+      hjelpknapp_(
+          makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
+      slutknapp_(
+          makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())),
       frame_(new SunkenFrame(panel_)),
       stattab_(makeListGrid(*frame_, "stattab", 2)),
       statscr_(new Tspecscr(panel_)),
@@ -78,8 +80,10 @@ void Tstatform::buildControls() {
     frame_->setObjectName(QStringLiteral("statpanel"));
     rcb_->setObjectName(QStringLiteral("rcb"));
     sortcb_->setObjectName(QStringLiteral("sortcb"));
-    for (const StatisticsPropertyItem& item : statisticsPropertyItems()) rcb_->addItem(QString::fromUtf8(item.label));
-    for (const StatisticsSortItem& item : statisticsSortItems()) sortcb_->addItem(QString::fromUtf8(item.label));
+    for (const StatisticsPropertyItem& item : statisticsPropertyItems())
+        rcb_->addItem(QString::fromUtf8(item.label));
+    for (const StatisticsSortItem& item : statisticsSortItems())
+        sortcb_->addItem(QString::fromUtf8(item.label));
     for (QComboBox* combo : {rcb_, sortcb_}) {
         combo->setFont(serifFont(kFontSize));
         combo->setFocusPolicy(Qt::StrongFocus);
@@ -98,6 +102,9 @@ void Tstatform::buildControls() {
     stattab_->setCellTextProvider([this](std::int32_t row, int column) { return table_.cell(row, column); });
     stattab_->setCellStyleProvider([](std::int32_t, int) { return 0u; });
     linkScrollBar(*statscr_, *stattab_);
+    for (QWidget* watched : {static_cast<QWidget*>(stattab_), static_cast<QWidget*>(frame_)}) {
+        watched->installEventFilter(this);
+    }
 
     connect(rcb_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
@@ -149,10 +156,21 @@ void Tstatform::showEvent(QShowEvent* event) {
     if (table_.show()) showRows();
 }
 
+bool Tstatform::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel) return QDialog::eventFilter(watched, event);
+    wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
+    return true;
+}
+
 void Tstatform::wheelEvent(QWheelEvent* event) {
     event->accept();
+    wheel(event->angleDelta().y());
+}
+
+void Tstatform::wheel(int delta) {
+    // As in the picker: ten rows a notch, and only while the bar shows.
     if (!statscr_->isVisible()) return;
-    const std::int32_t rows = wheel_.add(event->angleDelta().y());
+    const std::int32_t rows = wheel_.add(delta);
     if (rows != 0) stattab_->setTopRow(stattab_->topRow() - rows);
 }
 

@@ -37,6 +37,8 @@ class Tstatform : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // The wheel over the table, its frame or the window's background scrolls the table.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
   private:
@@ -48,6 +50,7 @@ class Tstatform : public QDialog {
     void showRows();
     // A new database: the first choices, no rows, counted at the next showing.
     void reset();
+    void wheel(int delta);
 
     Program& program_;
     Ttextform& help_;

@@ -24,9 +24,15 @@ TEST(HelpTopicTest, OnlyHelpAndTextKeysStayInTheWindow) {
         const char* link;
         bool topic;
     } cases[] = {
-        {"HJ001", true},   {"HJ024e", true}, {"TX001", true}, {"HJ", true},
-        {"hj001", false},  {"XHJ001", false}, {"http://example.org/", false},
-        {"H", false},      {" HJ001", false},
+        {"HJ001", true},
+        {"HJ024e", true},
+        {"TX001", true},
+        {"HJ", true},
+        {"hj001", false},
+        {"XHJ001", false},
+        {"http://example.org/", false},
+        {"H", false},
+        {" HJ001", false},
     };
     for (const auto& c : cases) EXPECT_EQ(isTopicLink(c.link), c.topic) << c.link;
 }
@@ -70,8 +76,7 @@ TEST(HelpTopicTest, TheFileDateIsTheLocalDayOfTheLastChange) {
     noon.tm_hour = 12;
     noon.tm_isdst = -1;
     const auto when = std::chrono::system_clock::from_time_t(std::mktime(&noon));
-    std::filesystem::last_write_time(path,
-                                     std::filesystem::file_time_type::clock::from_sys(when));
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::from_sys(when));
     const std::optional<CalendarDate> date = fileDate(path);
     ASSERT_TRUE(date);
     EXPECT_EQ(date->year, 1990);

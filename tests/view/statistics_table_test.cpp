@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "census_fixture.h"
-#include "view/result_list.h"
 #include "search/statistics.h"
 #include "test_text.h"
+#include "view/result_list.h"
 
 namespace tessla {
 namespace {
@@ -25,8 +25,8 @@ std::vector<CensusRow> yearCensus() {
     std::vector<CensusRow> rows;
     int n = 0;
     for (const char* year : {"1842", "1830", "1845", "1830", "1850", "1842", "1830", "1845", ""}) {
-        rows.push_back({{"POSTID", "P-" + std::to_string(++n)}, {"FNAMN", "Anna"}, {"ENAMN", "Lind"},
-                        {"FODAR", year}});
+        rows.push_back(
+            {{"POSTID", "P-" + std::to_string(++n)}, {"FNAMN", "Anna"}, {"ENAMN", "Lind"}, {"FODAR", year}});
     }
     return rows;
 }
@@ -59,7 +59,8 @@ TEST(StatisticsItemsTest, TheCombosOfferTheSixPropertiesAndTheTwoOrders) {
         {"Boendelän", StatisticsProperty::ResidenceCounty},
     };
     std::vector<std::pair<std::string, StatisticsProperty>> shown;
-    for (const StatisticsPropertyItem& item : statisticsPropertyItems()) shown.emplace_back(item.label, item.property);
+    for (const StatisticsPropertyItem& item : statisticsPropertyItems())
+        shown.emplace_back(item.label, item.property);
     EXPECT_EQ(shown, properties);
     ASSERT_EQ(statisticsSortItems().size(), 2u);
     EXPECT_STREQ(statisticsSortItems()[0].label, "Ord");
@@ -105,7 +106,8 @@ TEST_F(StatisticsTableTest, CountsAgainOnlyWhenTheResultOrTheChoiceChanged) {
     table_.markOutOfDate();
     EXPECT_TRUE(table_.show());
     EXPECT_NE(rows(), before);
-    const Statistics fresh = buildStatistics(census_->db(), result, StatisticsProperty::Year, StatisticsSort::Value);
+    const Statistics fresh =
+        buildStatistics(census_->db(), result, StatisticsProperty::Year, StatisticsSort::Value);
     ASSERT_EQ(rows().size(), fresh.rows.size());
     for (std::size_t i = 0; i < fresh.rows.size(); ++i) {
         EXPECT_EQ(rows()[i], std::make_pair(fresh.rows[i].text, fresh.rows[i].count));

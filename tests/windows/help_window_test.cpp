@@ -32,9 +32,15 @@ using test::TempDir;
 namespace fs = std::filesystem;
 
 std::vector<CensusRow> fewPersons() {
-    return {{{"POSTID", "A-1"}, {"FNAMN", "Karl"}, {"ENAMN", "Lind"}, {"FODAR", "1842"},
+    return {{{"POSTID", "A-1"},
+             {"FNAMN", "Karl"},
+             {"ENAMN", "Lind"},
+             {"FODAR", "1842"},
              {"HEMFO", "Alunda (Uppsala län);Uppland"}},
-            {{"POSTID", "A-2"}, {"FNAMN", "Anna"}, {"ENAMN", "Berg"}, {"FODAR", "1845"},
+            {{"POSTID", "A-2"},
+             {"FNAMN", "Anna"},
+             {"ENAMN", "Berg"},
+             {"FODAR", "1845"},
              {"HEMFO", "Alunda (Uppsala län);Uppland"}}};
 }
 
@@ -92,7 +98,8 @@ class HelpWindowTest : public ::testing::Test {
         TSPdyntex& view = texten();
         view.grab();  // links are found where they were drawn
         for (const Tkodtextp& run : view.kodtxt().runs()) {
-            if (!run.link || view.kodtxt().links()[static_cast<std::size_t>(run.linkIndex)].target != target) continue;
+            if (!run.link || view.kodtxt().links()[static_cast<std::size_t>(run.linkIndex)].target != target)
+                continue;
             const QPoint at((run.rect.left + run.rect.right) / 2, (run.rect.top + run.rect.bottom) / 2);
             QTest::mouseClick(&view, Qt::LeftButton, {}, at);
             return;
@@ -139,7 +146,8 @@ TEST_F(HelpWindowTest, AboutTitlesCarryTheVersionAndTheDateOfTheResidenceParishL
     program_.setLanguage(Language::English);
     whileShown("HJ022", [&] {
         EXPECT_EQ(title(), "About Tessla (ver " + version + ", database 03/07/2024)");
-        EXPECT_TRUE(texten().plainText().startsWith("About the program.")) << texten().plainText().toStdString();
+        EXPECT_TRUE(texten().plainText().startsWith("About the program."))
+            << texten().plainText().toStdString();
         EXPECT_EQ(help_.windowTitle(), "Tessla, Help");
         EXPECT_EQ(help_.findChild<QWidget*>("slutknapp")->toolTip(), "Close");
     });

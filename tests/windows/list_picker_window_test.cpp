@@ -351,6 +351,28 @@ TEST_F(ListPickerWindowTest, HelpShowsTheListsTopicOverThePickersOwner) {
     EXPECT_LE((helpCentre - owner_->frameGeometry().center()).manhattanLength(), 6);
 }
 
+TEST_F(ListPickerWindowTest, ControlsFitWithoutOverlapInBothLanguages) {
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_->setLanguage(language);
+        open(parishes());
+        for (QWidget* widget : picker_->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(picker_.get())) continue;
+            const std::string name = widget->objectName().toStdString();
+            const QRect inWindow(widget->mapTo(picker_.get(), QPoint(0, 0)), widget->size());
+            EXPECT_TRUE(picker_->rect().contains(inWindow)) << name;
+            if (const auto* label = qobject_cast<QLabel*>(widget)) {
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+            }
+            for (QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (sibling == widget || !sibling->isVisibleTo(picker_.get())) continue;
+                EXPECT_FALSE(sibling->geometry().intersects(widget->geometry()))
+                    << name << " overlaps " << sibling->objectName().toStdString();
+            }
+        }
+        close();
+    }
+}
+
 // The picker flat with marks and as a tree with an opened parish, in both languages, at one and
 // two device pixels a pixel.
 TEST_F(ListPickerWindowTest, PickerScreenshots) {

@@ -27,8 +27,11 @@ using test::CensusRow;
 std::vector<CensusRow> yearCensus() {
     std::vector<CensusRow> rows;
     const auto person = [&rows](const std::string& year, const char* parish) {
-        rows.push_back({{"POSTID", "P-" + std::to_string(rows.size() + 1)}, {"FNAMN", "Anna"},
-                        {"ENAMN", year == "1800" ? "Ahl" : "Lind"}, {"FODAR", year}, {"HEMFO", parish}});
+        rows.push_back({{"POSTID", "P-" + std::to_string(rows.size() + 1)},
+                        {"FNAMN", "Anna"},
+                        {"ENAMN", year == "1800" ? "Ahl" : "Lind"},
+                        {"FODAR", year},
+                        {"HEMFO", parish}});
     };
     for (int year = 1800; year < 1830; ++year) person(std::to_string(year), "Alunda (Uppsala län);Uppland");
     for (const char* year : {"1812", "1805", "1810", "1805"}) person(year, "Tuna (Uppsala län);Uppland");
@@ -84,7 +87,8 @@ TEST_F(StatisticsWindowTest, CountsByValueAndByCountWithTheSummaryLine) {
     EXPECT_EQ(bar().max(), 30 - 21);
 
     combo("sortcb").setCurrentIndex(1);
-    EXPECT_EQ(firstRows(5), (std::vector<QString>{" 1805|3 ", " 1810|2 ", " 1812|2 ", " 1800|1 ", " 1801|1 "}))
+    EXPECT_EQ(firstRows(5),
+              (std::vector<QString>{" 1805|3 ", " 1810|2 ", " 1812|2 ", " 1800|1 ", " 1801|1 "}))
         << "equal counts in the order of their text";
     EXPECT_EQ(grid().topRow(), 0);
 
@@ -133,9 +137,10 @@ TEST_F(StatisticsWindowTest, OpeningADatabaseResetsTheChoicesAndTheRows) {
 
 TEST_F(StatisticsWindowTest, TheWheelScrollsTenRowsANotchAndTheButtonsHelpAndClose) {
     window_.show();
-    QWheelEvent down(QPointF(100, 100), window_.mapToGlobal(QPointF(100, 100)), {}, QPoint(0, -120), Qt::NoButton,
-                     {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(grid().window(), &down);
+    // A notch over the table goes on to the window, which scrolls the table.
+    QWheelEvent down(QPointF(100, 100), grid().mapToGlobal(QPointF(100, 100)), {}, QPoint(0, -120),
+                     Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&grid(), &down);
     EXPECT_EQ(grid().topRow(), 8) << "ten rows, kept within the rows that do not fit";
     EXPECT_EQ(bar().position(), 9);
 
