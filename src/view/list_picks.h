@@ -46,7 +46,8 @@ class PickerPositions {
     std::array<Rows, kPickerLists + 1> rows_{};
 };
 
-// The list `list` of `db` that the picker can show: open and in 1 … kPickerLists; else null.
+// The word list numbered `list` (`listtabell`) when it is open and `list` is in 1 … kPickerLists;
+// else null.
 TSPstruktlista* pickerList(Database& db, int list);
 
 // The text of a list row in the picker's first column: a place ("&B") loses everything up to two

@@ -243,11 +243,19 @@ TEST_F(ListPickerWindowTest, QuickFindScrollsToTheRowAndReopeningKeepsEachListsR
     EXPECT_TRUE(quickFind().text().isEmpty());
     EXPECT_TRUE(quickFind().hasFocus());
 
-    // The wheel: ten rows a notch, within the bar's range.
-    QWheelEvent down(QPointF(20, 20), QPointF(grid().mapToGlobal(QPoint(20, 20))), QPoint(), QPoint(0, -120),
-                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&grid(), &down);
+    // The wheel, over any control: ten rows a notch, within the bar's range.
+    const auto wheel = [&](QWidget& over, int delta) {
+        QWheelEvent event(QPointF(5, 5), QPointF(over.mapToGlobal(QPoint(5, 5))), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&over, &event);
+    };
+    wheel(grid(), 120);
+    EXPECT_EQ(grid().topRow(), 11);
+    wheel(quickFind(), -120);
+    EXPECT_EQ(grid().topRow(), 21);
+    wheel(grid(), -120);
     EXPECT_EQ(grid().topRow(), kNames - 18);
+    EXPECT_EQ(bar().position(), bar().max());
     close();
 
     open(parishes());
