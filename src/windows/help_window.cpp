@@ -1,7 +1,5 @@
 #include "windows/help_window.h"
 
-#include <QLabel>
-
 #include "base/version.h"
 #include "program/program.h"
 #include "skin/background_panel.h"
@@ -12,6 +10,7 @@
 #include "skin/scroll_bar.h"
 #include "storage/picture_names.h"
 #include "view/help_topic.h"
+#include "widgets/elided_label.h"
 #include "widgets/text_view.h"
 #include "windows/window_controls.h"
 
@@ -33,7 +32,7 @@ Ttextform::Ttextform(Program& program, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       program_(program),
       panel_(new BackgroundPanel(this)),
-      rubriklabel_(new QLabel(panel_)),
+      rubriklabel_(new ElidedLabel(panel_)),
       frame_(new SunkenFrame(panel_)),
       texten_(new TSPdyntex(frame_)),
       vistextscr_(new Tspecscr(frame_)),
@@ -86,7 +85,7 @@ void Ttextform::showCurrentTopic() {
     Database& db = program_.database();
     const HelpPage page = readHelpPage(db.textbas(), program_.helpTopic, program_.language(), kProgramVersion,
                                        fileDate(databaseDateFile(db)));
-    rubriklabel_->setText(toQString(page.title));
+    rubriklabel_->setFullText(toQString(page.title));
     texten_->setText(page.text);
     fitScrollBar();
 }

@@ -11,11 +11,10 @@
 
 #include "census/person.h"
 
-class QLabel;
-
 namespace tessla {
 
 class BackgroundPanel;
+class ElidedLabel;
 class Program;
 class SunkenFrame;
 class TSPdyntex;
@@ -43,7 +42,7 @@ class Ttextform : public QDialog {
 
     Program& program_;
     BackgroundPanel* panel_;
-    QLabel* rubriklabel_;
+    ElidedLabel* rubriklabel_;
     SunkenFrame* frame_;
     TSPdyntex* texten_;
     Tspecscr* vistextscr_;

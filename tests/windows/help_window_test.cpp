@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +19,7 @@
 #include "skin/scroll_bar.h"
 #include "storage/temp_dir.h"
 #include "view/help_topic.h"
+#include "widgets/elided_label.h"
 #include "widgets/text_view.h"
 
 namespace tessla {
@@ -92,7 +92,7 @@ class HelpWindowTest : public ::testing::Test {
         });
         return help_.showTopic(key, owner_);
     }
-    QString title() { return help_.findChild<QLabel*>("rubriklabel")->text(); }
+    QString title() { return help_.findChild<ElidedLabel*>("rubriklabel")->fullText(); }
     TSPdyntex& texten() { return *help_.findChild<TSPdyntex*>("texten"); }
     void clickLink(const std::string& target) {
         TSPdyntex& view = texten();
@@ -225,7 +225,7 @@ TEST(HelpWindowScreenshotTest, Screenshot) {
         program.setLanguage(language);
         for (const char* topic : {"HJ022", "HJ023", "HJ001"}) {
             QTimer::singleShot(0, &help, [&] {
-                EXPECT_FALSE(help.findChild<QLabel*>("rubriklabel")->text().isEmpty()) << topic;
+                EXPECT_FALSE(help.findChild<ElidedLabel*>("rubriklabel")->text().isEmpty()) << topic;
                 for (const int ratio : {1, 2}) {
                     QImage shot(help.size() * ratio, QImage::Format_ARGB32_Premultiplied);
                     shot.setDevicePixelRatio(ratio);

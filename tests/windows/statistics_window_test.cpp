@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -147,7 +146,7 @@ TEST_F(StatisticsWindowTest, TheWheelScrollsTenRowsANotchAndTheButtonsHelpAndClo
     bool helpShown = false;
     QTimer::singleShot(0, &help_, [&] {
         helpShown = help_.isVisible();
-        EXPECT_EQ(help_.findChild<QLabel*>("rubriklabel")->text(), "Statistik");
+        EXPECT_EQ(help_.findChild<ElidedLabel*>("rubriklabel")->fullText(), "Statistik");
         help_.reject();
     });
     QWidget* helpButton = window_.findChild<QWidget*>("hjelpknapp");
