@@ -108,6 +108,26 @@ class PartHeading : public QLabel {
     }
 };
 
+// A place-kind button: a framed caption, gilt while down, one of the field's radio group `tag`.
+TSPknapp* makeKindButton(QWidget* parent, const std::string& name, int tag, int width) {
+    auto* button = new TSPknapp(parent);
+    button->setObjectName(QString::fromStdString(name));
+    button->setKnapptyp(TSPknapptyp::kntRuta);
+    button->setRadio(true);
+    button->setKopplatag(true);
+    button->setTag(tag);
+    button->setColor(controlPalette::buttonFace());
+    button->setColorflipflop(true);
+    button->setBlendcolor(controlPalette::gilt());
+    button->setFont(serifFont(kCaptionPoints));
+    button->setFixedSize(width, kControlHeight);
+    return button;
+}
+
+bool hasHeading(FieldGroup group) {
+    return groupHeading(group)[0][0] != '\0';
+}
+
 // Restores the window and the cursor however the search ends.
 class BusyLook {
   public:
@@ -173,35 +193,41 @@ FieldSearchWindow::~FieldSearchWindow() = default;
 // ---- building ------------------------------------------------------------------------------------
 
 void FieldSearchWindow::makeRows(QGridLayout& grid) {
-    std::vector<Bilingual> labels;
+    std::vector<Bilingual> labels, captions;
+    for (const FieldSpec& field : fields_.spec().fields) {
+        labels.push_back(field.label);
+        for (const FieldList& list : field.lists) captions.push_back(list.kindCaption);
+    }
+    // Columns as wide as their widest text in either language, so that a language switch moves
+    // nothing.
+    grid.setColumnMinimumWidth(kLabelColumn, widest(serifFont(kTextPoints), labels) + kPartIndent + 12);
+    grid.setColumnMinimumWidth(kKindColumn - 1, 8);
+    const int kindWidth = widest(serifFont(kCaptionPoints), captions) + 14;
+
     std::optional<FieldGroup> group;
     int line = 0;
     for (SearchField& field : fields_.fields()) {
-        labels.push_back(field.spec().label);
         if (field.spec().group != group) {
             group = field.spec().group;
-            const Bilingual heading = groupHeading(*group);
-            if (heading[0][0] != '\0') {
-                auto* label = new PartHeading(panel_, line == 0);
-                label->setObjectName(QString::fromLatin1(field.spec().stem) + QStringLiteral("rubrik"));
-                grid.addWidget(label, line++, kLabelColumn, 1, kKindColumn);
-                headings_.emplace_back(label, *group);
+            if (hasHeading(*group)) {
+                auto* heading = new PartHeading(panel_, line == 0);
+                heading->setObjectName(QString::fromLatin1(field.spec().stem) + QStringLiteral("rubrik"));
+                grid.addWidget(heading, line++, kLabelColumn, 1, kKindColumn);
+                headings_.emplace_back(heading, *group);
             }
         }
-        makeRow(grid, line++, field);
+        makeRow(grid, line++, field, kindWidth);
     }
-    grid.setColumnMinimumWidth(kLabelColumn, widest(serifFont(kTextPoints), labels) + kPartIndent + 12);
-    grid.setColumnMinimumWidth(kKindColumn - 1, 8);
     makeButtons(grid, line);
 }
 
-void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field) {
+void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field, int kindWidth) {
     const FieldSpec& spec = field.spec();
     Row row{&field, new QLabel(panel_), new QLineEdit(panel_)};
     row.label->setObjectName(QString::fromLatin1(spec.stem) + QStringLiteral("label"));
     row.label->setBuddy(row.edit);
     // Under the headings of the parts, the labels stand a little in.
-    if (groupHeading(spec.group)[0][0] != '\0') row.label->setIndent(kPartIndent);
+    if (hasHeading(spec.group)) row.label->setIndent(kPartIndent);
     grid.addWidget(row.label, line, kLabelColumn);
 
     row.edit->setObjectName(QString::fromStdString(editName(spec)));
@@ -212,40 +238,22 @@ void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field)
     if (spec.picks()) {
         auto* modes = new QHBoxLayout;
         modes->setSpacing(2);
-        const QSize size(pic::fieldButtonSize.width, pic::fieldButtonSize.height);
-        row.type = makePictureButton(panel_, typeButtonName(spec), {pic::abcknapp, pic::abcknappn},
-                                     program_.mainfigur());
-        row.list = makePictureButton(panel_, listButtonName(spec), {pic::listknapp, pic::listknappn},
-                                     program_.mainfigur());
+        TSPfigurer& figures = program_.mainfigur();
+        row.type = makePictureButton(panel_, typeButtonName(spec), {pic::abcknapp, pic::abcknappn}, figures);
+        row.list =
+            makePictureButton(panel_, listButtonName(spec), {pic::listknapp, pic::listknappn}, figures);
         for (TSPknapp* button : {row.type, row.list}) {
             button->setStaydown(true);
-            button->setFixedSize(size);
+            button->setFixedSize(pic::fieldButtonSize.width, pic::fieldButtonSize.height);
             modes->addWidget(button);
         }
         grid.addLayout(modes, line, kModeColumn);
     }
-
-    if (spec.place()) {
-        std::vector<Bilingual> captions;
-        for (const FieldSpec& each : fields_.spec().fields)
-            for (const FieldList& list : each.lists) captions.push_back(list.kindCaption);
-        const int width = widest(serifFont(kCaptionPoints), captions) + 14;
-        for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
-            if (!spec.offers(kPlaceKinds[k])) continue;
-            auto* button = new TSPknapp(panel_);
-            button->setObjectName(QString::fromStdString(kindButtonName(spec, kPlaceKinds[k])));
-            button->setKnapptyp(TSPknapptyp::kntRuta);
-            button->setRadio(true);
-            button->setKopplatag(true);
-            button->setTag(kKindTag + line);
-            button->setColor(controlPalette::buttonFace());
-            button->setColorflipflop(true);
-            button->setBlendcolor(controlPalette::gilt());
-            button->setFont(serifFont(kCaptionPoints));
-            button->setFixedSize(width, kControlHeight);
-            grid.addWidget(button, line, kKindColumn + static_cast<int>(k));
-            row.kinds[k] = button;
-        }
+    for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
+        if (!spec.offers(kPlaceKinds[k])) continue;
+        row.kinds[k] =
+            makeKindButton(panel_, kindButtonName(spec, kPlaceKinds[k]), kKindTag + line, kindWidth);
+        grid.addWidget(row.kinds[k], line, kKindColumn + static_cast<int>(k));
     }
     rows_.push_back(row);
 }

@@ -35,8 +35,8 @@ class SearchWindow : public QDialog {
 
   public:
     // `rensa`: every field typed again and empty, place kinds back to parish, the picks and picker
-    // rows of this window's lists cleared; the first field gets the focus, now when the window
-    // shows, else when it next shows.
+    // rows of this window's lists cleared; the first field gets the focus at once while the window
+    // is showing, else when it next shows.
     virtual void rensa() = 0;
     // Whether the last showing changed the result: a search (OK), or a search with every field
     // empty, which empties the result and closes with Cancel.
@@ -79,7 +79,7 @@ class FieldSearchWindow : public SearchWindow {
     };
 
     void makeRows(QGridLayout& grid);
-    void makeRow(QGridLayout& grid, int line, SearchField& field);
+    void makeRow(QGridLayout& grid, int line, SearchField& field, int kindWidth);
     void makeButtons(QGridLayout& grid, int lines);
     void connectRow(Row& row);
     // Shows what the field's state says: text, look, pressed buttons.
