@@ -26,7 +26,9 @@
 #include "widgets/elided_label.h"
 #include "widgets/table_grid.h"
 #include "widgets/text_view.h"
+#include "windows/help_window.h"
 #include "windows/search_window.h"
+#include "windows/statistics_window.h"
 
 namespace tessla {
 namespace {
@@ -284,6 +286,71 @@ TEST_F(MainWindowTest, TheClearButtonEmptiesTheListAndClearsThePersonSearch) {
     EXPECT_EQ(persontab().rowCount(), 0);
     EXPECT_EQ(search_.cleared, 1);
     EXPECT_TRUE(search_.focusAsked());
+}
+
+// Runs `look` on the modal window as soon as it shows, then closes it with Escape.
+void whenModalShows(std::function<void(QWidget&)> look) {
+    QTimer::singleShot(0, [look] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        look(*modal);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+}
+
+// The "?", about and logo buttons show their topics in the help window, in the language shown,
+// and the toggles among them come up when it closes.
+TEST_F(MainWindowTest, TheHelpAboutAndLogoButtonsShowTheirTopics) {
+    start();
+    Ttextform help(*program_, window_.get());
+    window_->setHelp(help);
+    const struct {
+        const char* button;
+        Language language;
+        std::string topic;
+    } cases[] = {
+        {"fragaknapp", Language::Swedish, "HJ001"}, {"omknapp", Language::Swedish, "HJ022"},
+        {"stmknapp", Language::Swedish, "HJ024"},   {"arkivoknapp", Language::Swedish, "HJ025"},
+        {"arkivoknapp", Language::English, "HJ024e"}, {"omknapp_e", Language::English, "HJ022e"},
+    };
+    for (const auto& c : cases) {
+        program_->setLanguage(c.language);
+        QString title;
+        whenModalShows([&](QWidget& modal) {
+            EXPECT_EQ(&modal, &help);
+            title = modal.findChild<QLabel*>(QStringLiteral("rubriklabel"))->text();
+        });
+        child<TSPknapp>(c.button).click();
+        EXPECT_EQ(program_->helpTopic, c.topic) << c.button;
+        EXPECT_FALSE(title.isEmpty()) << c.button;
+        EXPECT_FALSE(child<TSPknapp>(c.button).down()) << c.button;
+    }
+}
+
+// The statistics button waits for persons in the list; the statistics count the result as it is
+// when shown, again after a deselection.
+TEST_F(MainWindowTest, TheStatisticsCountTheResultAsItIsWhenShown) {
+    start();
+    Ttextform help(*program_, window_.get());
+    Tstatform statistics(*program_, help, window_.get());
+    window_->setStatistics(statistics);
+    EXPECT_FALSE(child<TSPknapp>("statknapp").isEnabled());
+    searchFor({"Lind"});
+    ASSERT_TRUE(child<TSPknapp>("statknapp").isEnabled());
+    const auto persons = [&] {
+        std::int32_t counted = -1;
+        whenModalShows([&](QWidget& modal) {
+            EXPECT_EQ(&modal, &statistics);
+            counted = statistics.table().statistics().persons;
+        });
+        child<TSPknapp>("statknapp").click();
+        return counted;
+    };
+    EXPECT_EQ(persons(), persontab().rowCount());
+    child<TSPknapp>("postejknapp").click();
+    EXPECT_EQ(persons(), persontab().rowCount());
+    child<TSPknapp>("rensaknapp").click();
+    EXPECT_FALSE(child<TSPknapp>("statknapp").isEnabled());
 }
 
 TEST_F(MainWindowTest, TheShownRecordBelongsToTheSelectedRowOrHouseholdMember) {
