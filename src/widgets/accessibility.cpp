@@ -33,9 +33,12 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     if (is<TSPdyntex>(className)) return new AccessibleTextView(static_cast<TSPdyntex*>(widget));
     // A panel holds controls and says nothing itself.
     if (is<BackgroundPanel>(className)) return new QAccessibleWidget(widget, QAccessible::Pane);
-    // A window made from a plain widget is a window, named by its title.
+    // A window made from a plain widget is a window, named by its title; a named plain widget
+    // inside one is a group of the controls it holds.
     if (is<QWidget>(className) && widget->isWindow())
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (is<QWidget>(className) && !widget->accessibleName().isEmpty())
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
 }
 

@@ -75,6 +75,7 @@ Tsoktabform::Tsoktabform(Program& program, Ttextform& help, QWidget* parent)
     tab_->setObjectName(QStringLiteral("soktab"));
     scr_->setObjectName(QStringLiteral("sokscr"));
     snabbsokedit_->setObjectName(QStringLiteral("snabbsokedit"));
+    quickFindLabel_->setBuddy(snabbsokedit_);
     snabbsokedit_->setFont(serifFont(11));
     jaknapp_ = new TSPknapp(panel_);
     jaknapp_->setObjectName(QStringLiteral("jaknapp"));
@@ -197,6 +198,8 @@ void Tsoktabform::applyTexts(Language language) {
     setWindowTitle(inLanguage(language, "Tessla, söklista", "Tessla, Search list"));
     rubrik_->setText(table_.available() ? QString::fromUtf8(request_.title[english]) : QString());
     extraHint_->setText(table_.available() ? QString::fromUtf8(request_.extraHint[english]) : QString());
+    // An empty line says nothing, to the eye or to a screen reader.
+    extraHint_->setVisible(!extraHint_->text().isEmpty());
     quickFindLabel_->setText(inLanguage(language, "Snabbsök i listan", "Quick find ..."));
     specialCharacters_->applyTexts(language);
     rensaknapp_->setVisible(!english);

@@ -29,6 +29,8 @@ SpecialCharacters::SpecialCharacters(QWidget* parent) : QWidget(parent), label_(
     row->setSpacing(3);
     label_->setFont(serifFont(10));
     label_->setText(QStringLiteral("Insert character"));
+    // A screen reader hears the buttons as a group of that name.
+    setAccessibleName(label_->text());
     row->addWidget(label_);
     row->addSpacing(3);
     for (const char* utf8 : {"å", "ä", "ö", "ü"}) {

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/accessible_tree.h"
 #include "household_census.h"
 #include "program/program.h"
 #include "skin/control_palette.h"
@@ -34,6 +35,8 @@ namespace tessla {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Heard;
+using test::listen;
 using test::w;
 
 // Stands in for a search window: runs `action` on the person list and answers OK, having changed
@@ -159,30 +162,6 @@ class MainWindowTest : public ::testing::Test {
 };
 
 test::CensusFixture* MainWindowTest::census_ = nullptr;
-
-// What a screen reader hears of a control.
-struct Heard {
-    QAccessible::Role role = QAccessible::NoRole;
-    QString name;
-};
-
-// Walks the accessible tree from `node` through every shown control, noting what is heard of
-// each by object name (a table's cells are its own matter) and, as faults, every control without
-// a role or, outside the panels that only hold controls, without a name.
-void listen(QAccessibleInterface* node, std::map<QString, Heard>& heard, std::vector<std::string>& faults) {
-    auto* widget = qobject_cast<QWidget*>(node->object());
-    if (widget == nullptr || !widget->isVisible()) return;
-    const QString object =
-        widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName();
-    const Heard said{node->role(), node->text(QAccessible::Name)};
-    heard[object] = said;
-    if (said.role == QAccessible::NoRole || said.role == QAccessible::Client)
-        faults.push_back(object.toStdString() + " has no role");
-    if (said.role != QAccessible::Pane && said.name.isEmpty())
-        faults.push_back(object.toStdString() + " has no name");
-    if (said.role == QAccessible::Table) return;
-    for (int i = 0; i < node->childCount(); ++i) listen(node->child(i), heard, faults);
-}
 
 // The words of a text, whatever blanks and line ends stand between them.
 QStringList wordsOf(const QString& text) {

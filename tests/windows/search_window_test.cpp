@@ -16,6 +16,7 @@
 #include <set>
 
 #include "household_census.h"
+#include "support/accessible_tree.h"
 #include "program/program.h"
 #include "search/search_census.h"
 #include "skin/picture_button.h"
@@ -560,20 +561,7 @@ TEST_F(SearchWindowTest, ScreenReadersHearEveryControl) {
             showing(*window, [&] {
                 std::vector<std::string> faults;
                 std::set<QString> heard;
-                std::function<void(QAccessibleInterface*)> listen = [&](QAccessibleInterface* node) {
-                    auto* widget = qobject_cast<QWidget*>(node->object());
-                    if (widget == nullptr || !widget->isVisible()) return;
-                    const QString name = node->text(QAccessible::Name);
-                    const QString object = widget->objectName();
-                    if (node->role() == QAccessible::NoRole)
-                        faults.push_back(object.toStdString() + " has no role");
-                    if (node->role() != QAccessible::Pane && node->role() != QAccessible::Client &&
-                        node->role() != QAccessible::Dialog && name.isEmpty())
-                        faults.push_back(object.toStdString() + " has no name");
-                    heard.insert(name);
-                    for (int i = 0; i < node->childCount(); ++i) listen(node->child(i));
-                };
-                listen(QAccessible::queryAccessibleInterface(window));
+                for (const auto& [object, said] : test::listenTo(*window, faults)) heard.insert(said.name);
                 EXPECT_THAT(faults, ::testing::IsEmpty());
                 const bool english = language == Language::English;
                 EXPECT_TRUE(heard.contains(english ? "Search" : QString::fromUtf8("Sök")));

@@ -1,0 +1,122 @@
+// Every window of the program as a screen reader hears it, in both languages: each shown control
+// has a role and, but for the panels that only hold controls, a name; every field is named by the
+// label beside it; the window is named by its title.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "household_census.h"
+#include "program/program.h"
+#include "support/accessible_tree.h"
+#include "windows/help_window.h"
+#include "windows/list_picker_window.h"
+#include "windows/search_window.h"
+#include "windows/statistics_window.h"
+#include "windows/window_controls.h"
+
+namespace tessla {
+namespace {
+
+// The text of the label a screen reader reads with `field`: the label it is related to.
+QString labelOf(QWidget& field) {
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&field);
+    const auto labels = node->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+class EveryWindowHeardTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { census_ = new test::CensusFixture(test::householdCensusRows()); }
+    static void TearDownTestSuite() {
+        delete census_;
+        census_ = nullptr;
+    }
+    void SetUp() override {
+        program_.setMessagePresenter([](const QString&) {});
+        ASSERT_TRUE(program_.openDatabase(census_->iniPath()));
+        owner_.resize(1000, 800);
+        owner_.show();
+    }
+
+    // Walks `window` once it shows modally through `open`, then closes it with Escape; returns what
+    // was heard, with the faults added to `faults`.
+    std::map<QString, test::Heard> hear(QWidget& window, const std::function<void()>& open,
+                                        std::vector<std::string>& faults) {
+        std::map<QString, test::Heard> heard;
+        QTimer::singleShot(0, &window, [&] {
+            EXPECT_EQ(QApplication::activeModalWidget(), &window);
+            heard = test::listenTo(window, faults);
+            QTest::keyClick(&window, Qt::Key_Escape);
+        });
+        open();
+        return heard;
+    }
+
+    static test::CensusFixture* census_;
+    Program program_;
+    QWidget owner_;
+    Ttextform help_{program_, &owner_};
+    Tsoktabform picker_{program_, help_, &owner_};
+    Tsok_form search_{program_, picker_, help_, &owner_};
+    Tsokbarn_form childSearch_{program_, picker_, help_, &owner_};
+    Tstatform statistics_{program_, help_, &owner_};
+};
+
+test::CensusFixture* EveryWindowHeardTest::census_ = nullptr;
+
+TEST_F(EveryWindowHeardTest, EveryControlHasARoleAndANameAndFieldsAreNamedByTheirLabels) {
+    program_.database().tessllista().vald().fyllalla();
+    statistics_.markOutOfDate();
+    const struct {
+        const char* what;
+        QWidget* window;
+        std::function<void()> open;
+        std::array<const char*, 2> title;
+        std::vector<std::array<const char*, 3>> fields;  // object, Swedish name, English name
+    } windows[] = {
+        {"person search", &search_, [this] { showModal(search_, owner_); }, {"Tessla, sök", "Tessla, Search"},
+         {{"enedit", "Efternamn", "Last name"}, {"fodedit", "Födelseår", "Year of birth"}}},
+        {"child search", &childSearch_, [this] { showModal(childSearch_, owner_); },
+         {"Tessla, sök barn", "Tessla, Child search"},
+         {{"farenedit", "Far, efternamn", "Father, last name"}, {"syskonfnedit", "Syskon, förnamn", "Sibling, first name"}}},
+        {"picker", &picker_,
+         [this] { picker_.pick({15, {"Boendeort, församling", "Parish of residence"}, {"", ""}, true, "HJ008"}, owner_); },
+         {"Tessla, söklista", "Tessla, Search list"},
+         {{"snabbsokedit", "Snabbsök i listan", "Quick find ..."}}},
+        {"statistics", &statistics_, [this] { showModal(statistics_, owner_); },
+         {"Tessla, statistik", "Tessla, statistik"},
+         {{"rcb", "Räkna:", "Räkna:"}, {"sortcb", "Sortera på:", "Sortera på:"}}},
+        {"help", &help_, [this] { help_.showTopic("HJ001", owner_); }, {"Tessla, hjälp", "Tessla, Help"}, {}},
+    };
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_.setLanguage(language);
+        const int english = language == Language::English ? 1 : 0;
+        for (const auto& w : windows) {
+            std::vector<std::string> faults;
+            const auto heard = hear(*w.window, w.open, faults);
+            const std::string where = std::string(w.what) + (english ? " in English" : " in Swedish");
+            for (const std::string& fault : faults) ADD_FAILURE() << where << ": " << fault;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(w.window)->text(QAccessible::Name),
+                      QString::fromUtf8(w.title[english]))
+                << where;
+            for (const auto& field : w.fields) {
+                ASSERT_TRUE(heard.contains(QString::fromLatin1(field[0]))) << where << ": " << field[0];
+                EXPECT_EQ(labelOf(*w.window->findChild<QWidget*>(QString::fromLatin1(field[0]))),
+                          QString::fromUtf8(field[1 + english]))
+                    << where << ": " << field[0];
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessla
