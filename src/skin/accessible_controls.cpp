@@ -1,5 +1,7 @@
 #include "skin/accessible_controls.h"
 
+#include <QPointer>
+
 #include "skin/picture_button.h"
 #include "skin/scroll_bar.h"
 
@@ -44,7 +46,11 @@ QStringList AccessibleButton::actionNames() const {
 
 void AccessibleButton::doAction(const QString& actionName) {
     if (actionName == pressAction() || (checkable() && actionName == toggleAction())) {
-        button().click();
+        // Pressed once the event loop is back: a button that opens a modal window must not hold
+        // the assistive client's call until that window closes.
+        QMetaObject::invokeMethod(widget(), [button = QPointer<TSPknapp>(&button())] {
+            if (button != nullptr) button->click();
+        }, Qt::QueuedConnection);
     } else {
         QAccessibleWidget::doAction(actionName);
     }

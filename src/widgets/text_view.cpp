@@ -33,9 +33,26 @@ void TSPdyntex::layOut() {
 void TSPdyntex::setText(std::string_view cp1252) {
     const QString before = QAccessible::isActive() ? plainText() : QString();
     kodtxt_.setText(cp1252);
+    ++textGeneration_;
     layOut();
     update();
     announceText(before);
+}
+
+QString TSPdyntex::linkText(int index) const {
+    std::string words;
+    for (const Tkodtextp& run : kodtxt_.runs()) {
+        if (!run.link || run.linkIndex != index || run.text.empty()) continue;
+        if (!words.empty()) words += ' ';
+        words += run.text;
+    }
+    return toQString(words).simplified();
+}
+
+void TSPdyntex::followLink(int index) {
+    if (index < 0 || index >= linkCount()) return;
+    clickedLink_ = kodtxt_.links()[static_cast<std::size_t>(index)].target;
+    emit OnClick();
 }
 
 QString TSPdyntex::plainText() const {

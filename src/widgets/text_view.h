@@ -53,6 +53,13 @@ class TSPdyntex : public QWidget {
 
     // The laid-out text without its codes, as a screen reader reads it.
     QString plainText() const;
+    // The links of the text: how many, the words of link `index` as laid out, and following it as
+    // a click on it does (clickedLink() then holds its target and OnClick is signalled).
+    int linkCount() const { return static_cast<int>(kodtxt_.links().size()); }
+    QString linkText(int index) const;
+    void followLink(int index);
+    // Counts the texts set, so that what was made for one text is known to be stale in the next.
+    int textGeneration() const { return textGeneration_; }
 
     // The layout shown: runs, links, marks and line tops in view coordinates at offset 0.
     const TSPkodtxt& kodtxt() const { return kodtxt_; }
@@ -80,6 +87,7 @@ class TSPdyntex : public QWidget {
     TSPtiler* tiler_ = nullptr;
     std::string tilekod_;
     bool visaruta_ = false;
+    int textGeneration_ = 0;
 };
 
 }  // namespace tessla

@@ -178,6 +178,40 @@ TEST(TSPdyntexTest, AssistiveClientsReadThePlainTextOfAReadOnlyDocument) {
     EXPECT_EQ(text->text(0, text->characterCount()), QStringLiteral("other"));
 }
 
+// The links are the document's children: named by their words and followed by their press action,
+// as a click follows them, once the event loop is back; a new text makes the old ones stale.
+TEST(TSPdyntexTest, AssistiveClientsFindTheLinksAndFollowThem) {
+    ViewOnParent on;
+    on.view->setText("Se [MHJ004]efternamn[\\M] och [MTX010e]Other names[\\M].");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(on.view);
+    ASSERT_EQ(face->childCount(), 2);
+    QSignalSpy clicks(on.view, &TSPdyntex::OnClick);
+    const struct {
+        const char* name;
+        const char* target;
+    } links[] = {{"efternamn", "HJ004"}, {"Other names", "TX010e"}};
+    for (int index = 0; index < 2; ++index) {
+        QAccessibleInterface* link = face->child(index);
+        ASSERT_NE(link, nullptr);
+        EXPECT_EQ(link->role(), QAccessible::Link);
+        EXPECT_EQ(link->text(QAccessible::Name), QString::fromLatin1(links[index].name));
+        EXPECT_EQ(link->parent(), face);
+        EXPECT_EQ(face->indexOfChild(link), index);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(clicks.count(), index) << "not before the event loop is back";
+        QCoreApplication::processEvents();
+        EXPECT_EQ(clicks.count(), index + 1);
+        EXPECT_EQ(on.view->clickedLink(), links[index].target);
+    }
+
+    QAccessibleInterface* stale = face->child(0);
+    stale->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    on.view->setText("no links");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks.count(), 2) << "a link of an earlier text is not followed";
+    EXPECT_EQ(face->childCount(), 0);
+}
+
 TEST(TSPdyntexTest, TheEmptyTextLeavesTheParentsBackground) {
     ViewOnParent on;
     const QPoint corners[] = {{0, 0}, {199, 0}, {0, 99}, {199, 99}, {150, 60}};
