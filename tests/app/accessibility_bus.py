@@ -1,9 +1,13 @@
 """The client side of the tests on the accessibility bus.
 
-tour OUTPUT_DIR: finds the running Tessla on the bus, prints its main window's tree, checks that no
-control in it is a nameless filler and that the large buttons are found by role and name, reads the
-count label, presses the English flag through its action, waits for the names to follow the
-language, prints the tree again and presses Exit.
+tour OUTPUT_DIR EXPECTED_ROWS: finds the running Tessla on the bus, prints its main window's tree,
+checks that no control in it is a nameless filler and that the large buttons are found by role and
+name, and reads the count label. Then it searches as a blind user would: presses "Sök", finds the
+last-name field of the search window by its label, types "Berg" into it, presses the window's "Sök",
+and reads the count label and the rows of the result list, which must be the rows of EXPECTED_ROWS
+(what `tessla-db search` printed: record, name and year, tab-separated). Last it presses the English
+flag through its action, waits for the names to follow the language, prints the tree again and
+presses Exit.
 
 count EXPECTED: waits until the main window's count label reads EXPECTED (what a screen reader
 hears after a search), and fails with what it read otherwise.
@@ -35,15 +39,19 @@ def wait_for(what, find, seconds=30):
     fail(f"{what} did not appear")
 
 
-def main_window():
+def window_named(title):
     desktop = pyatspi.Registry.getDesktop(0)
     for app in desktop:
         if app is not None and app.name == "Tessla":
             app.clear_cache()
             for window in app:
-                if window is not None and window.name == "Tessla":
+                if window is not None and window.name == title:
                     return window
     return None
+
+
+def main_window():
+    return window_named("Tessla")
 
 
 def nodes(node):
@@ -126,7 +134,30 @@ def wait_for_count(expected):
     fail(f"the count label says {count!r}, not {expected!r}")
 
 
-def tour(out):
+def result_rows(window):
+    """The result list's rows as name and year, read through the table interface."""
+    grid = control(window, pyatspi.ROLE_TABLE, "Resultatlista")
+    table = grid.queryTable()
+    return [(table.getAccessibleAt(row, 0).name, table.getAccessibleAt(row, 1).name)
+            for row in range(table.nRows)]
+
+
+def search_by_last_name(name, expected_rows):
+    press(control(main_window(), pyatspi.ROLE_PUSH_BUTTON, "Sök"))
+    search = wait_for("the window 'Tessla, sök'", lambda: window_named("Tessla, sök"))
+    field = wait_for("the field labelled Efternamn", lambda: control(search, pyatspi.ROLE_TEXT, "Efternamn"))
+    field.queryEditableText().setTextContents(name)
+    press(control(search, pyatspi.ROLE_PUSH_BUTTON, "Sök"))
+    wait_for_count(f"{len(expected_rows)} valda")
+    rows = result_rows(main_window())
+    if rows != expected_rows:
+        fail(f"the result list reads {rows}, tessla-db found {expected_rows}")
+    print(f"accessibility client: searched {name!r} through the bus and read {rows}")
+
+
+def tour(out, expected_file):
+    with open(expected_file, encoding="utf-8") as lines:
+        expected_rows = [tuple(line.rstrip("\n").split("\t")[1:3]) for line in lines if line.strip()]
     window = wait_for("the main window on the bus", main_window)
     for name in ("Sök", "Sök barn", "Skriv ut", "Om Tessla", "Avsluta"):
         wait_for(f'the push button "{name}"', lambda: control(main_window(), pyatspi.ROLE_PUSH_BUTTON, name))
@@ -134,6 +165,7 @@ def tour(out):
     count = count_label(main_window())
     if count != "0 valda":
         fail(f"the count label says {count!r}")
+    search_by_last_name("Berg", expected_rows)
 
     press(control(main_window(), pyatspi.ROLE_RADIO_BUTTON, "English"))
     wait_for('the push button "Search"', lambda: control(main_window(), pyatspi.ROLE_PUSH_BUTTON, "Search"))
@@ -142,7 +174,7 @@ def tour(out):
     if not control(window, pyatspi.ROLE_RADIO_BUTTON, "English").getState().contains(pyatspi.STATE_CHECKED):
         fail("the English flag is not checked after its press")
     count = count_label(window)
-    if count != "0 selected records":
+    if count != f"{len(expected_rows)} selected records":
         fail(f"the count label says {count!r} in English")
 
     press(control(window, pyatspi.ROLE_PUSH_BUTTON, "Exit"))
@@ -150,12 +182,12 @@ def tour(out):
 
 
 def main():
-    if len(sys.argv) == 3 and sys.argv[1] == "tour":
-        tour(sys.argv[2])
+    if len(sys.argv) == 4 and sys.argv[1] == "tour":
+        tour(sys.argv[2], sys.argv[3])
     elif len(sys.argv) == 3 and sys.argv[1] == "count":
         wait_for_count(sys.argv[2])
     else:
-        fail("usage: accessibility_bus.py tour OUTPUT_DIR | count EXPECTED")
+        fail("usage: accessibility_bus.py tour OUTPUT_DIR EXPECTED_ROWS | count EXPECTED")
 
 
 main()
