@@ -146,6 +146,7 @@ void Tmain_form::LayoutMainWindow() {
     household_->place(layout_);
     record_->place(layout_);
     buttons_->place(width(), height(), program_.language());
+    setReadingTabOrder(*this);
 }
 
 void Tmain_form::applyTexts(Language language) {
@@ -157,6 +158,7 @@ void Tmain_form::applyTexts(Language language) {
     results_->applyTexts(language);
     household_->applyTexts(language);
     record_->applyTexts(language, background);
+    setReadingTabOrder(*this);
 }
 
 // The wheel scrolls the result list wherever the pointer is in this window: over the window and

@@ -1,10 +1,14 @@
 #include "windows/window_controls.h"
 
+#include <vector>
+
 #include <QDialog>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
 #include "skin/picture_button.h"
+#include "view/reading_order.h"
 #include "view/window_placement.h"
 
 namespace tessla {
@@ -35,6 +39,27 @@ void setHint(TSPknapp& button, Language language, const char* swedish, const cha
     button.setHint(inLanguage(language, swedish, english));
 }
 
+void setReadingTabOrder(QWidget& window) {
+    // The controls stand where their layouts put them, even before the window first shows.
+    if (window.layout() != nullptr) window.layout()->activate();
+    for (QLayout* layout : window.findChildren<QLayout*>()) {
+        if (layout->parentWidget() != nullptr && layout->parentWidget()->window() == &window) layout->activate();
+    }
+    std::vector<QWidget*> controls;
+    std::vector<LayoutRect> rects;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const bool tabbed = (control->focusPolicy() & Qt::TabFocus) != 0 && control->focusProxy() == nullptr;
+        if (!tabbed || control->window() != &window || !control->isVisibleTo(&window)) continue;
+        controls.push_back(control);
+        rects.push_back(layoutRectOf(QRect(control->mapTo(&window, QPoint(0, 0)), control->size())));
+    }
+    QWidget* previous = nullptr;
+    for (const std::size_t i : readingOrder(rects)) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, controls[i]);
+        previous = controls[i];
+    }
+}
+
 int showModal(QDialog& window, QWidget& owner) {
     const QSize size = window.frameGeometry().size();
     const QScreen* screen = owner.screen();
@@ -42,6 +67,7 @@ int showModal(QDialog& window, QWidget& owner) {
     const WindowPoint place = modalPlacement(layoutRectOf(owner.frameGeometry()), size.width(), size.height(),
                                              layoutRectOf(available));
     window.move(place.x, place.y);
+    setReadingTabOrder(window);
     return window.exec() == QDialog::Accepted ? 1 : 2;
 }
 

@@ -31,8 +31,12 @@ QString inLanguage(Language language, const char* swedish, const char* english);
 // The hint of `button` in `language`; both texts are UTF-8.
 void setHint(TSPknapp& button, Language language, const char* swedish, const char* english);
 
+// Sets the Tab order of the controls of `window` that take the focus by Tab to their reading
+// order (view/reading_order.h), as they stand now; controls of the windows it owns are left alone.
+void setReadingTabOrder(QWidget& window);
+
 // Shows `window` modally over `owner`: centred over it when it fits inside, else centred on the
-// screen. Its result: 1 OK, 2 Cancel.
+// screen, its controls in reading order for the Tab key. Its result: 1 OK, 2 Cancel.
 int showModal(QDialog& window, QWidget& owner);
 
 }  // namespace tessla

@@ -17,8 +17,10 @@
 #include "household_census.h"
 #include "program/program.h"
 #include "support/accessible_tree.h"
+#include "view/reading_order.h"
 #include "windows/help_window.h"
 #include "windows/list_picker_window.h"
+#include "windows/main_window.h"
 #include "windows/search_window.h"
 #include "windows/statistics_window.h"
 #include "windows/window_controls.h"
@@ -115,6 +117,75 @@ TEST_F(EveryWindowHeardTest, EveryControlHasARoleAndANameAndFieldsAreNamedByThei
                     << where << ": " << field[0];
             }
         }
+    }
+}
+
+// The controls of `window` that the Tab key reaches, in reading order.
+std::vector<QWidget*> controlsInReadingOrder(QWidget& window) {
+    std::vector<QWidget*> controls;
+    std::vector<LayoutRect> rects;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) == 0 || control->focusProxy() != nullptr ||
+            control->window() != &window || !control->isVisible() || !control->isEnabled())
+            continue;
+        controls.push_back(control);
+        const QPoint at = control->mapTo(&window, QPoint(0, 0));
+        rects.push_back({at.x(), at.y(), control->width(), control->height()});
+    }
+    std::vector<QWidget*> ordered;
+    for (const std::size_t i : readingOrder(rects)) ordered.push_back(controls[i]);
+    return ordered;
+}
+
+// Tab from the first control of `window` (shown and active) goes through every control in reading
+// order and back round to the first, Shift+Tab the other way.
+void tabThrough(QWidget& window) {
+    const std::vector<QWidget*> order = controlsInReadingOrder(window);
+    QApplication::setActiveWindow(&window);
+    ASSERT_FALSE(order.empty()) << window.objectName().toStdString();
+    order.front()->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), order.front()) << window.objectName().toStdString();
+    for (const bool back : {false, true}) {
+        for (std::size_t step = 1; step <= order.size(); ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+            const std::size_t expected = back ? (order.size() - step) % order.size() : step % order.size();
+            ASSERT_EQ(QApplication::focusWidget(), order[expected])
+                << window.objectName().toStdString() << (back ? " back" : "") << " step " << step << ": "
+                << QApplication::focusWidget()->objectName().toStdString() << " instead of "
+                << order[expected]->objectName().toStdString();
+        }
+    }
+}
+
+// Without a mouse: Tab goes through every control of a window in reading order and back round to
+// the first, Shift+Tab the other way; no control keeps the Tab key for itself.
+TEST_F(EveryWindowHeardTest, TabGoesThroughEveryWindowInReadingOrder) {
+    program_.database().tessllista().vald().fyllalla();
+    statistics_.markOutOfDate();
+    const std::pair<QWidget*, std::function<void()>> windows[] = {
+        {&search_, [this] { showModal(search_, owner_); }},
+        {&childSearch_, [this] { showModal(childSearch_, owner_); }},
+        {&picker_, [this] { picker_.pick({2, {"Förnamn", "First name"}, {"", ""}, false, "HJ005"}, owner_); }},
+        {&statistics_, [this] { showModal(statistics_, owner_); }},
+        {&help_, [this] { help_.showTopic("HJ001", owner_); }},
+    };
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_.setLanguage(language);
+        for (const auto& [window, open] : windows) {
+            QTimer::singleShot(0, window, [window = window] {
+                tabThrough(*window);
+                QTest::keyClick(window, Qt::Key_Escape);
+            });
+            open();
+        }
+    }
+    Tmain_form main(program_);
+    main.show();
+    main.setWindowState(Qt::WindowNoState);
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_.setLanguage(language);
+        QCoreApplication::processEvents();
+        tabThrough(main);
     }
 }
 
