@@ -1,10 +1,13 @@
 #include "windows/window_controls.h"
 
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 #include "skin/picture_button.h"
+#include "skin/qt_text.h"
 #include "view/window_placement.h"
 
 namespace tessla {
@@ -33,6 +36,10 @@ QString inLanguage(Language language, const char* swedish, const char* english) 
 
 void setHint(TSPknapp& button, Language language, const char* swedish, const char* english) {
     button.setHint(inLanguage(language, swedish, english));
+}
+
+void putOnClipboard(std::string_view cp1252) {
+    QGuiApplication::clipboard()->setText(toQString(cp1252));
 }
 
 int showModal(QDialog& window, QWidget& owner) {

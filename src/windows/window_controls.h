@@ -31,6 +31,10 @@ QString inLanguage(Language language, const char* swedish, const char* english);
 // The hint of `button` in `language`; both texts are UTF-8.
 void setHint(TSPknapp& button, Language language, const char* swedish, const char* english);
 
+// Replaces the clipboard's content with `cp1252`, a Windows-1252 text, as Unicode text; its line
+// ends stay as they are.
+void putOnClipboard(std::string_view cp1252);
+
 // Shows `window` modally over `owner`: centred over it when it fits inside, else centred on the
 // screen. Its result: 1 OK, 2 Cancel.
 int showModal(QDialog& window, QWidget& owner);
