@@ -1,12 +1,12 @@
 #include "windows/record_panel.h"
 
 #include "program/program.h"
-#include "view/clipboard_texts.h"
 #include "skin/background_panel.h"
 #include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
+#include "view/clipboard_texts.h"
 #include "widgets/elided_label.h"
 #include "widgets/text_view.h"
 #include "windows/main_grids.h"

@@ -1,11 +1,11 @@
 #include "windows/result_panel.h"
 
 #include "program/program.h"
-#include "view/clipboard_texts.h"
 #include "skin/background_panel.h"
 #include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/scroll_bar.h"
+#include "view/clipboard_texts.h"
 #include "widgets/elided_label.h"
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"
