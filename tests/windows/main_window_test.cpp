@@ -470,6 +470,34 @@ TEST_F(MainWindowTest, TheRecordCopyIsTheShownRecordAfterAHouseholdClick) {
         for (const char* word : {"Lind", "Erik", "1870"}) EXPECT_TRUE(copy.contains(word)) << word;
         EXPECT_EQ(copy, toQString(recordCopyText(program_->database().tessl(), erik, language)));
     }
+
+    // Work that loads other persons (a print job) leaves the copy with the record shown.
+    const std::int32_t olof = recordOf("Nilsson, Olof");
+    program_->currentPerson = loadPerson(program_->database().tessl(), olof);
+    QGuiApplication::clipboard()->clear();
+    pressCopyRecord(*window_);
+    EXPECT_TRUE(clipboardText().startsWith("Record A-3\r\n\r\n")) << clipboardText().toStdString();
+}
+
+TEST_F(MainWindowTest, ACopyAskedForDuringAHouseholdBuildIsMadeWhenItIsDone) {
+    start();
+    searchFor({"Nilsson", "Persdotter"});
+    settle();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QString duringTheBuild;
+    QTimer probe;
+    duringTheNextBuild(probe, [&] {
+        pressCopyRecord(*window_);
+        duringTheBuild = clipboardText();
+    });
+    persontab().setCurrentRow(1);
+    settle();
+    QTRY_VERIFY(clipboardText() != "before");
+    EXPECT_EQ(duringTheBuild, "before");
+    // The record of the row selected, shown once its household was built.
+    EXPECT_TRUE(clipboardText().startsWith("Post A-7\r\n\r\n")) << clipboardText().toStdString();
 }
 
 TEST_F(MainWindowTest, TheHouseholdCopyNamesTheRolesInEachLanguage) {
