@@ -12,7 +12,6 @@ namespace {
 
 constexpr char kSeparator = '\xFF';
 constexpr char kRecordMark = '\xFE';
-constexpr std::size_t kMaxCopyLine = 255;
 const std::string kSeparatorName = "----------";
 
 std::string_view recordPart(std::string_view text) {
@@ -150,7 +149,7 @@ std::vector<std::string> householdCopyLines(const HouseholdList& household, Lang
                                                       : household.householdCell(row, 1, language) + '\t' +
                                                             household.householdCell(row, 2, language) + '\t' +
                                                             household.householdCell(row, 3, language);
-        if (line.size() > kMaxCopyLine) line.resize(kMaxCopyLine);
+        if (line.size() > kCopyLineLength) line.resize(kCopyLineLength);
         lines.push_back(std::move(line));
     }
     return lines;

@@ -9,6 +9,7 @@
 // name, "þ" (0xFE) and the record number; a separator is the group key it closes, 0xFF, "4",
 // 0xFF, "zzzz", 0xFF, "----------", "þ", "0". Rows are counted from 1.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -70,6 +71,10 @@ std::string householdRoleWord(char digit, Language language);
 // The caption above the household: "Hushåll för " / "Household: " + the name of the person-list
 // row text, then ", f. " / ", b. " + its year of birth when that is not empty.
 std::string householdCaption(std::string_view personListRow, Language language);
+
+// The longest line of a clipboard copy (the household here, the result list's rows in the view);
+// a longer line is cut.
+inline constexpr std::size_t kCopyLineLength = 255;
 
 // The household as copied to the clipboard and printed by the command-line tool: one line per
 // entry, "name TAB year TAB role word" for a member and "----------" for a separator, each cut

@@ -63,7 +63,7 @@ void PersonListWindow::clear() {
     first_ = 0;
 }
 
-const PersonListWindow::Row& PersonListWindow::fetch(std::int32_t row) {
+const PersonListRow& PersonListWindow::fetch(std::int32_t row) {
     const auto count = static_cast<std::int32_t>(rows_.size());
     if (!rows_.empty() && row >= first_ && row < first_ + count) return rows_[row - first_];
     if (!rows_.empty() && row == first_ + count) {
@@ -86,16 +86,18 @@ const PersonListWindow::Row& PersonListWindow::fetch(std::int32_t row) {
     return rows_.front();
 }
 
-// A row that cannot be read gives an empty text and no record rather than the text of whatever
-// row the list read last.
-PersonListWindow::Row PersonListWindow::readRow(std::int32_t row) {
-    const std::optional<std::int32_t> listRow = list_.outline().visibleRow(row);
+PersonListRow readPersonListRow(TSPstruktlista& list, std::int32_t row) {
+    const std::optional<std::int32_t> listRow = list.outline().visibleRow(row);
     if (!listRow) return {};
-    list_.lassynlig(row);
-    if (list_.currentRow() != *listRow) return {};
-    std::string text = cleanRowSeparators(list_.text());
-    if (text.size() > kMaxRowLength) text.resize(kMaxRowLength);
-    return {std::move(text), static_cast<std::int32_t>(list_.ord1())};
+    list.lassynlig(row);
+    if (list.currentRow() != *listRow) return {};
+    return {cleanRowSeparators(list.text()), static_cast<std::int32_t>(list.ord1())};
+}
+
+PersonListRow PersonListWindow::readRow(std::int32_t row) {
+    PersonListRow read = readPersonListRow(list_, row);
+    if (read.text.size() > kMaxRowLength) read.text.resize(kMaxRowLength);
+    return read;
 }
 
 }  // namespace tessla

@@ -21,6 +21,15 @@ std::string cleanRowSeparators(std::string_view text);
 // 3 the role letter and whatever follows it; empty when the text has fewer separators.
 std::string_view personListRowPart(std::string_view text, int index);
 
+// A row of the person list as read: its cleaned text, whole, and its record number.
+struct PersonListRow {
+    std::string text;
+    std::int32_t record = -1;
+};
+// Visible row `row` (1-based) of the list in its present filtering. A row that cannot be read
+// gives an empty text and record -1, never the text of whatever row the list read last.
+PersonListRow readPersonListRow(TSPstruktlista& list, std::int32_t row);
+
 // A window of the last consecutive visible rows read from the person list (at least 50, and at
 // least as many as a grid shows at once), so that a result list scrolled row by row, or painted
 // again, reads each packed row once. Rows are the 1-based visible positions of
@@ -54,16 +63,11 @@ class PersonListWindow {
     std::int32_t firstRow() const { return first_; }
 
   private:
-    struct Row {
-        std::string text;
-        std::int32_t record = -1;
-    };
-
-    const Row& fetch(std::int32_t row);
-    Row readRow(std::int32_t row);
+    const PersonListRow& fetch(std::int32_t row);
+    PersonListRow readRow(std::int32_t row);
 
     TSPstruktlista& list_;
-    std::deque<Row> rows_;
+    std::deque<PersonListRow> rows_;
     std::int32_t first_ = 0;
     std::size_t capacity_ = kCapacity;
 };

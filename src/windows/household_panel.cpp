@@ -28,8 +28,7 @@ HouseholdPanel::HouseholdPanel(QWidget& parent, Program& program, RecordBrowser&
     frame_->setObjectName(QStringLiteral("htabellpanel"));
     scrollBar_->setObjectName(QStringLiteral("hscr"));
     caption_->setObjectName(QStringLiteral("plabel"));
-    // The copy comes later; until then its button stays disabled.
-    copy_->setEnabled(false);
+    QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
     linkScrollBar(*scrollBar_, *grid_);
     QObject::connect(grid_, &TSPtab::currentRowChanged, grid_, [this](std::int32_t row) {
         if (!refilling_ && chosen_) chosen_(row);
@@ -70,6 +69,12 @@ void HouseholdPanel::applyTexts(Language language) {
     scrollBar_->setAccessibleName(name);
     showCaption();
     grid_->update();
+}
+
+void HouseholdPanel::copy() {
+    program_.busyGate().whenFree("copy household", [this] {
+        putOnClipboard(householdCopyText(program_.household, program_.language()));
+    });
 }
 
 void HouseholdPanel::showBuilding() {

@@ -26,6 +26,9 @@ class HouseholdPanel {
     TSPtab& grid() { return *grid_; }
     // Called when the user chooses household row `row`; not while the panel refills the grid.
     void onMemberChosen(std::function<void(std::int32_t row)> chosen) { chosen_ = std::move(chosen); }
+    // Puts the household with its role words on the clipboard (its copy button); a household
+    // being built or a print job first ends.
+    void copy();
 
     void place(const MainLayout& layout);
     void applyTexts(Language language);

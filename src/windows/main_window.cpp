@@ -83,6 +83,8 @@ void Tmain_form::connectControls() {
     new QShortcut(QKeySequence(QStringLiteral("Ctrl+B")), this, this, [this] { act(MainAction::search); });
     new QShortcut(QKeySequence(QStringLiteral("Ctrl+P")), this, this, [this] { act(MainAction::print); });
     new QShortcut(QKeySequence(QStringLiteral("Ctrl+Q")), this, this, &QWidget::close);
+    new QShortcut(QKeySequence(QStringLiteral("Ctrl+C")), this, this, [this] { record_->copy(); });
+    new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this, this, [this] { results_->copy(); });
 }
 
 int Tmain_form::idleDelay() const {

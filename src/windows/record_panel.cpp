@@ -6,6 +6,7 @@
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
+#include "view/clipboard_texts.h"
 #include "widgets/elided_label.h"
 #include "widgets/text_view.h"
 #include "windows/main_grids.h"
@@ -33,9 +34,9 @@ RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& brows
     deselect_ = makePictureButton(frame_, "postejknapp", {pic::postejknapp, pic::postejknappn}, figures);
     copy_ = makePictureButton(frame_, "kopipostknapp", {pic::kopipostknapp, pic::kopipostknappn}, figures);
     print_ = makePictureButton(frame_, "postskrivknapp", {pic::postskrivknapp, pic::postskrivknappn}, figures);
-    // The copy and the single-record print come later; until then their buttons stay disabled.
-    copy_->setEnabled(false);
+    // The single-record print comes later; until then its button stays disabled.
     print_->setEnabled(false);
+    QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
     QObject::connect(scrollBar_, &Tspecscr::OnNyPosition, text_,
                      [this] { text_->setVerticalOffset(scrollBar_->position() - 1); });
 }
@@ -71,8 +72,16 @@ void RecordPanel::applyTexts(Language language, std::string_view background) {
     showRecord();
 }
 
+void RecordPanel::copy() {
+    if (!copy_->isEnabled()) return;
+    program_.busyGate().whenFree("copy record", [this] {
+        // The record shown, which after a household member was chosen is not the selected row's.
+        putOnClipboard(recordCopyText(program_.database().tessl(), browser_.shownRecord(), program_.language()));
+    });
+}
+
 void RecordPanel::showRecord() {
-    deselect_->setEnabled(browser_.resultCount() > 0);
+    for (TSPknapp* button : {deselect_, copy_}) button->setEnabled(browser_.resultCount() > 0);
     postid_->setFullText(toQString(browser_.recordLabel()));
     text_->setText(browser_.recordText(program_.language()));
     fitScrollBar();

@@ -24,6 +24,9 @@ class RecordPanel {
     RecordPanel(QWidget& parent, Program& program, RecordBrowser& browser);
 
     TSPknapp& deselectButton() { return *deselect_; }
+    // Puts the shown record on the clipboard (its copy button, Ctrl+C) while persons are listed;
+    // a household being built or a print job first ends.
+    void copy();
 
     void place(const MainLayout& layout);
     // The hints, the background picture `background` and the record in `language`.

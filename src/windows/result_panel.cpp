@@ -5,6 +5,7 @@
 #include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/scroll_bar.h"
+#include "view/clipboard_texts.h"
 #include "widgets/elided_label.h"
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"
@@ -29,8 +30,7 @@ ResultPanel::ResultPanel(QWidget& parent, Program& program, RecordBrowser& brows
     copy_ = makePictureButton(&parent, "kopilistaknapp", {pic::kopilistaknapp, pic::kopilistaknappn}, figures);
     clear_ = makePictureButton(&parent, "rensaknapp", {pic::rensaknapp, pic::rensaknappn}, figures);
     clearEnglish_ = makePictureButton(&parent, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
-    // The copy comes later; until then its button stays disabled.
-    copy_->setEnabled(false);
+    QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
     linkScrollBar(*scrollBar_, *grid_);
     grid_->setCellTextProvider(
         [this](std::int32_t row, int column) { return browser_.results().window().personListCell(row, column); });
@@ -71,10 +71,18 @@ void ResultPanel::applyTexts(Language language) {
     grid_->update();
 }
 
+void ResultPanel::copy() {
+    if (!copy_->isEnabled()) return;
+    program_.busyGate().whenFree("copy list", [this] {
+        putOnClipboard(listCopyText(program_.database().tessllista(), grid_->topRow(), visibleRows_));
+    });
+}
+
 void ResultPanel::showResults() {
     const std::int32_t rows = browser_.resultCount();
     grid_->setRowCount(rows);
     grid_->setEnabled(rows > 0);
+    copy_->setEnabled(rows > 0);
     if (rows > 0) {
         const std::int32_t row = browser_.selectedRow();
         grid_->setTopRow(centredTopRow(grid_->topRow(), visibleRows_, rows, row));

@@ -26,6 +26,9 @@ class ResultPanel {
     // The buttons that empty the list (one a language) and that copy it.
     TSPknapp& clearButton(Language language) { return language == Language::English ? *clearEnglish_ : *clear_; }
     TSPknapp& copyButton() { return *copy_; }
+    // Puts the rows on screen on the clipboard (the copy button, Ctrl+Shift+C) while the list has
+    // rows; a household being built or a print job first ends.
+    void copy();
 
     void place(const MainLayout& layout);
     void applyTexts(Language language);

@@ -2,12 +2,15 @@
 
 #include <vector>
 
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
 #include "skin/picture_button.h"
+#include "skin/qt_text.h"
 #include "view/reading_order.h"
 #include "view/window_placement.h"
 
@@ -58,6 +61,10 @@ void setReadingTabOrder(QWidget& window) {
         if (previous != nullptr) QWidget::setTabOrder(previous, controls[i]);
         previous = controls[i];
     }
+}
+
+void putOnClipboard(std::string_view cp1252) {
+    QGuiApplication::clipboard()->setText(toQString(cp1252));
 }
 
 int showModal(QDialog& window, QWidget& owner) {

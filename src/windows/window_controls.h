@@ -35,6 +35,10 @@ void setHint(TSPknapp& button, Language language, const char* swedish, const cha
 // order (view/reading_order.h), as they stand now; controls of the windows it owns are left alone.
 void setReadingTabOrder(QWidget& window);
 
+// Replaces the clipboard's content with `cp1252`, a Windows-1252 text, as Unicode text; its line
+// ends stay as they are.
+void putOnClipboard(std::string_view cp1252);
+
 // Shows `window` modally over `owner`: centred over it when it fits inside, else centred on the
 // screen, its controls in reading order for the Tab key. Its result: 1 OK, 2 Cancel.
 int showModal(QDialog& window, QWidget& owner);

@@ -4,7 +4,9 @@
 # the database through TESSLA_INI, waits for the window titled "Tessla" and takes a screenshot.
 # Ctrl+B opens the person search ("Tessla, sök"); a last name typed and Enter close it and the count
 # label, read as a screen reader reads it, gives the hits; Ctrl+B and Escape close it again with the
-# result as it was. Ctrl+Q ends the program, which must exit with status 0.
+# result as it was. Ctrl+C and Ctrl+Shift+C put the shown record and the result rows on the
+# clipboard, read back with xclip while the program still owns it. Ctrl+Q ends the program, which
+# must exit with status 0.
 #
 # Usage: real_window_test.sh TESSLA TESSLA_DB SCREENSHOT_DIR [SKIN_DIR]
 set -euo pipefail
@@ -48,6 +50,22 @@ expect_closed() {
   fail "the window '$1' did not close"
 }
 
+# Sends the key $1 to the main window and waits until the clipboard holds the text of file $2 (the
+# copy waits while a household is being built).
+expect_copy() {
+  xdotool windowfocus --sync "$window"
+  xdotool key --clearmodifiers "$1"
+  for _ in $(seq 50); do
+    xclip -o -selection clipboard >"$work/clipboard" 2>/dev/null || true
+    cmp -s "$work/clipboard" "$2" && return 0
+    sleep 0.1
+  done
+  fail "$1 put on the clipboard:
+$(od -c "$work/clipboard" | head -20)
+expected:
+$(od -c "$2" | head -20)"
+}
+
 build_census_database "$tessla_db" "$skin"
 start_xvfb
 start_accessibility_bus
@@ -89,6 +107,16 @@ xdotool key Escape
 expect_closed '^Tessla, sök$'
 expect_count "2 valda"
 
+# The copies: the result's first row, Berg, Anna Maria (record 2), is the record shown.
+# Expected: its heading and person text as tessla-db shows it, and the two rows, lines ended by CR LF.
+{
+  printf 'Post 2\n\n'
+  "$tessla_db" show --ini "$work/db/tessla.ini" --record 2
+} | sed 's/$/\r/' >"$work/record.expected" || fail "tessla-db show failed"
+printf 'Berg, Anna Maria\t1845\r\nBerg, Karl Johan\t1842\r\n' >"$work/list.expected"
+expect_copy ctrl+c "$work/record.expected"
+expect_copy ctrl+shift+c "$work/list.expected"
+
 xdotool windowfocus --sync "$window"
 xdotool key --clearmodifiers ctrl+q
 status=0
@@ -96,4 +124,4 @@ timeout 30 tail --pid="$app_pid" -f /dev/null || fail "tessla did not end after 
 wait "$app_pid" || status=$?
 app_pid=
 [ "$status" -eq 0 ] || fail "tessla ended with status $status: $(cat "$work/tessla.log")"
-echo "real window test: searched by typing, Escape kept the result, screenshots in $shots, ended with status 0"
+echo "real window test: searched by typing, Escape kept the result, copied the record and the list, screenshots in $shots, ended with status 0"

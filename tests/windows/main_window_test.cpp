@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -15,7 +16,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/accessible_tree.h"
+#include "clipboard_census.h"
 #include "household_census.h"
 #include "program/program.h"
 #include "skin/control_palette.h"
@@ -23,6 +24,8 @@
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
 #include "storage/coded_text.h"
+#include "support/accessible_tree.h"
+#include "view/clipboard_texts.h"
 #include "test_text.h"
 #include "widgets/elided_label.h"
 #include "widgets/table_grid.h"
@@ -347,6 +350,184 @@ TEST_F(MainWindowTest, TheShownRecordBelongsToTheSelectedRowOrHouseholdMember) {
                                               Language::Swedish));
         }
     }
+}
+
+// ---- the clipboard copies
+
+QString clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+// The height of a window 790 pixels wide whose result list shows `rows` rows; -1 when none does.
+int heightShowing(std::int32_t rows) {
+    for (int height = 590; height <= 1024; ++height)
+        if (mainLayout(790, height).rows.result == rows) return height;
+    return -1;
+}
+
+// The window's copy keys: Ctrl+C the record, Ctrl+Shift+C the list.
+void pressCopyRecord(QWidget& window) {
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+}
+void pressCopyList(QWidget& window) {
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+TEST_F(MainWindowTest, TheListCopyHoldsTheRowsOnScreenInBothLanguages) {
+    start();
+    const int height = heightShowing(16);
+    ASSERT_GT(height, 0) << "no window height shows 16 result rows";
+    resizeTo({790, height});
+    searchFor({"Nr 00", "Nr 01", "Nr 02", "Nr 03", "Nr 040"});
+    ASSERT_EQ(persontab().rowCount(), 40);
+    persontab().setTopRow(9);
+    ASSERT_EQ(persontab().visibleRowCount(), 16);
+    // Rows 10 to 25, the persons "Nr 010" to "Nr 025", born 1800 + their number.
+    QString expected;
+    for (int k = 10; k <= 25; ++k) expected += QString::asprintf("Nr %03d, Anders\t%d\r\n", k, 1800 + k);
+
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(&child<TSPknapp>("kopilistaknapp"), Qt::LeftButton);
+    EXPECT_EQ(clipboardText(), expected);
+    QTest::mouseClick(&child<TSPknapp>("usknapp"), Qt::LeftButton);
+    QGuiApplication::clipboard()->clear();
+    pressCopyList(*window_);
+    EXPECT_EQ(clipboardText(), expected);
+}
+
+TEST_F(MainWindowTest, TheRecordAndListCopiesNeedPersonsInTheList) {
+    start();
+    TSPknapp &record = child<TSPknapp>("kopipostknapp"), &list = child<TSPknapp>("kopilistaknapp");
+    TSPknapp& household = child<TSPknapp>("kopihushknapp");
+    EXPECT_FALSE(record.isEnabled());
+    EXPECT_FALSE(list.isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    pressCopyRecord(*window_);
+    pressCopyList(*window_);
+    EXPECT_EQ(clipboardText(), "before") << "the keys do what the disabled buttons would";
+    // The household copy is always there; without a household it copies nothing.
+    ASSERT_TRUE(household.isEnabled());
+    QTest::mouseClick(&household, Qt::LeftButton);
+    EXPECT_EQ(clipboardText(), "");
+
+    searchFor({"Nilsson"});
+    settle();
+    EXPECT_TRUE(record.isEnabled());
+    EXPECT_TRUE(list.isEnabled());
+    QTest::mouseClick(&list, Qt::LeftButton);
+    EXPECT_EQ(clipboardText(), "Nilsson, Olof\t1860\r\n");
+
+    QTest::mouseClick(&child<TSPknapp>("postejknapp"), Qt::LeftButton);
+    ASSERT_EQ(persontab().rowCount(), 0);
+    EXPECT_FALSE(record.isEnabled());
+    EXPECT_FALSE(list.isEnabled());
+}
+
+TEST_F(MainWindowTest, TheRecordCopyIsTheShownRecordAfterAHouseholdClick) {
+    start();
+    searchFor({"Persdotter", "Nilsson"});
+    settle();
+    const std::int32_t erik = recordOf("Lind, Erik");
+    htab().setCurrentRow(program_->household.findHouseholdRow(erik) - 1);
+    ASSERT_EQ(browser().shownRecord(), erik);
+    ASSERT_NE(browser().selectedRecord(), erik);
+
+    for (const Language language : {Language::Swedish, Language::English}) {
+        SCOPED_TRACE(language == Language::English ? "English" : "Swedish");
+        if (language == Language::English) QTest::mouseClick(&child<TSPknapp>("usknapp"), Qt::LeftButton);
+        QGuiApplication::clipboard()->clear();
+        if (language == Language::English)
+            pressCopyRecord(*window_);
+        else
+            QTest::mouseClick(&child<TSPknapp>("kopipostknapp"), Qt::LeftButton);
+        const QString copy = clipboardText();
+        EXPECT_TRUE(copy.startsWith(language == Language::English ? "Record A-3\r\n\r\n" : "Post A-3\r\n\r\n"))
+            << copy.toStdString();
+        EXPECT_FALSE(copy.contains('[')) << copy.toStdString();
+        EXPECT_EQ(copy.count('\r'), copy.count(QStringLiteral("\r\n")));
+        EXPECT_EQ(copy.count('\n'), copy.count(QStringLiteral("\r\n")));
+        for (const char* word : {"Lind", "Erik", "1870"}) EXPECT_TRUE(copy.contains(word)) << word;
+        EXPECT_EQ(copy, toQString(recordCopyText(program_->database().tessl(), erik, language)));
+    }
+
+    // Work that loads other persons (a print job) leaves the copy with the record shown.
+    const std::int32_t olof = recordOf("Nilsson, Olof");
+    program_->currentPerson = loadPerson(program_->database().tessl(), olof);
+    QGuiApplication::clipboard()->clear();
+    pressCopyRecord(*window_);
+    EXPECT_TRUE(clipboardText().startsWith("Record A-3\r\n\r\n")) << clipboardText().toStdString();
+}
+
+TEST_F(MainWindowTest, ACopyAskedForDuringAHouseholdBuildIsMadeWhenItIsDone) {
+    start();
+    searchFor({"Nilsson", "Persdotter"});
+    settle();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QString duringTheBuild;
+    QTimer probe;
+    duringTheNextBuild(probe, [&] {
+        pressCopyRecord(*window_);
+        duringTheBuild = clipboardText();
+    });
+    persontab().setCurrentRow(1);
+    settle();
+    QTRY_VERIFY(clipboardText() != "before");
+    EXPECT_EQ(duringTheBuild, "before");
+    // The record of the row selected, shown once its household was built.
+    EXPECT_TRUE(clipboardText().startsWith("Post A-7\r\n\r\n")) << clipboardText().toStdString();
+}
+
+TEST_F(MainWindowTest, TheHouseholdCopyNamesTheRolesInEachLanguage) {
+    start();
+    searchFor({"Nilsson"});
+    settle();
+    const QString swedish = QString::fromUtf8(
+        "Lind, Karl Johan\t1842\tFar\r\n"
+        "Lind f. Berg, Anna Maria\t1845\tMor\r\n"
+        "Lind, Erik\t1870\tBarn\r\n"
+        "Lind, Stina\t1873\tBarn\r\n"
+        "----------\r\n"
+        "Lind, Per\t1815\tFar\r\n"
+        "Lind, Kajsa\t1818\tMor\r\n"
+        "----------\r\n"
+        "Persdotter, Maja\t1858\tEnsam\r\n"
+        "----------\r\n"
+        "Nilsson, Olof\t1860\tEnsam\r\n");
+    QTest::mouseClick(&child<TSPknapp>("kopihushknapp"), Qt::LeftButton);
+    EXPECT_EQ(clipboardText(), swedish);
+
+    // In English a person alone has an empty role word after the second tab.
+    QTest::mouseClick(&child<TSPknapp>("usknapp"), Qt::LeftButton);
+    QString english = swedish;
+    english.replace("\tFar", "\tFather").replace("\tMor", "\tMother").replace("\tBarn", "\tChild");
+    english.replace("\tEnsam", "\t");
+    QTest::mouseClick(&child<TSPknapp>("kopihushknapp"), Qt::LeftButton);
+    EXPECT_EQ(clipboardText(), english);
+    EXPECT_TRUE(clipboardText().contains("Persdotter, Maja\t1858\t\r\n"));
+}
+
+TEST_F(MainWindowTest, ACopyOfAnyLengthReachesTheClipboardWhole) {
+    test::CensusFixture census(test::clipboardCensusRows());
+    start(census.iniPath());
+    searchFor({"Mång"});
+    settle();
+    pressCopyRecord(*window_);
+    const QString copy = clipboardText();
+    EXPECT_GT(copy.toUtf8().size(), 7000);
+    for (const int line : {1, 200})
+        EXPECT_TRUE(copy.contains(QString::fromUtf8(test::longRemark(line)) + "\r\n")) << line;
+    EXPECT_EQ(copy, toQString(recordCopyText(program_->database().tessl(), test::kLongRemarksRecord,
+                                             Language::Swedish)));
+
+    // A name of 305 characters is cut at 255 in the list copy.
+    searchFor({"Långnamna"});
+    pressCopyList(*window_);
+    const QString cut = QString::fromUtf8("Långnamn") + QString(247, 'a') + "\r\n";
+    EXPECT_EQ(clipboardText().toStdString(), cut.toStdString());
+    window_.reset();
+    program_.reset();
 }
 
 TEST_F(MainWindowTest, AHeldArrowKeyBuildsOnlyTheHouseholdItStopsAt) {
