@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -34,6 +35,7 @@ void TSPdyntex::setText(std::string_view cp1252) {
     const QString before = QAccessible::isActive() ? plainText() : QString();
     kodtxt_.setText(cp1252);
     ++textGeneration_;
+    focusedLink_ = hasFocus() && keyboardLinks_ && linkCount() > 0 ? 0 : -1;
     layOut();
     update();
     announceText(before);
@@ -105,11 +107,108 @@ void TSPdyntex::paintEvent(QPaintEvent*) {
     // A missing picture paints nothing, and the parent's background shows.
     if (tiler_ != nullptr && !tilekod_.empty()) tiler_->paintPiece(painter, tilekod_, pos(), rect());
     drawText(painter);
+    drawFocusedLink(painter);
     if (visaruta_) {
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void TSPdyntex::drawFocusedLink(QPainter& painter) {
+    if (!hasFocus() || focusedLink_ < 0) return;
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    for (const Tkodtextp& run : kodtxt_.runs()) {
+        if (!run.link || run.linkIndex != focusedLink_) continue;
+        const int top = run.rect.top - kodtxt_.verticalOffset();
+        painter.drawRect(QRect(run.rect.left - 1, top, run.rect.right - run.rect.left + 1, run.rect.bottom - run.rect.top - 1));
+    }
+}
+
+// ---- the keyboard ------------------------------------------------------------------------------------
+
+void TSPdyntex::setKeyboardLinks(bool on) {
+    keyboardLinks_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TSPdyntex::focusLink(int index) {
+    focusedLink_ = index;
+    for (const Tkodtextp& run : kodtxt_.runs()) {
+        if (!run.link || run.linkIndex != index) continue;
+        const int offset = kodtxt_.verticalOffset();
+        if (run.rect.top < offset) scrollByKeys(run.rect.top);
+        if (run.rect.bottom > offset + height()) scrollByKeys(run.rect.bottom - height());
+        break;
+    }
+    update();
+}
+
+void TSPdyntex::scrollByKeys(int offset) {
+    const int kept = std::clamp(offset, 0, std::max(0, contentHeight() - height()));
+    if (kept == kodtxt_.verticalOffset()) return;
+    setVerticalOffset(kept);
+    emit scrolledByKeys(kept);
+}
+
+void TSPdyntex::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (keyboardLinks_ && linkCount() > 0)
+        focusLink(event->reason() == Qt::BacktabFocusReason ? linkCount() - 1 : 0);
+}
+
+void TSPdyntex::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    focusedLink_ = -1;
+    update();
+}
+
+bool TSPdyntex::focusNextPrevChild(bool next) {
+    const int step = next ? 1 : -1;
+    if (keyboardLinks_ && hasFocus() && focusedLink_ + step >= 0 && focusedLink_ + step < linkCount()) {
+        focusLink(focusedLink_ + step);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void TSPdyntex::keyPressEvent(QKeyEvent* event) {
+    if (!keyboardLinks_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int line = fontMetrics().height();
+    const int offset = kodtxt_.verticalOffset();
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (focusedLink_ < 0) break;
+            followLink(focusedLink_);
+            return;
+        case Qt::Key_Up:
+            scrollByKeys(offset - line);
+            return;
+        case Qt::Key_Down:
+            scrollByKeys(offset + line);
+            return;
+        case Qt::Key_PageUp:
+            scrollByKeys(offset - std::max(line, height() - line));
+            return;
+        case Qt::Key_PageDown:
+            scrollByKeys(offset + std::max(line, height() - line));
+            return;
+        case Qt::Key_Home:
+            scrollByKeys(0);
+            return;
+        case Qt::Key_End:
+            scrollByKeys(contentHeight());
+            return;
+        default:
+            break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TSPdyntex::resizeEvent(QResizeEvent*) {

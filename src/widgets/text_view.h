@@ -61,12 +61,21 @@ class TSPdyntex : public QWidget {
     // Counts the texts set, so that what was made for one text is known to be stale in the next.
     int textGeneration() const { return textGeneration_; }
 
+    // The keyboard: the view takes the focus by Tab; Tab and Shift+Tab then go from link to link
+    // (the focused one framed and brought into view) and on to the next control after the last,
+    // Enter or Space follows the focused link, and the arrow, page, Home and End keys scroll.
+    void setKeyboardLinks(bool on);
+    // The focused link, -1 when none.
+    int focusedLink() const { return focusedLink_; }
+
     // The layout shown: runs, links, marks and line tops in view coordinates at offset 0.
     const TSPkodtxt& kodtxt() const { return kodtxt_; }
 
   signals:
     // A left click; clickedLink() holds the link under it.
     void OnClick();
+    // The keyboard moved the text to `offset`; an outside scroll bar follows it.
+    void scrolledByKeys(int offset);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,12 +83,21 @@ class TSPdyntex : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void layOut();
     // Tells an assistive client that the text changed from `before`.
     void announceText(const QString& before);
     void drawText(QPainter& painter);
+    void drawFocusedLink(QPainter& painter);
+    // Focuses link `index` (-1: none) and scrolls it into view.
+    void focusLink(int index);
+    // Moves the text to `offset`, kept within it, and says so.
+    void scrollByKeys(int offset);
 
     TSPkodtxt kodtxt_;
     QtTextCanvas canvas_;
@@ -88,6 +106,8 @@ class TSPdyntex : public QWidget {
     std::string tilekod_;
     bool visaruta_ = false;
     int textGeneration_ = 0;
+    bool keyboardLinks_ = false;
+    int focusedLink_ = -1;
 };
 
 }  // namespace tessla

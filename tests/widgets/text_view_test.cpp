@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -210,6 +211,57 @@ TEST(TSPdyntexTest, AssistiveClientsFindTheLinksAndFollowThem) {
     QCoreApplication::processEvents();
     EXPECT_EQ(clicks.count(), 2) << "a link of an earlier text is not followed";
     EXPECT_EQ(face->childCount(), 0);
+}
+
+// Without a mouse: Tab into the view focuses its first link, Tab goes on through the links and then
+// out of the view, Shift+Tab back; Enter follows the focused link; the keys scroll, bringing a
+// focused link into view, and the view says where it moved.
+TEST(TSPdyntexTest, TheKeyboardWalksTheLinksFollowsThemAndScrolls) {
+    ViewOnParent on;
+    auto* before = new QLineEdit(&on.parent);
+    auto* after = new QLineEdit(&on.parent);
+    before->setGeometry(0, 0, 10, 10);
+    after->setGeometry(0, 200, 10, 10);
+    before->show();
+    after->show();
+    on.view->setKeyboardLinks(true);
+    QWidget::setTabOrder(before, on.view);
+    QWidget::setTabOrder(on.view, after);
+    std::string text = "[MHJ001]first[\\M] and [MHJ002]second[\\M]\r";
+    for (int i = 0; i < 30; ++i) text += "line\r";
+    text += "[MHJ003]last[\\M]";
+    on.view->setText(text);
+    QSignalSpy clicks(on.view, &TSPdyntex::OnClick);
+    QSignalSpy scrolled(on.view, &TSPdyntex::scrolledByKeys);
+    QApplication::setActiveWindow(&on.parent);
+    before->setFocus();
+
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(on.view->hasFocus());
+    EXPECT_EQ(on.view->focusedLink(), 0);
+    QTest::keyClick(on.view, Qt::Key_Tab);
+    EXPECT_EQ(on.view->focusedLink(), 1);
+    QTest::keyClick(on.view, Qt::Key_Return);
+    EXPECT_EQ(on.view->clickedLink(), "HJ002");
+    EXPECT_EQ(clicks.count(), 1);
+
+    QTest::keyClick(on.view, Qt::Key_Tab);
+    EXPECT_EQ(on.view->focusedLink(), 2);
+    EXPECT_GT(on.view->verticalOffset(), 0) << "the last link brought into view";
+    ASSERT_FALSE(scrolled.isEmpty());
+    EXPECT_EQ(scrolled.last().at(0).toInt(), on.view->verticalOffset());
+    QTest::keyClick(on.view, Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus()) << "after the last link the next control";
+
+    QTest::keyClick(after, Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_TRUE(on.view->hasFocus());
+    EXPECT_EQ(on.view->focusedLink(), 2) << "back in at the last link";
+    QTest::keyClick(on.view, Qt::Key_Home);
+    EXPECT_EQ(on.view->verticalOffset(), 0);
+    QTest::keyClick(on.view, Qt::Key_PageDown);
+    EXPECT_GT(on.view->verticalOffset(), 0);
+    QTest::keyClick(on.view, Qt::Key_End);
+    EXPECT_EQ(on.view->verticalOffset(), on.view->contentHeight() - on.view->height());
 }
 
 TEST(TSPdyntexTest, TheEmptyTextLeavesTheParentsBackground) {

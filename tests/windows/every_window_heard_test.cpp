@@ -138,7 +138,8 @@ std::vector<QWidget*> controlsInReadingOrder(QWidget& window) {
 }
 
 // Tab from the first control of `window` (shown and active) goes through every control in reading
-// order and back round to the first, Shift+Tab the other way.
+// order and back round to the first, Shift+Tab the other way. A text view with links keeps the Tab
+// key while it walks them.
 void tabThrough(QWidget& window) {
     const std::vector<QWidget*> order = controlsInReadingOrder(window);
     QApplication::setActiveWindow(&window);
@@ -147,7 +148,9 @@ void tabThrough(QWidget& window) {
     ASSERT_EQ(QApplication::focusWidget(), order.front()) << window.objectName().toStdString();
     for (const bool back : {false, true}) {
         for (std::size_t step = 1; step <= order.size(); ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+            QWidget* from = QApplication::focusWidget();
+            for (int press = 0; press < 50 && QApplication::focusWidget() == from; ++press)
+                QTest::keyClick(from, Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
             const std::size_t expected = back ? (order.size() - step) % order.size() : step % order.size();
             ASSERT_EQ(QApplication::focusWidget(), order[expected])
                 << window.objectName().toStdString() << (back ? " back" : "") << " step " << step << ": "
