@@ -6,7 +6,6 @@
 
 #include "base/cp1252.h"
 #include "base/string_utils.h"
-#include "census/person_list_rows.h"
 #include "storage/sorter.h"
 
 namespace tessla {
@@ -163,10 +162,8 @@ std::string singleRecordLead(Language language) {
     return english(language) ? "Single record, " : "Enstaka post, ";
 }
 
-std::string householdLead(std::string_view personListRow, Language language) {
-    std::string text = cp1252(english(language) ? "Household of " : "Hushåll för ");
-    text += personListRowPart(personListRow, 0);
-    const std::string_view year = personListRowPart(personListRow, 1);
+std::string householdLead(std::string_view name, std::string_view year, Language language) {
+    std::string text = cp1252(english(language) ? "Household of " : "Hushåll för ") + std::string(name);
     if (!year.empty()) text += std::string(english(language) ? ", b. " : ", f. ") + std::string(year);
     return text + ". ";
 }
@@ -189,7 +186,7 @@ std::array<std::string, kTableColumns> tableCells(const Tenperson& person, Langu
 }
 
 CollectedPersons collectResult(Database& db, PrintKeys keys, char separator, Language language,
-                               const PrintStep& step) {
+                               const PrintStep& step, const std::function<void()>& sorting) {
     CollectedPersons out;
     TSPstruktlista& list = db.tessllista();
     const Tspsmalurval& chosen = list.vald();
@@ -208,6 +205,7 @@ CollectedPersons collectResult(Database& db, PrintKeys keys, char separator, Lan
         sorter.Add(printSortText(person, keys, separator, language), static_cast<std::int32_t>(persons.size()));
         persons.push_back(std::move(person));
     }
+    if (sorting) sorting();
     sorter.Sort();
     out.entries.reserve(persons.size());
     for (int i = 1; i <= sorter.count(); ++i)

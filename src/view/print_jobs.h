@@ -75,8 +75,9 @@ std::string printSubtitle(std::string_view lead, std::string_view note, PrintDat
 std::string recordsLead(Language language);
 std::string tableLead(PrintKeys keys, Language language);
 std::string singleRecordLead(Language language);
-// "Hushåll för " / "Household of " + the row's name (+ ", f. " / ", b. " + year) + ". ".
-std::string householdLead(std::string_view personListRow, Language language);
+// "Hushåll för " / "Household of " + the name (+ ", f. " / ", b. " + the year when there is
+// one) + ". "; name and year in Windows-1252.
+std::string householdLead(std::string_view name, std::string_view year, Language language);
 
 // A record as printed: "[1]Post " / "[1]Record: " + POSTID, two line breaks, the person text.
 std::string printedRecord(const Tenperson& person, Language language);
@@ -98,8 +99,9 @@ using PrintStep = std::function<bool()>;
 
 // Reads the first kMostCollected persons of the result list's selection in list order, walking
 // its set rows only, then sorts them by their sort text (ascending; equal texts in list order).
+// `sorting`, when given, runs once the reading is done and the sort begins.
 CollectedPersons collectResult(Database& db, PrintKeys keys, char separator, Language language,
-                               const PrintStep& step);
+                               const PrintStep& step, const std::function<void()>& sorting = {});
 // The household list in its order: its members (a record number that cannot be read reads as 1)
 // and its separators.
 CollectedPersons collectHousehold(Database& db, const HouseholdList& household, const PrintStep& step);

@@ -73,9 +73,9 @@ TEST(PrintTexts, SubtitlesInBothDateFormatsWithTheCreditAndTheCollectedNote) {
                 "Tessla · Stamma and Arkivo"));
     EXPECT_EQ(collectedNote(10000, 52310, Language::Swedish), "de första 10 000 av 52 310 i listans ordning");
     EXPECT_EQ(collectedNote(800, 800, Language::Swedish), "");
-    EXPECT_EQ(householdLead("Lind, Per\xFF" "1850\xFF" "g\xFF" "F", Language::English),
+    EXPECT_EQ(householdLead("Lind, Per", "1850", Language::English),
               "Household of Lind, Per, b. 1850. ");
-    EXPECT_EQ(householdLead("Lind, Per\xFF\xFF" "g\xFF" "F", Language::Swedish), w("Hushåll för Lind, Per. "));
+    EXPECT_EQ(householdLead("Lind, Per", "", Language::Swedish), w("Hushåll för Lind, Per. "));
 }
 
 test::CensusRow person(const std::string& id, const std::string& last, const std::string& year,
