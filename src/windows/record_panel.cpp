@@ -33,7 +33,7 @@ RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& brows
     deselect_ = makePictureButton(frame_, "postejknapp", {pic::postejknapp, pic::postejknappn}, figures);
     copy_ = makePictureButton(frame_, "kopipostknapp", {pic::kopipostknapp, pic::kopipostknappn}, figures);
     print_ = makePictureButton(frame_, "postskrivknapp", {pic::postskrivknapp, pic::postskrivknappn}, figures);
-    // The copy and the single-record print come later; until then their buttons stay disabled.
+    // The copy comes later; until then its button stays disabled.
     copy_->setEnabled(false);
     print_->setEnabled(false);
     QObject::connect(scrollBar_, &Tspecscr::OnNyPosition, text_,

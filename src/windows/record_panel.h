@@ -24,6 +24,8 @@ class RecordPanel {
     RecordPanel(QWidget& parent, Program& program, RecordBrowser& browser);
 
     TSPknapp& deselectButton() { return *deselect_; }
+    // Enabled by the main window while it has a print window and a result.
+    TSPknapp& printButton() { return *print_; }
 
     void place(const MainLayout& layout);
     // The hints, the background picture `background` and the record in `language`.
