@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -216,6 +217,37 @@ TEST(PrintJobs, RecordsPrintTheirLeadAndText) {
     int printed = 0;
     EXPECT_FALSE(printRecords(pages, persons, {}, Language::Swedish, [&](std::int32_t) { return ++printed < 2; }));
     EXPECT_EQ(printed, 2) << "a cancel request stops before the next record";
+}
+
+}  // namespace
+}  // namespace tessla
+
+namespace tessla {
+namespace {
+
+// A result of 10 001 persons: a job reads the first 10 000 in list order and only then sorts, so
+// the last person of the list is left out although it would sort first.
+TEST(PrintJobsCap, TheFirst10000InListOrderThenSorted) {
+    std::vector<test::CensusRow> rows;
+    for (int k = 1; k <= kMostCollected + 1; ++k) {
+        char last[16];
+        std::snprintf(last, sizeof last, "Nr %05d", k);
+        rows.push_back({{"POSTID", std::to_string(k)},
+                        {"ENAMN", last},
+                        {"FODAR", k == kMostCollected + 1 ? "1700" : std::to_string(1800 + k % 97)},
+                        {"HUSHNR", std::to_string(k)}});
+    }
+    test::CensusFixture census(rows);
+    census.showAllPersons();
+    const CollectedPersons persons =
+        collectResult(census.db(), {2, 1}, '/', Language::Swedish, [] { return true; });
+    EXPECT_EQ(persons.available, kMostCollected + 1);
+    EXPECT_EQ(persons.collected, kMostCollected);
+    ASSERT_EQ(persons.entries.size(), static_cast<std::size_t>(kMostCollected));
+    EXPECT_EQ(persons.entries.front()->FODAR, "1800");
+    for (const auto& entry : persons.entries) ASSERT_NE(entry->POSTID, std::to_string(kMostCollected + 1));
+    EXPECT_EQ(collectedNote(persons.collected, persons.available, Language::Swedish),
+              "de första 10 000 av 10 001 i listans ordning");
 }
 
 }  // namespace
