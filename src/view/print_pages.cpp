@@ -51,8 +51,7 @@ std::vector<std::string> wrapCell(TextCanvas& canvas, std::string_view text, int
             const std::size_t keep = cut == line.rend() ? line.size() : line.rend() - cut;
             lines.push_back(line.substr(0, keep));
             line.erase(0, keep);
-            line.erase(0, line.find_first_not_of(' ') == std::string::npos ? line.size()
-                                                                            : line.find_first_not_of(' '));
+            line.erase(0, std::min(line.find_first_not_of(' '), line.size()));
             carried = true;
         }
     }

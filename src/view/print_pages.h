@@ -103,7 +103,7 @@ class PrintPages {
     void layoutColumns();
     void headingRow();
     void rowLines(const std::array<std::vector<std::string>, kTableColumns>& lines, int line, bool bold);
-    // Draws the laid-out text from the pen, page by page; the first part has `available` pixels.
+    // Draws the laid-out text from the pen, page by page, each part ending at a line top.
     void flow(TSPkodtxt& text);
 
     PrintSurface& surface_;

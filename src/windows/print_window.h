@@ -45,8 +45,7 @@ class Tskriv_form : public QDialog {
     bool printing() const { return printing_; }
 
   signals:
-    // A job begins printing (its persons are read and sorted) and ends; for tests and the
-    // program's status.
+    // A job has read and sorted its persons and begins its first page.
     void jobPrinting();
 
   protected:

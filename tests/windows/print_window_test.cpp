@@ -274,6 +274,21 @@ TEST_F(PrintWindowTest, EscCancelsAJobWhichLeavesNoFileAndNoMessage) {
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(PrintWindowTest, APrinterThatCannotStartGivesOneMessageAndTheWindowBack) {
+    std::vector<QString> messages;
+    program_.setMessagePresenter([&](const QString& text) { messages.push_back(text); });
+    pdf("x.pdf");
+    window_.printer().setOutputFileName(QString::fromStdString(dir_.path()) + "missing/folder/x.pdf");
+    choose(1);
+    start();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0], "Skrivaren kunde inte starta utskriften.");
+    EXPECT_FALSE(window_.printing());
+    EXPECT_TRUE(child<QComboBox>("skrivtypcb").isEnabled());
+    EXPECT_FALSE(child<QProgressBar>("pg").isVisible());
+}
+
 // The window in both languages, and the first page of each kind rendered from its PDF, under
 // the build directory.
 TEST_F(PrintWindowTest, Screenshot) {
