@@ -128,7 +128,9 @@ void PrintPages::headingRow() {
         rowLines(lines, static_cast<int>(i), true);
         penY_ += lineHeight_;
     }
-    surface_.drawLine(left_, columnX_[kTableColumns - 1] + columnWidth_[kTableColumns - 1], penY_, 1);
+    // The rule a quarter line below the headings, clear of their descenders, then one line.
+    surface_.drawLine(left_, columnX_[kTableColumns - 1] + columnWidth_[kTableColumns - 1],
+                      penY_ + lineHeight_ / 4, 1);
     penY_ += lineHeight_;
 }
 
