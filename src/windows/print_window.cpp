@@ -197,6 +197,13 @@ void Tskriv_form::applyTexts(Language language) {
     setHint(*staellinknappE_, language, "Skrivarinställningar", "Printer setup");
     setHint(*helpknapp_, language, "Hjälp", "Help");
     setHint(*slutknapp_, language, "Stäng", "Close");
+    // What a screen reader names the fields by.
+    skrivtypcb_->setAccessibleName(inLanguage(language, "Skriv ut", "Print"));
+    sort1cb_->setAccessibleName(inLanguage(language, "Ordna i första hand efter", "Sort table by"));
+    sort2cb_->setAccessibleName(inLanguage(language, "Ordna i andra hand efter", "and by"));
+    startpostedit_->setAccessibleName(inLanguage(language, "Från post", "From record"));
+    slutpostedit_->setAccessibleName(inLanguage(language, "Till post", "To record"));
+    pg_->setAccessibleName(inLanguage(language, "Utskriftens förlopp", "Printing progress"));
     fillKinds();
 }
 
@@ -249,6 +256,7 @@ void Tskriv_form::setRange(const QString& from, const QString& to) {
 void Tskriv_form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     fillKinds();
+    skrivtypcb_->setFocus();
 }
 
 void Tskriv_form::keyPressEvent(QKeyEvent* event) {

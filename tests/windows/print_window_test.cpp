@@ -120,6 +120,7 @@ TEST_F(PrintWindowTest, KindsChooseTheControlsTheyUse) {
     EXPECT_EQ(kinds.itemText(0), "Hela poster (max 9)");
     EXPECT_EQ(kinds.itemText(3), QString::fromUtf8("Tabell över visat hushåll, 0 rader"));
     EXPECT_EQ(window_.windowTitle(), "Tessla, utskrift");
+    EXPECT_EQ(window_.focusWidget(), &kinds);
     EXPECT_FALSE(child<QComboBox>("sort1cb").isEnabled());
     kinds.setCurrentIndex(1);
     EXPECT_TRUE(child<QComboBox>("sort1cb").isEnabled());
