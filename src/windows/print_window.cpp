@@ -345,8 +345,6 @@ void Tskriv_form::showProgress(bool shown) {
 }
 
 void Tskriv_form::run(Job& job) {
-    const Language language = program_.language();
-    const bool english = language == Language::English;
     printing_ = true;
     cancel_ = false;
     setControlsEnabled(false);
@@ -361,7 +359,13 @@ void Tskriv_form::run(Job& job) {
             window.printing_ = false;
         }
     } cleanup{*this};
+    std::string lead;
+    const CollectedPersons persons = collect(job, lead);
+    if (!persons.cancelled) print(job, persons, lead);
+}
 
+CollectedPersons Tskriv_form::collect(const Job& job, std::string& lead) {
+    const Language language = program_.language();
     Database& db = program_.database();
     const std::int32_t members = job.kind == PrintKind::household ? program_.household.size()
                                                                    : db.tessllista().vald().antal();
@@ -370,12 +374,11 @@ void Tskriv_form::run(Job& job) {
     pg_->setRange(0, std::max(1, std::min({clampToInt(1LL + job.range.to - job.range.from), members, most})));
     pg_->setValue(0);
     statuslabel_->setText(status("Läser poster ...", "Reading ..."));
-    showProgress(!job.single);
+    showProgress(job.single == nullptr);
 
     int read = 0;
     const PrintStep readStep = [&] { return step(++read); };
     CollectedPersons persons;
-    std::string lead;
     if (job.single) {
         persons.entries.emplace_back(*job.single);
         lead = singleRecordLead(language);
@@ -392,8 +395,12 @@ void Tskriv_form::run(Job& job) {
         });
         lead = job.kind == PrintKind::records ? recordsLead(language) : tableLead(job.keys, language);
     }
-    if (persons.cancelled) return;
+    return persons;
+}
 
+void Tskriv_form::print(const Job& job, const CollectedPersons& persons, const std::string& lead) {
+    const Language language = program_.language();
+    const bool english = language == Language::English;
     const bool records = job.single || job.kind == PrintKind::records;
     printer_.setDocName(QStringLiteral("Tessla"));
     printer_.setFullPage(true);

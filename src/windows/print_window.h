@@ -68,6 +68,10 @@ class Tskriv_form : public QDialog {
     void start();
     // Runs one job under the busy gate: reads, sorts and prints, then cleans up however it ended.
     void run(Job& job);
+    // Reads (and sorts) the job's persons with the progress shown; `lead` gets the subtitle's start.
+    CollectedPersons collect(const Job& job, std::string& lead);
+    // Prints them on the printer; a cancelled job removes its file.
+    void print(const Job& job, const CollectedPersons& persons, const std::string& lead);
     bool step(int value);
     void setControlsEnabled(bool enabled);
     void showProgress(bool shown);
