@@ -284,13 +284,18 @@ void Tskriv_form::setupPrinter() {
 }
 
 bool Tskriv_form::havePrinter() {
-    if (printer_.outputFormat() == QPrinter::NativeFormat || !printer_.outputFileName().isEmpty()) return true;
+    // A file chosen in the set-up dialog serves every job; one asked for here serves one job, so
+    // that the next does not overwrite it unasked.
+    const QString chosen = printer_.outputFileName();
+    if (printer_.outputFormat() == QPrinter::NativeFormat || (!chosen.isEmpty() && chosen != askedFile_))
+        return true;
     const QString file = QFileDialog::getSaveFileName(
         this, inLanguage(program_.language(), "Spara utskriften som PDF", "Save the print as PDF"),
-        QStringLiteral("tessla.pdf"), QStringLiteral("PDF (*.pdf)"));
+        chosen.isEmpty() ? QStringLiteral("tessla.pdf") : chosen, QStringLiteral("PDF (*.pdf)"));
     if (file.isEmpty()) return false;
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(file);
+    askedFile_ = file;
     return true;
 }
 

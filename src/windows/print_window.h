@@ -82,6 +82,7 @@ class Tskriv_form : public QDialog {
     QPrinter printer_;
     bool printing_ = false;
     bool cancel_ = false;
+    QString askedFile_;  // the PDF file the last job asked for
 
     BackgroundPanel* panel_;
     QLabel* skrivutlabel_;

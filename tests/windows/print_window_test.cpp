@@ -4,16 +4,19 @@
 
 #include <fstream>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QTest>
+#include <QTimer>
 
 #include "census_fixture.h"
 #include "program/program.h"
@@ -273,6 +276,35 @@ TEST_F(PrintWindowTest, EscCancelsAJobWhichLeavesNoFileAndNoMessage) {
     EXPECT_TRUE(child<QComboBox>("skrivtypcb").isEnabled());
     EXPECT_FALSE(child<QProgressBar>("pg").isVisible());
     EXPECT_TRUE(messages.empty());
+}
+
+// With no printer and no file chosen, each job asks for its PDF file; declining prints nothing.
+TEST_F(PrintWindowTest, WithoutAPrinterEachJobAsksForItsFile) {
+    window_.printer().setOutputFormat(QPrinter::PdfFormat);
+    window_.printer().setOutputFileName({});
+    window_.printer().setPageSize(QPageSize(QPageSize::A4));
+    const QString path = QString::fromStdString(dir_.path()) + "asked.pdf";
+    int asked = 0;
+    const auto answer = [&](bool accept) {
+        QTimer::singleShot(0, [&, accept] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            ++asked;
+            if (!accept) return dialog->reject();
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its Save button
+        });
+    };
+    choose(1);
+    answer(true);
+    start();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(text(path).contains("Berg, Anna"));
+    QFile::remove(path);
+    answer(false);
+    start();
+    EXPECT_EQ(asked, 2) << "the next job asks again";
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST_F(PrintWindowTest, APrinterThatCannotStartGivesOneMessageAndTheWindowBack) {
