@@ -13,6 +13,7 @@
 #include "windows/help_window.h"
 #include "windows/list_picker_window.h"
 #include "windows/main_window.h"
+#include "windows/print_window.h"
 #include "windows/search_window.h"
 #include "windows/statistics_window.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     mainForm.setPersonSearch(*new tessla::Tsok_form(program, *picker, *help, &mainForm));
     mainForm.setChildSearch(*new tessla::Tsokbarn_form(program, *picker, *help, &mainForm));
     mainForm.setStatistics(*new tessla::Tstatform(program, *help, &mainForm));
+    mainForm.setPrint(*new tessla::Tskriv_form(program, *help, &mainForm));
     mainForm.show();
     return QApplication::exec();
 }

@@ -20,6 +20,7 @@
 #include "widgets/table_grid.h"
 #include "windows/button_bar.h"
 #include "windows/household_panel.h"
+#include "windows/print_window.h"
 #include "windows/record_panel.h"
 #include "windows/help_window.h"
 #include "windows/result_panel.h"
@@ -70,6 +71,7 @@ void Tmain_form::connectControls() {
     });
     household_->onMemberChosen([this](std::int32_t row) { draw(browser_.selectHouseholdRow(row)); });
     connect(&record_->deselectButton(), &TSPknapp::OnTryckt, this, [this] { draw(browser_.deselect()); });
+    connect(&record_->printButton(), &TSPknapp::OnTryckt, this, &Tmain_form::printShownRecord);
     for (const Language language : {Language::Swedish, Language::English}) {
         connect(&results_->clearButton(language), &TSPknapp::OnTryckt, this, &Tmain_form::clearResults);
     }
@@ -105,6 +107,12 @@ void Tmain_form::setChildSearch(SearchWindow& window) {
 void Tmain_form::setStatistics(Tstatform& window) {
     statistics_ = &window;
     buttons_->setWindow(MainAction::statistics, &window);
+}
+
+void Tmain_form::setPrint(Tskriv_form& window) {
+    print_ = &window;
+    buttons_->setWindow(MainAction::print, &window);
+    record_->printButton().setEnabled(browser_.resultCount() > 0);
 }
 
 void Tmain_form::setHelp(Ttextform& window) {
@@ -189,6 +197,7 @@ void Tmain_form::draw(const BrowserChanges& changes) {
     if (changes.results) {
         results_->showResults();
         buttons_->enable(browser_.resultCount());
+        record_->printButton().setEnabled(print_ != nullptr && browser_.resultCount() > 0);
         // Whatever changed the result (a search, a deselection, a clearing, another database),
         // the statistics count it again when next shown.
         if (statistics_ != nullptr) statistics_->markOutOfDate();
@@ -234,7 +243,11 @@ void Tmain_form::act(MainAction action) {
             });
             return;
         case MainAction::print:
-            // No print window yet: its button stays disabled and Ctrl+P does nothing.
+            // With a print limit of 0 the button is hidden, and Ctrl+P does nothing either.
+            if (browser_.resultCount() == 0 || print_ == nullptr || program_.configuration().printLimit <= 0) return;
+            program_.busyGate().whenFree("window", [this, window = print_] {
+                if (window != nullptr) showModal(*window, *this);
+            });
             return;
         case MainAction::help:
         case MainAction::about:
@@ -269,11 +282,23 @@ void Tmain_form::runSearch(SearchWindow* window) {
     browser_.searchStarting();
     showModal(*window, *this);
     // A search with every field empty empties the result and cancels: the list is rebuilt then too.
-    if (window->changedResult()) draw(browser_.searchAccepted());
+    if (!window->changedResult()) return;
+    draw(browser_.searchAccepted());
+    if (print_ != nullptr)
+        print_->setRange(QStringLiteral("1"), QString::number(program_.database().tessllista().vald().antal()));
+}
+
+void Tmain_form::printShownRecord() {
+    // The record shown is the program's current person; print jobs never change it.
+    if (print_ == nullptr || browser_.shownRecord() <= 0) return;
+    program_.busyGate().whenFree("print", [this, window = print_] {
+        if (window != nullptr) window->printSingleRecord(program_.currentPerson);
+    });
 }
 
 void Tmain_form::clearResults() {
     draw(browser_.clear());
+    if (print_ != nullptr) print_->resetChoices();
     if (personSearch_ == nullptr) return;
     personSearch_->rensa();
     personSearch_->askFocus();

@@ -28,6 +28,7 @@ class Program;
 class RecordPanel;
 class ResultPanel;
 class SearchWindow;
+class Tskriv_form;
 class Tstatform;
 class Ttextform;
 
@@ -45,6 +46,8 @@ class Tmain_form : public QWidget {
     void setPersonSearch(SearchWindow& window);
     void setChildSearch(SearchWindow& window);
     void setStatistics(Tstatform& window);
+    // The print window also prints the shown record alone (the record panel's print button).
+    void setPrint(Tskriv_form& window);
     void setHelp(Ttextform& window);
 
     // `dosoek`, `sokbarnknappTryckt`: show a search window modally over this one; when it changed
@@ -75,6 +78,8 @@ class Tmain_form : public QWidget {
     void runSearch(SearchWindow* window);
     // Shows the help topic of `action` over this window.
     void showHelp(MainAction action);
+    // Prints the record this window shows, without the print window.
+    void printShownRecord();
     // Empties the result list and clears the person search for its next showing.
     void clearResults();
     // Draws what an event changed, and lets a changed selection rest.
@@ -102,6 +107,7 @@ class Tmain_form : public QWidget {
     QTimer* idleTimer_;
     QPointer<SearchWindow> personSearch_, childSearch_;
     QPointer<Tstatform> statistics_;
+    QPointer<Tskriv_form> print_;
     QPointer<Ttextform> help_;
 };
 

@@ -34,7 +34,7 @@ RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& brows
     deselect_ = makePictureButton(frame_, "postejknapp", {pic::postejknapp, pic::postejknappn}, figures);
     copy_ = makePictureButton(frame_, "kopipostknapp", {pic::kopipostknapp, pic::kopipostknappn}, figures);
     print_ = makePictureButton(frame_, "postskrivknapp", {pic::postskrivknapp, pic::postskrivknappn}, figures);
-    // The single-record print comes later; until then its button stays disabled.
+    // The main window enables printing while it has a print window and persons are listed.
     print_->setEnabled(false);
     QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
     QObject::connect(scrollBar_, &Tspecscr::OnNyPosition, text_,

@@ -27,6 +27,8 @@ class RecordPanel {
     // Puts the shown record on the clipboard (its copy button, Ctrl+C) while persons are listed;
     // a household being built or a print job first ends.
     void copy();
+    // Enabled by the main window while it has a print window and a result.
+    TSPknapp& printButton() { return *print_; }
 
     void place(const MainLayout& layout);
     // The hints, the background picture `background` and the record in `language`.

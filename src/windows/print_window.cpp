@@ -1,0 +1,452 @@
+#include "windows/print_window.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProgressBar>
+
+#include "program/program.h"
+#include "skin/background_panel.h"
+#include "skin/fonts.h"
+#include "skin/picture_button.h"
+#include "skin/qt_text.h"
+#include "storage/picture_names.h"
+#include "widgets/print_paper.h"
+#include "windows/help_window.h"
+#include "windows/window_controls.h"
+
+namespace tessla {
+
+namespace pic = picture;
+
+namespace {
+
+constexpr int kClientWidth = 560;
+constexpr int kClientHeight = 318;
+constexpr int kMargin = 14;
+constexpr int kFontSize = 11;
+constexpr int kRowHeight = 24;
+constexpr char kHelpTopic[] = "HJ021";
+
+QLabel* makeLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(serifFont(kFontSize));
+    return label;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setFont(serifFont(kFontSize));
+    combo->setFocusPolicy(Qt::StrongFocus);
+    return combo;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFont(serifFont(kFontSize));
+    return edit;
+}
+
+std::int32_t clampToInt(long long value) {
+    return static_cast<std::int32_t>(std::clamp<long long>(value, 0, INT32_MAX));
+}
+
+}  // namespace
+
+// What one job prints, fixed when it starts.
+struct Tskriv_form::Job {
+    PrintKind kind = PrintKind::records;
+    PrintKeys keys;
+    PrintRange range;
+    const Tenperson* single = nullptr;  // the single record, printed alone
+};
+
+Tskriv_form::Tskriv_form(Program& program, Ttextform& help, QWidget* parent)
+    : QDialog(parent),
+      program_(program),
+      help_(help),
+      printer_(QPrinter::HighResolution),
+      panel_(new BackgroundPanel(this)),
+      skrivutlabel_(makeLabel(panel_, "skrivutlabel")),
+      skrivtypcb_(makeCombo(panel_, "skrivtypcb")),
+      ordnalabel_(makeLabel(panel_, "ordnalabel")),
+      firstsortlabel_(makeLabel(panel_, "firstsortlabel")),
+      sort1cb_(makeCombo(panel_, "sort1cb")),
+      secondsortlabel_(makeLabel(panel_, "secondsortlabel")),
+      sort2cb_(makeCombo(panel_, "sort2cb")),
+      antskrivlabel_(makeLabel(panel_, "antskrivlabel")),
+      startpostedit_(makeEdit(panel_, "startpostedit")),
+      postinterstreck_(makeLabel(panel_, "postinterstreck")),
+      slutpostedit_(makeEdit(panel_, "slutpostedit")),
+      notelabel_(makeLabel(panel_, "notelabel")),
+      pg_(new QProgressBar(panel_)),
+      statuslabel_(makeLabel(panel_, "statuslabel")),
+      avbrytlabel_(makeLabel(panel_, "avbrytlabel")),
+      startknapp_(makePictureButton(panel_, "startknapp", {pic::startknapp, pic::startknappn}, program.mainfigur())),
+      startknappE_(
+          makePictureButton(panel_, "startknapp_e", {pic::startknappe, pic::startknappen}, program.mainfigur())),
+      staellinknapp_(makePictureButton(panel_, "staellinknapp", {pic::staellinknapp, pic::staellinknappn},
+                                       program.mainfigur())),
+      staellinknappE_(makePictureButton(panel_, "staellinknapp_e", {pic::staellinknappe, pic::staellinknappen},
+                                        program.mainfigur())),
+      helpknapp_(makePictureButton(panel_, "helpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
+      slutknapp_(makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())) {
+    setObjectName(QStringLiteral("skriv_form"));
+    setFixedSize(kClientWidth, kClientHeight);
+    printer_.setDocName(QStringLiteral("Tessla"));
+    buildControls();
+    placeControls();
+    applyTexts(program.language());
+    resetChoices();
+    connect(&program, &Program::languageChanged, this, &Tskriv_form::applyTexts);
+}
+
+Tskriv_form::~Tskriv_form() = default;
+
+void Tskriv_form::buildControls() {
+    postinterstreck_->setText(QString::fromUtf8("–"));
+    postinterstreck_->setAlignment(Qt::AlignCenter);
+    skrivutlabel_->setBuddy(skrivtypcb_);
+    firstsortlabel_->setBuddy(sort1cb_);
+    secondsortlabel_->setBuddy(sort2cb_);
+    antskrivlabel_->setBuddy(startpostedit_);
+    notelabel_->setWordWrap(true);
+    pg_->setObjectName(QStringLiteral("pg"));
+    pg_->setTextVisible(false);
+    showProgress(false);
+    connect(skrivtypcb_, &QComboBox::currentIndexChanged, this, &Tskriv_form::kindChosen);
+    for (TSPknapp* button : {startknapp_, startknappE_})
+        connect(button, &TSPknapp::OnTryckt, this, &Tskriv_form::start);
+    for (TSPknapp* button : {staellinknapp_, staellinknappE_})
+        connect(button, &TSPknapp::OnTryckt, this, &Tskriv_form::setupPrinter);
+    connect(helpknapp_, &TSPknapp::OnTryckt, this, [this] { help_.showTopic(kHelpTopic, *this); });
+    connect(slutknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
+}
+
+void Tskriv_form::placeControls() {
+    panel_->setGeometry(rect());
+    const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
+    slutknapp_->setGeometry(QRect(QPoint(kClientWidth - kMargin - small.width(), kMargin), small));
+    helpknapp_->setGeometry(QRect(QPoint(slutknapp_->x() - 6 - small.width(), kMargin), small));
+
+    const int fieldX = 196;
+    skrivutlabel_->setGeometry(kMargin, kMargin, fieldX - kMargin - 8, kRowHeight);
+    skrivtypcb_->setGeometry(kMargin, kMargin + kRowHeight + 2, helpknapp_->x() - 12 - kMargin, kRowHeight);
+    ordnalabel_->setGeometry(kMargin, 88, 300, kRowHeight);
+    firstsortlabel_->setGeometry(kMargin + 20, 116, fieldX - kMargin - 28, kRowHeight);
+    sort1cb_->setGeometry(fieldX, 116, 200, kRowHeight);
+    secondsortlabel_->setGeometry(kMargin + 20, 146, fieldX - kMargin - 28, kRowHeight);
+    sort2cb_->setGeometry(fieldX, 146, 200, kRowHeight);
+    antskrivlabel_->setGeometry(kMargin, 184, fieldX - kMargin - 8, kRowHeight);
+    startpostedit_->setGeometry(fieldX, 184, 84, kRowHeight);
+    postinterstreck_->setGeometry(fieldX + 84, 184, 32, kRowHeight);
+    slutpostedit_->setGeometry(fieldX + 116, 184, 84, kRowHeight);
+    notelabel_->setGeometry(kMargin, 212, kClientWidth - 2 * kMargin, 2 * kRowHeight - 8);
+
+    const QSize large(pic::largeButtonSize.width, pic::largeButtonSize.height);
+    const int buttonY = kClientHeight - kMargin - large.height();
+    startknapp_->setGeometry(QRect(QPoint(kMargin, buttonY), large));
+    startknappE_->setGeometry(startknapp_->geometry());
+    staellinknapp_->setGeometry(QRect(QPoint(kMargin + large.width() + 10, buttonY), large));
+    staellinknappE_->setGeometry(staellinknapp_->geometry());
+    const int progressX = staellinknapp_->geometry().right() + 18;
+    const int progressWidth = kClientWidth - kMargin - progressX;
+    pg_->setGeometry(progressX, buttonY, progressWidth, 16);
+    statuslabel_->setGeometry(progressX, buttonY + 18, progressWidth - 110, 22);
+    avbrytlabel_->setGeometry(kClientWidth - kMargin - 108, buttonY + 18, 108, 22);
+    avbrytlabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void Tskriv_form::applyTexts(Language language) {
+    const bool english = language == Language::English;
+    setWindowTitle(inLanguage(language, "Tessla, utskrift", "Tessla, Print"));
+    panel_->setBackground(&program_.metiler(), english ? pic::tslprinte : pic::tslprint);
+    skrivutlabel_->setText(inLanguage(language, "Skriv ut:", "Print:"));
+    antskrivlabel_->setText(inLanguage(language, "Utskriftsintervall (poster):", "Printing range:"));
+    ordnalabel_->setText(inLanguage(language, "Om tabell, ordna efter ...", "Sort table ..."));
+    firstsortlabel_->setText(inLanguage(language, "I första hand:", "by ..."));
+    secondsortlabel_->setText(inLanguage(language, "I andra hand:", "and"));
+    avbrytlabel_->setText(inLanguage(language, "(Esc avbryter)", "(Esc cancels)"));
+    for (QComboBox* combo : {sort1cb_, sort2cb_}) {
+        const int chosen = combo->currentIndex();
+        const QSignalBlocker block(combo);
+        combo->clear();
+        for (const std::string& name : sortOrderNames(language)) combo->addItem(QString::fromStdString(name));
+        combo->setCurrentIndex(chosen);
+    }
+    startknapp_->setVisible(!english);
+    staellinknapp_->setVisible(!english);
+    startknappE_->setVisible(english);
+    staellinknappE_->setVisible(english);
+    setHint(*startknapp_, language, "Skriv ut", "Print");
+    setHint(*startknappE_, language, "Skriv ut", "Print");
+    setHint(*staellinknapp_, language, "Skrivarinställningar", "Printer setup");
+    setHint(*staellinknappE_, language, "Skrivarinställningar", "Printer setup");
+    setHint(*helpknapp_, language, "Hjälp", "Help");
+    setHint(*slutknapp_, language, "Stäng", "Close");
+    // What a screen reader names the fields by.
+    skrivtypcb_->setAccessibleName(inLanguage(language, "Skriv ut", "Print"));
+    sort1cb_->setAccessibleName(inLanguage(language, "Ordna i första hand efter", "Sort table by"));
+    sort2cb_->setAccessibleName(inLanguage(language, "Ordna i andra hand efter", "and by"));
+    startpostedit_->setAccessibleName(inLanguage(language, "Från post", "From record"));
+    slutpostedit_->setAccessibleName(inLanguage(language, "Till post", "To record"));
+    pg_->setAccessibleName(inLanguage(language, "Utskriftens förlopp", "Printing progress"));
+    fillKinds();
+}
+
+// The kinds with the print maximum and the household's size of the moment; the chosen kind stays.
+void Tskriv_form::fillKinds() {
+    const Language language = program_.language();
+    const std::int32_t members = program_.database().tessllista().vald().antal();
+    const std::int32_t maximum = printMaximum(members, program_.configuration().printLimit);
+    const int chosen = std::max(skrivtypcb_->currentIndex(), 0);
+    {
+        const QSignalBlocker block(skrivtypcb_);
+        skrivtypcb_->clear();
+        for (const PrintKind kind : {PrintKind::records, PrintKind::table, PrintKind::roll, PrintKind::household})
+            skrivtypcb_->addItem(
+                QString::fromStdString(printKindText(kind, maximum, program_.household.size(), language)));
+        skrivtypcb_->setCurrentIndex(chosen);
+    }
+    kindChosen(chosen);
+    const std::string note = collectedNote(std::min(members, kMostCollected), members, language);
+    notelabel_->setText(note.empty() ? QString()
+                                     : inLanguage(language, "Utskriften tar ", "The print takes ") +
+                                           QString::fromStdString(note) + QStringLiteral("."));
+}
+
+void Tskriv_form::kindChosen(int kind) {
+    const bool table = kind == static_cast<int>(PrintKind::table);
+    for (QWidget* widget : std::initializer_list<QWidget*>{ordnalabel_, firstsortlabel_, sort1cb_,
+                                                           secondsortlabel_, sort2cb_})
+        widget->setEnabled(table);
+    const bool range = kind != static_cast<int>(PrintKind::household);
+    for (QWidget* widget : std::initializer_list<QWidget*>{antskrivlabel_, startpostedit_, postinterstreck_,
+                                                           slutpostedit_})
+        widget->setEnabled(range);
+}
+
+void Tskriv_form::resetChoices() {
+    skrivtypcb_->setCurrentIndex(0);
+    sort1cb_->setCurrentIndex(0);
+    sort2cb_->setCurrentIndex(1);
+    startpostedit_->clear();
+    slutpostedit_->clear();
+    if (isVisible() && skrivtypcb_->isEnabled()) skrivtypcb_->setFocus();
+}
+
+void Tskriv_form::setRange(const QString& from, const QString& to) {
+    startpostedit_->setText(from);
+    slutpostedit_->setText(to);
+}
+
+void Tskriv_form::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    fillKinds();
+    skrivtypcb_->setFocus();
+}
+
+void Tskriv_form::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return QDialog::keyPressEvent(event);
+    if (printing_) {
+        cancel_ = true;
+    } else {
+        reject();
+    }
+}
+
+void Tskriv_form::closeEvent(QCloseEvent* event) {
+    // A job ends before the window does; closing it asks the job to stop.
+    if (printing_) {
+        cancel_ = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void Tskriv_form::setupPrinter() {
+    QPrintDialog dialog(&printer_, this);
+    dialog.exec();
+}
+
+bool Tskriv_form::havePrinter() {
+    // A file chosen in the set-up dialog serves every job; one asked for here serves one job, so
+    // that the next does not overwrite it unasked.
+    const QString chosen = printer_.outputFileName();
+    if (printer_.outputFormat() == QPrinter::NativeFormat || (!chosen.isEmpty() && chosen != askedFile_))
+        return true;
+    const QString file = QFileDialog::getSaveFileName(
+        this, inLanguage(program_.language(), "Spara utskriften som PDF", "Save the print as PDF"),
+        chosen.isEmpty() ? QStringLiteral("tessla.pdf") : chosen, QStringLiteral("PDF (*.pdf)"));
+    if (file.isEmpty()) return false;
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(file);
+    askedFile_ = file;
+    return true;
+}
+
+void Tskriv_form::start() {
+    if (printing_ || !havePrinter()) return;
+    Job job;
+    job.kind = static_cast<PrintKind>(std::max(skrivtypcb_->currentIndex(), 0));
+    job.keys = printKeys(job.kind, sort1cb_->currentIndex(), sort2cb_->currentIndex());
+    if (job.kind != PrintKind::household)
+        job.range = printRange(startpostedit_->text().toStdString(), slutpostedit_->text().toStdString());
+    program_.runBusy([&] { run(job); });
+}
+
+void Tskriv_form::printSingleRecord(const Tenperson& person) {
+    if (printing_ || !havePrinter()) return;
+    Job job;
+    job.single = &person;
+    program_.runBusy([&] { run(job); });
+}
+
+bool Tskriv_form::step(int value) {
+    pg_->setValue(std::min(value, pg_->maximum()));
+    QCoreApplication::processEvents();
+    return !cancel_;
+}
+
+QString Tskriv_form::status(const char* swedish, const char* english) const {
+    return inLanguage(program_.language(), swedish, english);
+}
+
+void Tskriv_form::setControlsEnabled(bool enabled) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{skrivtypcb_, startknapp_, startknappE_, staellinknapp_,
+                                                           staellinknappE_, helpknapp_, slutknapp_}) {
+        widget->setEnabled(enabled);
+    }
+    if (enabled) {
+        kindChosen(skrivtypcb_->currentIndex());
+        return;
+    }
+    for (QWidget* widget : std::initializer_list<QWidget*>{ordnalabel_, firstsortlabel_, sort1cb_, secondsortlabel_,
+                                                           sort2cb_, antskrivlabel_, startpostedit_,
+                                                           postinterstreck_, slutpostedit_})
+        widget->setEnabled(false);
+    // Esc reaches the window while its controls are disabled.
+    setFocus();
+}
+
+void Tskriv_form::showProgress(bool shown) {
+    pg_->setVisible(shown);
+    statuslabel_->setVisible(shown);
+    avbrytlabel_->setVisible(shown);
+}
+
+void Tskriv_form::run(Job& job) {
+    printing_ = true;
+    cancel_ = false;
+    setControlsEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Restores the window however the job ends.
+    struct Cleanup {
+        Tskriv_form& window;
+        ~Cleanup() {
+            window.showProgress(false);
+            QApplication::restoreOverrideCursor();
+            window.setControlsEnabled(true);
+            window.printing_ = false;
+        }
+    } cleanup{*this};
+    std::string lead;
+    const CollectedPersons persons = collect(job, lead);
+    if (!persons.cancelled) print(job, persons, lead);
+}
+
+CollectedPersons Tskriv_form::collect(const Job& job, std::string& lead) {
+    const Language language = program_.language();
+    Database& db = program_.database();
+    const std::int32_t members = job.kind == PrintKind::household ? program_.household.size()
+                                                                   : db.tessllista().vald().antal();
+    const std::int32_t most =
+        job.kind == PrintKind::records ? printMaximum(members, program_.configuration().printLimit) : kMostCollected;
+    pg_->setRange(0, std::max(1, std::min({clampToInt(1LL + job.range.to - job.range.from), members, most})));
+    pg_->setValue(0);
+    statuslabel_->setText(status("Läser poster ...", "Reading ..."));
+    showProgress(job.single == nullptr);
+
+    int read = 0;
+    const PrintStep readStep = [&] { return step(++read); };
+    CollectedPersons persons;
+    if (job.single) {
+        persons.entries.emplace_back(*job.single);
+        lead = singleRecordLead(language);
+    } else if (job.kind == PrintKind::household) {
+        persons = collectHousehold(db, program_.household, readStep);
+        const std::int32_t row = std::max(program_.household.currentRow(), 1);
+        lead = householdLead(program_.household.householdCell(row, 1, language),
+                             program_.household.householdCell(row, 2, language), language);
+    } else {
+        const char separator = job.kind == PrintKind::records ? '\\' : '/';
+        persons = collectResult(db, job.keys, separator, language, readStep, [&] {
+            statuslabel_->setText(status("Sorterar ...", "Sorting ..."));
+            QCoreApplication::processEvents();
+        });
+        lead = job.kind == PrintKind::records ? recordsLead(language) : tableLead(job.keys, language);
+    }
+    return persons;
+}
+
+void Tskriv_form::print(const Job& job, const CollectedPersons& persons, const std::string& lead) {
+    const Language language = program_.language();
+    const bool english = language == Language::English;
+    const bool records = job.single || job.kind == PrintKind::records;
+    printer_.setDocName(QStringLiteral("Tessla"));
+    printer_.setFullPage(true);
+    printer_.setPageOrientation(records ? QPageLayout::Portrait : QPageLayout::Landscape);
+    QPainter painter;
+    if (!painter.begin(&printer_)) {
+        program_.message(english ? "The printer could not start the print." : "Skrivaren kunde inte starta utskriften.");
+        return;
+    }
+    const QDate today = QDate::currentDate();
+    const std::string note = collectedNote(persons.collected, persons.available, language);
+    QtPrintSurface surface(printer_, painter);
+    PrintPages pages(surface, QtPrintSurface::geometry(printer_),
+                     {"Tessla", english ? "Page " : "Sida ",
+                      printSubtitle(lead, note, {today.year(), today.month(), today.day()}, language)});
+    if (!records) pages.setTableHeadings(tableHeadings(language));
+    statuslabel_->setText(status("Skriver ut post:", "Printing record:"));
+    pg_->setValue(0);
+    emit jobPrinting();
+    pages.header();
+    const auto printing = [&](std::int32_t position) {
+        statuslabel_->setText(status("Skriver sida: ", "Printing page: ") + QString::number(pages.pageNumber()));
+        return step(position);
+    };
+    bool done = true;
+    if (job.single) {
+        pages.record(printedRecord(*job.single, language));
+    } else if (records) {
+        done = printRecords(pages, persons, job.range, language, printing);
+    } else {
+        done = printTable(pages, persons, job.range, job.kind == PrintKind::roll, language, printing);
+    }
+    if (!done) printer_.abort();
+    painter.end();
+    if (!done) {
+        // The file was made when the job began; a cancelled job leaves none behind.
+        if (!printer_.outputFileName().isEmpty()) QFile::remove(printer_.outputFileName());
+    } else if (printer_.printerState() == QPrinter::Error) {
+        program_.message(english ? "The print failed: the printer reported an error."
+                                 : "Utskriften misslyckades: skrivaren rapporterade ett fel.");
+    }
+}
+
+}  // namespace tessla
