@@ -280,11 +280,12 @@ void Tmain_form::doskriv() {
 void Tmain_form::runSearch(SearchWindow* window) {
     if (window == nullptr) return;
     browser_.searchStarting();
-    showModal(*window, *this);
+    const int result = showModal(*window, *this);
     // A search with every field empty empties the result and cancels: the list is rebuilt then too.
     if (!window->changedResult()) return;
     draw(browser_.searchAccepted());
-    if (print_ != nullptr)
+    // A search that found persons offers them all for printing.
+    if (result == 1 && print_ != nullptr)
         print_->setRange(QStringLiteral("1"), QString::number(program_.database().tessllista().vald().antal()));
 }
 
