@@ -8,6 +8,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -19,7 +20,9 @@
 #include "household_census.h"
 #include "program/program.h"
 #include "skin/picture_button.h"
+#include "skin/qt_text.h"
 #include "storage/temp_dir.h"
+#include "view/clipboard_texts.h"
 #include "widgets/table_grid.h"
 #include "windows/help_window.h"
 #include "windows/main_window.h"
@@ -180,6 +183,10 @@ TEST_F(MainWindowPrintTest, TheRecordButtonPrintsTheRecordShownAlsoAfterAHouseho
     const QString printed = printRecordToPdf("record.pdf");
     EXPECT_TRUE(printed.contains(QString::fromStdString("Post " + postid + "\n"))) << printed.toStdString();
     EXPECT_TRUE(printed.contains(QString::fromUtf8("Enstaka post, ")));
+    // The record copy after both jobs is the shown record too.
+    child<TSPknapp>(*window_, "kopipostknapp").click();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              toQString(withCrLf(recordCopyText(program_.database().tessl(), shown, Language::Swedish))));
 }
 
 }  // namespace
