@@ -25,14 +25,14 @@ bool matchYears(Database& db, TSPstruktlista& years, std::string_view text) {
 // The union of the ";" alternatives in `sokur3`, each alternative the persons bearing all its
 // names.
 Tspsmalurval& matchFirstNames(Database& db, TSPstruktlista& names, std::string_view text,
-                              Comparison comparison) {
+                              Comparison comparison, NameVariants variants) {
     Tspsmalurval& any = db.sokur3();
     any.tomma();
     for (std::string rest(text); !rest.empty();) {
         const std::string alternative = nastaord(";", rest);
         // Only a text of separators gives no alternative; an empty text would mean list mode.
         if (alternative.empty()) continue;
-        sokord(db, names, alternative, WordSplit::AllWords, comparison);
+        sokord(db, names, alternative, WordSplit::AllWords, comparison, variants);
         any.eller(db.sokur2());
     }
     return any;
@@ -44,16 +44,17 @@ Tspsmalurval* matchCriterion(Database& db, const Criterion& criterion, const Cri
     if (number == 0) return nullptr;
     TSPstruktlista& list = db.tessls(number);
     const std::string_view text = criterion.fromList ? std::string_view() : std::string_view(criterion.text);
+    const NameVariants variants = nameVariantsOf(number);
     switch (rule.match) {
         case Match::Year:
             matchYears(db, list, criterion.text);
             break;
         case Match::FirstNames:
-            if (!criterion.fromList) return &matchFirstNames(db, list, text, rule.comparison);
-            sokord(db, list, text, WordSplit::AllWords, rule.comparison);
+            if (!criterion.fromList) return &matchFirstNames(db, list, text, rule.comparison, variants);
+            sokord(db, list, text, WordSplit::AllWords, rule.comparison, variants);
             break;
         case Match::Words:
-            sokord(db, list, text, WordSplit::Alternatives, rule.comparison);
+            sokord(db, list, text, WordSplit::Alternatives, rule.comparison, variants);
             break;
     }
     return &db.sokur2();

@@ -1,8 +1,12 @@
 #include "search/word_matcher.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
+#include <vector>
 
 #include "base/string_utils.h"
+#include "search/spelling_key.h"
 #include "storage/collation.h"
 
 namespace tessla {
@@ -12,7 +16,7 @@ namespace {
 // A first row word of -1 marks a row that picking must not use.
 constexpr std::uint32_t kUnusableRow = 0xFFFFFFFFu;
 
-enum class PatternKind : std::uint8_t { Exact, Beginning, Ending, Containing, BeginningAndEnding };
+enum class PatternKind : std::uint8_t { Exact, Beginning, Ending, Containing, BeginningAndEnding, Spelling };
 
 struct Pattern {
     PatternKind kind;
@@ -21,9 +25,10 @@ struct Pattern {
 };
 
 // `word` is trimmed and not empty.
-Pattern parsePattern(std::string_view word) {
+Pattern parsePattern(std::string_view word, NameVariants variants) {
     if (word.size() >= 2 && word.front() == '"' && word.back() == '"')
         return {PatternKind::Exact, word.substr(1, word.size() - 2), {}};
+    if (variants == NameVariants::Spelling && word.starts_with('~')) return {PatternKind::Spelling, word, {}};
     const bool leading = word.starts_with('*');
     if (leading) word.remove_prefix(1);
     const bool trailing = word.ends_with('*');
@@ -105,6 +110,17 @@ bool markEveryRow(TSPstruktlista& list, Tspsmalurval& hits, Matches matches) {
     return marker.found();
 }
 
+// Every row whose spelling key is in the family of the word's key.
+bool markSpellings(TSPstruktlista& list, std::string_view word, Tspsmalurval& hits) {
+    if (word.find('*') != std::string_view::npos) return false;
+    const std::string key = spellingKey(word);
+    if (key.empty()) return false;
+    const std::vector<std::string> family = spellingKeyFamily(key);
+    return markEveryRow(list, hits, [&](std::string_view text) {
+        return std::ranges::find(family, spellingKey(text)) != family.end();
+    });
+}
+
 bool markPattern(TSPstruktlista& list, const Pattern& pattern, CollationOrder order, Tspsmalurval& hits) {
     switch (pattern.kind) {
         case PatternKind::Exact:
@@ -118,6 +134,8 @@ bool markPattern(TSPstruktlista& list, const Pattern& pattern, CollationOrder or
         case PatternKind::Containing:
             return markEveryRow(list, hits,
                                 [&](std::string_view text) { return CollContains(pattern.word, text) != 0; });
+        case PatternKind::Spelling:
+            return markSpellings(list, pattern.word, hits);
     }
     return false;
 }
@@ -137,7 +155,7 @@ namespace {
 
 // The words of `text`, each a pattern; with AllWords their hits are intersected in `sokur1`.
 bool markWords(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
-               CollationOrder order) {
+               CollationOrder order, NameVariants variants) {
     Tspsmalurval& hits = db.sokur2();
     Tspsmalurval& common = db.sokur1();
     const bool allWords = split == WordSplit::AllWords;
@@ -150,7 +168,7 @@ bool markWords(Database& db, TSPstruktlista& list, std::string_view text, WordSp
         if (pattern.empty()) continue;
         anyWord = true;
         if (allWords) hits.tomma();
-        found = markPattern(list, parsePattern(pattern), order, hits) || found;
+        found = markPattern(list, parsePattern(pattern, variants), order, hits) || found;
         if (allWords) common.och(hits);
     }
     if (allWords && anyWord) hits.kopiera(common);
@@ -159,13 +177,26 @@ bool markWords(Database& db, TSPstruktlista& list, std::string_view text, WordSp
 
 }  // namespace
 
+NameVariants nameVariantsOf(int list) {
+    constexpr std::array<int, 8> kNameLists = {1, 2, 6, 22, 23, 30, 31, 38};
+    return std::ranges::find(kNameLists, list) != kNameLists.end() ? NameVariants::Spelling : NameVariants::No;
+}
+
+bool holdsStarredVariant(std::string_view text) {
+    for (std::string rest(text); !rest.empty();) {
+        const std::string word = nastaord("; ", rest);
+        if (word.starts_with('~') && word.find('*') != std::string::npos) return true;
+    }
+    return false;
+}
+
 bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
-            Comparison comparison) {
+            Comparison comparison, NameVariants variants) {
     Tspsmalurval& hits = db.sokur2();
     hits.tomma();
     const CollationOrder order = comparison == Comparison::AccentOrder ? CollationOrder::AccentRankOrder
                                                                        : CollationOrder::SwedishOrder;
-    return text.empty() ? markPicked(list, hits) : markWords(db, list, text, split, order);
+    return text.empty() ? markPicked(list, hits) : markWords(db, list, text, split, order, variants);
 }
 
 bool sokar(Database& db, TSPstruktlista& years, std::string_view from, std::string_view to) {

@@ -25,6 +25,17 @@ enum class WordSplit : std::uint8_t {
     AllWords,      // blanks between words that must all match; their hits are intersected
 };
 
+// Whether a "~" word asks for the spellings of a name (the name lists) or is text like any other.
+enum class NameVariants : std::uint8_t { No, Spelling };
+
+// The name lists, whose criteria take "~" words: last names, first names and the child search's
+// parents' and sibling's names.
+NameVariants nameVariantsOf(int list);
+
+// True when a word of `text` (words divided by ";" and blanks) asks for spelling variants but also
+// holds "*": such a word matches nothing.
+bool holdsStarredVariant(std::string_view text);
+
 // `sokord`: clears `sokur2` of `db` and marks in it the persons of every row of `list` that
 // matches `text`; true when any row matched. `list` must be one of db's lists with person lists.
 //
@@ -35,14 +46,17 @@ enum class WordSplit : std::uint8_t {
 //   And*son   beginning and ending: the rows beginning with And that also end in son;
 //   And       beginning (a trailing "*" changes nothing): the rows from the first that begins
 //             with And (found in the list's order) on, as long as `comparison` says they begin
-//             with it.
+//             with it;
+//   ~Karl     spellings, with NameVariants::Spelling only: every row whose spelling key equals
+//             that of Karl or is joined with it (see spellingKey); a word without a key or with a
+//             "*" matches nothing. Otherwise "~" is a letter like any other.
 // A word that is empty after trimming adds nothing, and a text without words matches nothing
 // (with AllWords too). `sokur1` is overwritten with AllWords.
 //
 // An empty `text` means list mode: every row picked in the list's `vald` selection whose first
 // row word is not -1 contributes its persons.
 bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
-            Comparison comparison);
+            Comparison comparison, NameVariants variants = NameVariants::No);
 
 // `sokar`: clears `sokur2` of `db` and marks in it the persons of the rows of the year list
 // `years` from the first row not below `from` up to the last not above `to`, comparing bytes; true

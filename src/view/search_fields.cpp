@@ -245,6 +245,13 @@ Bilingual groupHeading(FieldGroup group) {
     return {"", ""};
 }
 
+Bilingual typeHint(const FieldSpec& field) {
+    if (nameVariantsOf(field.listOf(PlaceKind::Parish).list) == NameVariants::Spelling)
+        return {"Skriv in sökord; ~ före ett namn söker alla stavningar (~Karl: Carl, Karl)",
+                "Enter search word; ~ before a name finds every spelling (~Karl: Carl, Karl)"};
+    return {"Skriv in sökord", "Enter search word"};
+}
+
 PickerRequest pickerRequest(const FieldList& list) {
     return {list.list, list.title, list.extraHint, list.tree, list.helpId};
 }

@@ -90,6 +90,10 @@ const FormSpec& formSpec(SearchForm form);
 // The heading of a part of the child search; empty for the person search's one part.
 Bilingual groupHeading(FieldGroup group);
 
+// The hint of a field's type button; in the name fields it tells how to find every spelling of a
+// name ("~" before it).
+Bilingual typeHint(const FieldSpec& field);
+
 // The picker's request for `list` of a field.
 PickerRequest pickerRequest(const FieldList& list);
 

@@ -408,7 +408,8 @@ void FieldSearchWindow::applyTexts(Language language) {
         row.label->setText(label);
         row.edit->setAccessibleName(label);
         if (row.type != nullptr) {
-            setHint(*row.type, language, "Skriv in sökord", "Enter search word");
+            const Bilingual hint = typeHint(spec);
+            setHint(*row.type, language, hint[0], hint[1]);
             setHint(*row.list, language, "Välj sökord från lista", "Select word from list");
             // A screen reader tells the rows' buttons apart by their field.
             for (TSPknapp* button : {row.type, row.list})

@@ -134,10 +134,9 @@ struct SearchCase {
     PlaceKind kind = PlaceKind::Parish;
 };
 
-// Runs each case alone through `search` and checks the result and its count.
+// Runs each case alone through `search` on `db` and checks the result and its count.
 template <typename Options, typename Search>
-void expectSearches(const std::vector<SearchCase<Options>>& cases, Search search) {
-    Database& db = searchCensus().db();
+void expectSearchesIn(Database& db, const std::vector<SearchCase<Options>>& cases, Search search) {
     for (const SearchCase<Options>& c : cases) {
         Options options;
         options.*c.field = {w(c.text), false, c.kind};
@@ -145,6 +144,12 @@ void expectSearches(const std::vector<SearchCase<Options>>& cases, Search search
         EXPECT_THAT(resultNames(db), ::testing::UnorderedElementsAreArray(c.names)) << c.text;
         EXPECT_EQ(count, static_cast<std::int32_t>(c.names.size())) << c.text;
     }
+}
+
+// The same on the shared census.
+template <typename Options, typename Search>
+void expectSearches(const std::vector<SearchCase<Options>>& cases, Search search) {
+    expectSearchesIn(searchCensus().db(), cases, search);
 }
 
 }  // namespace tessla::test

@@ -87,6 +87,15 @@ TEST_F(QueryCommandsTest, SearchesPrintTheResultListOrItsCount) {
     EXPECT_EQ(runTool({"child-search", "--ini", ini(), "--father-last-name", "Ek", "--count"}).out, "0\n");
 }
 
+// "~" words find every spelling of a name in the name fields.
+TEST_F(QueryCommandsTest, SearchesTakeSpellingVariants) {
+    EXPECT_EQ(runTool({"search", "--ini", ini(), "--first-names", "~Carl;~Christina"}).out,
+              "1\tBerg, Karl Johan\t1840\n4\tEk, Kristina\t1868\n");
+    EXPECT_EQ(runTool({"search", "--ini", ini(), "--last-name", "~Bergh", "--count"}).out, "3\n");
+    EXPECT_EQ(runTool({"child-search", "--ini", ini(), "--father-first-names", "~Carl"}).out,
+              "3\tBerg, Johan\t1876\n");
+}
+
 TEST_F(QueryCommandsTest, StatsCountsAPropertyOverTheResult) {
     EXPECT_EQ(runTool({"stats", "--ini", ini(), "--property", "year", "--last-name", "Berg"}).out,
               "1840\t1\n1845\t1\n1876\t1\n3 rader, baserat på 3 poster (0 saknar uppgift)\n");
@@ -128,6 +137,10 @@ TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {
          "--residence-kind is county, parish, province, not \"country\""},
         {{"search", "--ini", ini(), "--last-name", "Wałęsa"}, 1, "--last-name: character U+0142"},
         {{"stats", "--ini", ini(), "--property", "colour"}, 1, "unknown property \"colour\""},
+        {{"search", "--ini", ini(), "--last-name", "~Ber*"},
+         1,
+         "--last-name: a \"~\" word finds the spellings of a whole name and cannot hold \"*\": \"~Ber*\""},
+        {{"child-search", "--ini", ini(), "--mother-last-name", "Ek;  ~*son"}, 1, "--mother-last-name: a \"~\""},
     };
     for (const Case& c : cases) {
         const auto run = runTool(c.arguments);

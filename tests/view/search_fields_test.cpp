@@ -70,6 +70,20 @@ TEST_F(SearchFieldsTest, ControlsAreNamedAfterTheirFields) {
     EXPECT_FALSE(child_.field("morfod")->spec().picks());
 }
 
+// The name fields' type buttons tell how to ask for every spelling; the other fields do not.
+TEST_F(SearchFieldsTest, NameFieldsHintAtSpellingVariants) {
+    std::vector<std::string> withTilde;
+    for (const SearchForm form : {SearchForm::Person, SearchForm::Child}) {
+        for (const FieldSpec& spec : formSpec(form).fields) {
+            const Bilingual hint = typeHint(spec);
+            const bool swedish = std::string_view(hint[0]).find('~') != std::string_view::npos;
+            EXPECT_EQ(swedish, std::string_view(hint[1]).find('~') != std::string_view::npos) << spec.stem;
+            if (swedish) withTilde.push_back(spec.stem);
+        }
+    }
+    EXPECT_THAT(withTilde, ElementsAre("en", "fn", "barnfn", "faren", "farfn", "moren", "morfn", "syskonfn"));
+}
+
 // Every list a field picks from, by each kind it offers, is the list the search core searches for
 // that criterion and kind: one row picked there finds exactly that row's persons.
 TEST_F(SearchFieldsTest, EachListIsTheOneTheSearchUses) {

@@ -483,7 +483,10 @@ TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
     EXPECT_TRUE(button(*person_, "soekknapp_e").isVisibleTo(person_.get()));
     EXPECT_FALSE(button(*person_, "soekknapp").isVisibleTo(person_.get()));
     EXPECT_TRUE(button(*person_, "rensaknapp_e").isVisibleTo(person_.get()));
-    EXPECT_EQ(button(*person_, "enabcknapp").toolTip(), "Enter search word");
+    // The name fields tell how to find every spelling; the others only ask for a word.
+    EXPECT_EQ(button(*person_, "enabcknapp").toolTip(),
+              "Enter search word; ~ before a name finds every spelling (~Karl: Carl, Karl)");
+    EXPECT_EQ(button(*person_, "yrkeabcknapp").toolTip(), "Enter search word");
     EXPECT_EQ(button(*person_, "enlistknapp").toolTip(), "Select word from list");
     EXPECT_EQ(child_->windowTitle(), "Tessla, Child search");
     EXPECT_EQ(child<QLabel>(*child_, "farfoolabel").text(), "Father, place of birth");
@@ -498,7 +501,9 @@ TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
     EXPECT_EQ(button(*child_, "barnboforsknapp").buttext(), "Fs/plats");
     EXPECT_EQ(button(*child_, "barnfoforsknapp").buttext(), w("Förs."));
     EXPECT_EQ(button(*child_, "barnfolandskapknapp").buttext(), "L-skap");
-    EXPECT_EQ(button(*person_, "fnabcknapp").toolTip(), QString::fromUtf8("Skriv in sökord"));
+    EXPECT_EQ(button(*person_, "fnabcknapp").toolTip(),
+              QString::fromUtf8("Skriv in sökord; ~ före ett namn söker alla stavningar (~Karl: Carl, Karl)"));
+    EXPECT_EQ(button(*child_, "faryrkeabcknapp").toolTip(), QString::fromUtf8("Skriv in sökord"));
     EXPECT_TRUE(button(*child_, "soekknapp").isVisibleTo(child_.get()));
 }
 

@@ -18,17 +18,19 @@
 namespace tessla::tool {
 namespace {
 
-// An option that fills a criterion, and the option that sets its place kind ("" for none).
+// An option that fills a criterion, the option that sets its place kind ("" for none), and
+// whether it is a name field, which takes "~" words.
 template <typename Search>
 struct CriterionOption {
     std::string_view name;
     Criterion Search::*field;
     std::string_view kindName;
+    bool names = false;
 };
 
 constexpr CriterionOption<PersonSearch> kPersonOptions[] = {
-    {"--last-name", &PersonSearch::lastName, ""},
-    {"--first-names", &PersonSearch::firstNames, ""},
+    {"--last-name", &PersonSearch::lastName, "", true},
+    {"--first-names", &PersonSearch::firstNames, "", true},
     {"--occupation", &PersonSearch::occupation, ""},
     {"--year", &PersonSearch::year, ""},
     {"--birth-place", &PersonSearch::birthPlace, "--birth-kind"},
@@ -36,21 +38,21 @@ constexpr CriterionOption<PersonSearch> kPersonOptions[] = {
 };
 
 constexpr CriterionOption<ChildSearch> kChildOptions[] = {
-    {"--child-first-names", &ChildSearch::childFirstNames, ""},
+    {"--child-first-names", &ChildSearch::childFirstNames, "", true},
     {"--child-year", &ChildSearch::childYear, ""},
     {"--child-residence", &ChildSearch::childResidence, "--child-residence-kind"},
     {"--child-birth-place", &ChildSearch::childBirthPlace, "--child-birth-kind"},
-    {"--father-first-names", &ChildSearch::fatherFirstNames, ""},
-    {"--father-last-name", &ChildSearch::fatherLastName, ""},
+    {"--father-first-names", &ChildSearch::fatherFirstNames, "", true},
+    {"--father-last-name", &ChildSearch::fatherLastName, "", true},
     {"--father-year", &ChildSearch::fatherYear, ""},
     {"--father-occupation", &ChildSearch::fatherOccupation, ""},
     {"--father-birth-place", &ChildSearch::fatherBirthPlace, "--father-birth-kind"},
-    {"--mother-first-names", &ChildSearch::motherFirstNames, ""},
-    {"--mother-last-name", &ChildSearch::motherLastName, ""},
+    {"--mother-first-names", &ChildSearch::motherFirstNames, "", true},
+    {"--mother-last-name", &ChildSearch::motherLastName, "", true},
     {"--mother-year", &ChildSearch::motherYear, ""},
     {"--mother-occupation", &ChildSearch::motherOccupation, ""},
     {"--mother-birth-place", &ChildSearch::motherBirthPlace, "--mother-birth-kind"},
-    {"--sibling-first-names", &ChildSearch::siblingFirstNames, ""},
+    {"--sibling-first-names", &ChildSearch::siblingFirstNames, "", true},
 };
 
 // Residences have no country kind.
@@ -86,7 +88,13 @@ Search criteriaOf(const Options& options, const CriterionOption<Search> (&table)
     Search search{};
     for (const auto& option : table) {
         Criterion& criterion = search.*option.field;
-        if (const auto text = options.value(option.name)) criterion.text = databaseText(*text, option.name);
+        if (const auto text = options.value(option.name)) {
+            criterion.text = databaseText(*text, option.name);
+            if (option.names && holdsStarredVariant(criterion.text)) {
+                throw UsageError(std::string(option.name) + ": a \"~\" word finds the spellings of a whole name "
+                                 "and cannot hold \"*\": \"" + *text + "\"");
+            }
+        }
         if (const auto kind = option.kindName.empty() ? std::nullopt : options.value(option.kindName)) {
             criterion.kind = parseKind(option.kindName, *kind);
         }
