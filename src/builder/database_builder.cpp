@@ -16,6 +16,9 @@
 #include "builder/list_accumulator.h"
 #include "builder/list_values.h"
 #include "builder/skin_pictures.h"
+#include "search/spelling_key.h"
+#include "search/spelling_key_file.h"
+#include "search/word_matcher.h"
 #include "storage/codec.h"
 #include "storage/collation.h"
 #include "storage/picture_base.h"
@@ -253,6 +256,17 @@ class Builder {
             if (!writer.append(row.text, 0, word2, row.persons, row.parent)) fail(list);
         }
         if (!writer.close()) fail(list);
+        if (nameVariantsOf(list.number) == NameVariants::Spelling) writeKeyList(list, rows);
+    }
+
+    // The key list beside a name list, for "~" searches.
+    void writeKeyList(const WordListSettings& list, const std::vector<ListAccumulator::Row>& rows) {
+        const WordListProperties p = wordListProperties(list, directory_.cd(), directory_.hd());
+        std::vector<std::string_view> texts;
+        texts.reserve(rows.size());
+        for (const auto& row : rows) texts.push_back(row.text);
+        if (!writeSpellingKeyFile(spellingKeyFilePath(p.filkat, p.filnamn), texts, kSpellingKeyVersion))
+            fail(list);
     }
 
     // Creates a list's files, with rows long enough for its longest text and room for its rows.

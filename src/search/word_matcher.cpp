@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/string_utils.h"
 #include "search/spelling_key.h"
+#include "search/spelling_key_file.h"
 #include "storage/collation.h"
 
 namespace tessla {
@@ -110,12 +112,35 @@ bool markEveryRow(TSPstruktlista& list, Tspsmalurval& hits, Matches matches) {
     return marker.found();
 }
 
-// Every row whose spelling key is in the family of the word's key.
+// Marks the rows of the keys of `family` that the list's key list names, each checked to carry its
+// key; nothing when the key list is missing, was written under other key rules, cannot be read or
+// names a row that does not carry the key (every row it marked carries one of the keys).
+std::optional<bool> markFromKeyList(TSPstruktlista& list, const std::vector<std::string>& family,
+                                    Tspsmalurval& hits) {
+    const WordListProperties& p = list.properties();
+    SpellingKeyFile keys(spellingKeyFilePath(p.filkat, p.filnamn), kSpellingKeyVersion, list.rowCount());
+    if (!keys.usable()) return std::nullopt;
+    bool found = false;
+    for (const std::string& key : family) {
+        const std::optional<std::vector<std::int32_t>> rows = keys.rowsOf(key);
+        if (!rows) return std::nullopt;
+        for (const std::int32_t n : *rows) {
+            if (!readRow(list, n) || spellingKey(list.text()) != key) return std::nullopt;
+            list.markera(hits);
+            found = true;
+        }
+    }
+    return found;
+}
+
+// Every row whose spelling key is in the family of the word's key: from the list's key list when it
+// can be trusted, else by walking the list. The name lists are flat, so rows are marked one by one.
 bool markSpellings(TSPstruktlista& list, std::string_view word, Tspsmalurval& hits) {
     if (word.find('*') != std::string_view::npos) return false;
     const std::string key = spellingKey(word);
     if (key.empty()) return false;
     const std::vector<std::string> family = spellingKeyFamily(key);
+    if (const std::optional<bool> found = markFromKeyList(list, family, hits)) return *found;
     return markEveryRow(list, hits, [&](std::string_view text) {
         return std::ranges::find(family, spellingKey(text)) != family.end();
     });

@@ -3,8 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "database/database_check.h"
 #include "search/child_search.h"
 #include "search/person_search.h"
+#include "search/spelling_key.h"
+#include "search/spelling_key_file.h"
 #include "search_census.h"
 
 namespace tessla {
@@ -110,6 +116,131 @@ TEST(VariantSearch, ParentsAndSiblingsOfTheChildSearch) {
             {&ChildSearch::fatherOccupation, "~Bonde", {}},
         },
         dobarnsokning);
+}
+
+// The name lists with key lists, and the searches that use them.
+constexpr int kNameLists[] = {1, 2, 6, 22, 23, 30, 31, 38};
+
+std::string keyListPath(Database& db, int list) {
+    const WordListProperties& p = db.tessls(list).properties();
+    return spellingKeyFilePath(p.filkat, p.filnamn);
+}
+
+// The texts of every row of `list`, row 1 first.
+std::vector<std::string> rowTexts(TSPstruktlista& list) {
+    std::vector<std::string> texts;
+    for (std::int32_t n = 1; n <= list.rowCount(); ++n) {
+        list.lasrad(n);
+        texts.emplace_back(list.text());
+    }
+    return texts;
+}
+
+// Writes the key list of `list` anew from its rows, with `stamp`; `drop` (1-based, 0: none) is
+// left without an entry.
+void rewriteKeyList(Database& db, int list, std::uint32_t stamp, std::int32_t drop = 0) {
+    std::vector<std::string> texts = rowTexts(db.tessls(list));
+    if (drop > 0) texts[static_cast<std::size_t>(drop - 1)].clear();
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    ASSERT_TRUE(writeSpellingKeyFile(keyListPath(db, list), views, stamp));
+}
+
+// The results of variant searches in every name field of both searches.
+std::vector<std::vector<std::string>> variantResults(Database& db) {
+    std::vector<std::vector<std::string>> results;
+    for (const char* text : {"~Eriksson", "~Olsson;~Lundberg", "~Berg", "~Carl"}) {
+        PersonSearch person;
+        person.lastName = {test::w(text), false, PlaceKind::Parish};
+        dosokning(db, person, nullptr);
+        results.push_back(test::resultNames(db));
+    }
+    for (const char* text : {"~Karl ~Gustav", "~Kristina;~Per", "~Sofia"}) {
+        PersonSearch person;
+        person.firstNames = {test::w(text), false, PlaceKind::Parish};
+        dosokning(db, person, nullptr);
+        results.push_back(test::resultNames(db));
+    }
+    for (Criterion ChildSearch::*field :
+         {&ChildSearch::childFirstNames, &ChildSearch::fatherLastName, &ChildSearch::fatherFirstNames,
+          &ChildSearch::motherLastName, &ChildSearch::motherFirstNames, &ChildSearch::siblingFirstNames}) {
+        for (const char* text : {"~Eriksson", "~Carl", "~Olsdotter", "~Kristina;~Sofia;~Gustaf"}) {
+            ChildSearch child;
+            child.*field = {test::w(text), false, PlaceKind::Parish};
+            dobarnsokning(db, child, nullptr);
+            results.push_back(test::resultNames(db));
+        }
+    }
+    return results;
+}
+
+class KeyListTest : public ::testing::Test {
+  protected:
+    test::CensusFixture census_{variantCensusRows()};
+    Database& db() { return census_.db(); }
+};
+
+// The builder writes a key list beside every name list; the database needs none of them.
+TEST_F(KeyListTest, BuiltBesideTheNameListsAndNotRequired) {
+    for (const int list : kNameLists) EXPECT_TRUE(std::filesystem::exists(keyListPath(db(), list))) << list;
+    EXPECT_FALSE(std::filesystem::exists(keyListPath(db(), 3)));
+    const std::vector<std::vector<std::string>> withKeyLists = variantResults(db());
+    for (const int list : kNameLists) std::filesystem::remove(keyListPath(db(), list));
+    EXPECT_EQ(variantResults(db()), withKeyLists);
+    Database reopened(nullptr);
+    const std::string directory = std::filesystem::path(census_.iniPath()).parent_path().string() + "/";
+    EXPECT_EQ(openCheckedDatabase(reopened, readConfiguration(directory)), std::nullopt);
+}
+
+// Key lists of other key rules, damaged ones, and ones that name rows of another key or outside
+// the list give way to walking the list, with the same result.
+TEST_F(KeyListTest, KeyListsThatCannotBeTrustedAreWalkedPast) {
+    const std::vector<std::vector<std::string>> expected = variantResults(db());
+    const auto damageEach = [&](const char* what, const auto& damage) {
+        for (const int list : kNameLists) damage(keyListPath(db(), list), list);
+        EXPECT_EQ(variantResults(db()), expected) << what;
+        for (const int list : kNameLists) rewriteKeyList(db(), list, kSpellingKeyVersion);
+    };
+    damageEach("another stamp", [&](const std::string&, int list) {
+        rewriteKeyList(db(), list, kSpellingKeyVersion + 1);
+    });
+    damageEach("cut short", [](const std::string& path, int) {
+        std::filesystem::resize_file(path, std::filesystem::file_size(path) - 1);
+    });
+    damageEach("no header", [](const std::string& path, int) { std::filesystem::resize_file(path, 7); });
+    // Every entry's row number (the last four bytes of each entry) made 0, then one past the
+    // list, then a row of another key.
+    for (const std::uint32_t row : {0u, 1000u, 1u}) {
+        damageEach("row numbers", [&](const std::string& path, int) {
+            std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+            char header[20];
+            file.read(header, sizeof header);
+            const auto number = [&](int at) {
+                std::uint32_t v = 0;
+                for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(header[at + i]);
+                return v;
+            };
+            const std::uint32_t width = number(12), entries = number(16);
+            for (std::uint32_t i = 0; i < entries; ++i) {
+                file.seekp(static_cast<std::streamoff>(20 + i * (width + 4) + width));
+                const char bytes[4] = {static_cast<char>(row & 0xFF), static_cast<char>(row >> 8), 0, 0};
+                file.write(bytes, 4);
+            }
+        });
+    }
+}
+
+// A sound key list is what the search reads: a row left out of it is not found.
+TEST_F(KeyListTest, ASoundKeyListIsUsed) {
+    TSPstruktlista& lastNames = db().tessls(1);
+    const std::int32_t erixon = lastNames.sokexakt("Erixon");
+    ASSERT_GE(erixon, 1);
+    rewriteKeyList(db(), 1, kSpellingKeyVersion, erixon);
+    PersonSearch search;
+    search.lastName = {"~Eriksson", false, PlaceKind::Parish};
+    dosokning(db(), search, nullptr);
+    EXPECT_THAT(test::resultNames(db()),
+                ::testing::UnorderedElementsAre("Ericsson, Carl Gustaf", "Ericsson, Gustav", "Ericsson, Sophia",
+                                                "Eriksson, Karl", "Eriksson, Olof", "Ersson, Per"));
 }
 
 }  // namespace
