@@ -17,7 +17,7 @@ char upper(char c) {
     if (u >= 'a' && u <= 'z') return static_cast<char>(u - 0x20);
     if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 0x20);
     if (u == 0x9A || u == 0x9C || u == 0x9E) return static_cast<char>(u - 0x10);  // š œ ž
-    if (u == 0xFF) return '\x9F';                                                   // ÿ
+    if (u == 0xFF) return '\x9F';                                                 // ÿ
     return c;
 }
 
@@ -30,7 +30,8 @@ bool isLetter(char c) {
 
 bool isVowel(char c) {
     constexpr std::string_view kVowels =
-        "AEIOUY\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB"
+        "AEIOUY\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA"
+        "\xDB"
         "\xDC\xDD\x8C\x9F";
     return kVowels.find(c) != std::string_view::npos;
 }
@@ -64,14 +65,33 @@ void mapLetters(std::string& s) {
     for (const char c : s) {
         if (!isLetter(c)) continue;
         switch (c) {
-            case kEAcute: case kEGrave: case kECircumflex: case kAe: case kAUmlaut: out += 'E'; break;
-            case kUUmlaut: out += 'Y'; break;
-            case kOSlash: out += kOUmlaut; break;
-            case 'W': out += 'V'; break;
-            case 'Z': out += 'S'; break;
-            case 'Q': out += 'K'; break;
-            case 'X': out += "KS"; break;
-            default: out += c;
+            case kEAcute:
+            case kEGrave:
+            case kECircumflex:
+            case kAe:
+            case kAUmlaut:
+                out += 'E';
+                break;
+            case kUUmlaut:
+                out += 'Y';
+                break;
+            case kOSlash:
+                out += kOUmlaut;
+                break;
+            case 'W':
+                out += 'V';
+                break;
+            case 'Z':
+                out += 'S';
+                break;
+            case 'Q':
+                out += 'K';
+                break;
+            case 'X':
+                out += "KS";
+                break;
+            default:
+                out += c;
         }
     }
     s = std::move(out);
@@ -104,9 +124,12 @@ void mapBeginning(std::string& s) {
             return;
         }
     }
-    if (s.starts_with("HV")) s.erase(0, 1);
-    else if (s.starts_with("KJ") || s.starts_with("TJ")) s.replace(0, 2, "TJ");
-    else if (s.starts_with('K') && isFrontVowel(at(s, 1))) s.replace(0, 1, "TJ");
+    if (s.starts_with("HV"))
+        s.erase(0, 1);
+    else if (s.starts_with("KJ") || s.starts_with("TJ"))
+        s.replace(0, 2, "TJ");
+    else if (s.starts_with('K') && isFrontVowel(at(s, 1)))
+        s.replace(0, 1, "TJ");
 }
 
 void dropSilentH(std::string& s) {

@@ -92,8 +92,10 @@ std::optional<std::vector<std::int32_t>> SpellingKeyFile::rowsOf(std::string_vie
     while (low < high) {
         const std::uint32_t middle = low + (high - low) / 2;
         if (!readEntry(middle, entryKey, row)) return std::nullopt;
-        if (entryKey < key) low = middle + 1;
-        else high = middle;
+        if (entryKey < key)
+            low = middle + 1;
+        else
+            high = middle;
     }
     std::vector<std::int32_t> rows;
     for (std::uint32_t i = low; i < entries_; ++i) {

@@ -204,7 +204,8 @@ bool markWords(Database& db, TSPstruktlista& list, std::string_view text, WordSp
 
 NameVariants nameVariantsOf(int list) {
     constexpr std::array<int, 8> kNameLists = {1, 2, 6, 22, 23, 30, 31, 38};
-    return std::ranges::find(kNameLists, list) != kNameLists.end() ? NameVariants::Spelling : NameVariants::No;
+    return std::ranges::find(kNameLists, list) != kNameLists.end() ? NameVariants::Spelling
+                                                                   : NameVariants::No;
 }
 
 bool holdsStarredVariant(std::string_view text) {
@@ -215,8 +216,8 @@ bool holdsStarredVariant(std::string_view text) {
     return false;
 }
 
-bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
-            Comparison comparison, NameVariants variants) {
+bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split, Comparison comparison,
+            NameVariants variants) {
     Tspsmalurval& hits = db.sokur2();
     hits.tomma();
     const CollationOrder order = comparison == Comparison::AccentOrder ? CollationOrder::AccentRankOrder

@@ -55,8 +55,8 @@ bool holdsStarredVariant(std::string_view text);
 //
 // An empty `text` means list mode: every row picked in the list's `vald` selection whose first
 // row word is not -1 contributes its persons.
-bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split,
-            Comparison comparison, NameVariants variants = NameVariants::No);
+bool sokord(Database& db, TSPstruktlista& list, std::string_view text, WordSplit split, Comparison comparison,
+            NameVariants variants = NameVariants::No);
 
 // `sokar`: clears `sokur2` of `db` and marks in it the persons of the rows of the year list
 // `years` from the first row not below `from` up to the last not above `to`, comparing bytes; true

@@ -6,14 +6,16 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <sstream>
 
 #include "base/configuration.h"
 #include "base/cp1252.h"
-#include "database/database.h"
 #include "builder/census_generator.h"
 #include "builder/database_builder.h"
 #include "csv_rows.h"
+#include "database/database.h"
+#include "search/spelling_key.h"
 #include "storage/collation.h"
 #include "storage/temp_dir.h"
 #include "tools/run_tool.h"
@@ -188,6 +190,49 @@ TEST_F(SearchAgreementTest, SearchPrintsWhatAScanOfTheCsvFinds) {
         ASSERT_LE(expected.size(), 10000u) << query.arguments[1];
         EXPECT_GT(expected.size(), 0u) << query.arguments[1];
         EXPECT_EQ(printed, expected) << query.arguments[0] << " " << query.arguments[1];
+    }
+}
+
+// The printed lines of a tessla-db search on the sample.
+std::string searchOutput(const std::string& ini, const std::vector<std::string>& criteria) {
+    std::vector<std::string> arguments = {"search", "--ini", ini, "--limit", "100000"};
+    arguments.insert(arguments.end(), criteria.begin(), criteria.end());
+    const auto run = test::runTool(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
+}
+
+// A "~" search finds what the exact searches of every spelling of the name find together: the
+// spellings are those a scan of the CSV groups under the name's key and the keys joined with it.
+TEST_F(SearchAgreementTest, VariantSearchIsTheUnionOfTheExactSearchesOfItsSpellings) {
+    struct VariantQuery {
+        const char* option;
+        const char* name;
+        bool eachWord;  // first names: every blank-separated name of the field is a spelling
+    };
+    const VariantQuery queries[] = {
+        {"--last-name", "Ersson", false},   {"--last-name", "Olofsson", false},
+        {"--last-name", "Carlsson", false}, {"--last-name", "Mathsson", false},
+        {"--first-names", "Wilhelm", true}, {"--first-names", "Gustaf", true},
+        {"--first-names", "Pehr", true},    {"--first-names", "Carl", true},
+    };
+    const std::string ini = dir_->path() + "db/tessla.ini";
+    for (const VariantQuery& query : queries) {
+        const std::vector<std::string> family = spellingKeyFamily(spellingKey(query.name));
+        std::set<std::string> spellings;
+        for (const Person& person : *persons_) {
+            const std::string& field = person[query.eachWord ? "FNAMN" : "ENAMN"];
+            for (const std::string& name : query.eachWord ? words(field) : std::vector<std::string>{field}) {
+                if (std::ranges::find(family, spellingKey(name)) != family.end()) spellings.insert(name);
+            }
+        }
+        std::string exact;
+        for (const std::string& spelling : spellings)
+            exact += (exact.empty() ? "\"" : ";\"") + cp1252ToUtf8(spelling) + "\"";
+        const std::string variant = searchOutput(ini, {query.option, std::string("~") + query.name});
+        EXPECT_GT(spellings.size(), 1u) << query.name;
+        EXPECT_FALSE(variant.empty()) << query.name;
+        EXPECT_EQ(variant, searchOutput(ini, {query.option, exact})) << query.name << ": " << exact;
     }
 }
 

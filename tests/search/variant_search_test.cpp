@@ -58,28 +58,29 @@ const std::vector<std::string> kErikssons = {"Ericsson, Carl Gustaf", "Ericsson,
 
 TEST(VariantSearch, LastNames) {
     const auto last = &PersonSearch::lastName;
-    test::expectSearchesIn<PersonSearch>(variantCensus(),
-                                         {
-                                             {last, "~Eriksson", kErikssons},
-                                             {last, "~erixon", kErikssons},
-                                             {last, "  ~Ersson ", kErikssons},
-                                             {last, "~Olsson", {"Olsson, Olov", "Olofsson, Nils"}},
-                                             {last, "~Lindberg", {"Lindberg, Petter"}},
-                                             {last, "~Lindberg;~Lundberg", {"Lindberg, Petter", "Lundberg, Anna"}},
-                                             {last, "~Lundberg;Ols", {"Lundberg, Anna", "Olsson, Olov", "Ols d:r, Stina"}},
-                                             {last, "~", {}},
-                                             {last, "~ ;Lind", {"Lindberg, Petter"}},
-                                             {last, "~-:", {}},
-                                             {last, "~Eri*", {}},
-                                             {last, "~*son", {}},
-                                             {last, "\"~Berg\"", {"~Berg, Maria"}},
-                                             {last, "\"~Bergh\"", {}},
-                                             {last, "~Carl", {}},
-                                             // Exact and prefix searches are as before.
-                                             {last, "Ericsson", {"Ericsson, Carl Gustaf", "Ericsson, Gustav", "Ericsson, Sophia"}},
-                                             {last, "\"Erixon\"", {"Erixon, Pehr", "Erixon, Kristina"}},
-                                         },
-                                         dosokning);
+    test::expectSearchesIn<PersonSearch>(
+        variantCensus(),
+        {
+            {last, "~Eriksson", kErikssons},
+            {last, "~erixon", kErikssons},
+            {last, "  ~Ersson ", kErikssons},
+            {last, "~Olsson", {"Olsson, Olov", "Olofsson, Nils"}},
+            {last, "~Lindberg", {"Lindberg, Petter"}},
+            {last, "~Lindberg;~Lundberg", {"Lindberg, Petter", "Lundberg, Anna"}},
+            {last, "~Lundberg;Ols", {"Lundberg, Anna", "Olsson, Olov", "Ols d:r, Stina"}},
+            {last, "~", {}},
+            {last, "~ ;Lind", {"Lindberg, Petter"}},
+            {last, "~-:", {}},
+            {last, "~Eri*", {}},
+            {last, "~*son", {}},
+            {last, "\"~Berg\"", {"~Berg, Maria"}},
+            {last, "\"~Bergh\"", {}},
+            {last, "~Carl", {}},
+            // Exact and prefix searches are as before.
+            {last, "Ericsson", {"Ericsson, Carl Gustaf", "Ericsson, Gustav", "Ericsson, Sophia"}},
+            {last, "\"Erixon\"", {"Erixon, Pehr", "Erixon, Kristina"}},
+        },
+        dosokning);
 }
 
 // First names: each blank-separated "~" word must match one of the person's names.
@@ -106,11 +107,16 @@ TEST(VariantSearch, ParentsAndSiblingsOfTheChildSearch) {
     test::expectSearchesIn<ChildSearch>(
         variantCensus(),
         {
-            {&ChildSearch::fatherLastName, "~Eriksson",
+            {&ChildSearch::fatherLastName,
+             "~Eriksson",
              {"Ericsson, Gustav", "Ericsson, Sophia", "Eriksson, Olof", "Ersson, Per", "Erixon, Kristina"}},
-            {&ChildSearch::fatherFirstNames, "~Carl", {"Ericsson, Gustav", "Ericsson, Sophia", "Eriksson, Olof"}},
+            {&ChildSearch::fatherFirstNames,
+             "~Carl",
+             {"Ericsson, Gustav", "Ericsson, Sophia", "Eriksson, Olof"}},
             {&ChildSearch::motherFirstNames, "~Kristina", home1},
-            {&ChildSearch::motherLastName, "~Olsdotter", {"Ericsson, Gustav", "Ericsson, Sophia", "Eriksson, Olof"}},
+            {&ChildSearch::motherLastName,
+             "~Olsdotter",
+             {"Ericsson, Gustav", "Ericsson, Sophia", "Eriksson, Olof"}},
             {&ChildSearch::siblingFirstNames, "~Sofia", {"Ericsson, Gustav"}},
             {&ChildSearch::childFirstNames, "~Gustaf", {"Ericsson, Gustav"}},
             {&ChildSearch::fatherOccupation, "~Bonde", {}},
@@ -200,9 +206,8 @@ TEST_F(KeyListTest, KeyListsThatCannotBeTrustedAreWalkedPast) {
         EXPECT_EQ(variantResults(db()), expected) << what;
         for (const int list : kNameLists) rewriteKeyList(db(), list, kSpellingKeyVersion);
     };
-    damageEach("another stamp", [&](const std::string&, int list) {
-        rewriteKeyList(db(), list, kSpellingKeyVersion + 1);
-    });
+    damageEach("another stamp",
+               [&](const std::string&, int list) { rewriteKeyList(db(), list, kSpellingKeyVersion + 1); });
     damageEach("cut short", [](const std::string& path, int) {
         std::filesystem::resize_file(path, std::filesystem::file_size(path) - 1);
     });
@@ -238,9 +243,9 @@ TEST_F(KeyListTest, ASoundKeyListIsUsed) {
     PersonSearch search;
     search.lastName = {"~Eriksson", false, PlaceKind::Parish};
     dosokning(db(), search, nullptr);
-    EXPECT_THAT(test::resultNames(db()),
-                ::testing::UnorderedElementsAre("Ericsson, Carl Gustaf", "Ericsson, Gustav", "Ericsson, Sophia",
-                                                "Eriksson, Karl", "Eriksson, Olof", "Ersson, Per"));
+    EXPECT_THAT(test::resultNames(db()), ::testing::UnorderedElementsAre(
+                                             "Ericsson, Carl Gustaf", "Ericsson, Gustav", "Ericsson, Sophia",
+                                             "Eriksson, Karl", "Eriksson, Olof", "Ersson, Per"));
 }
 
 }  // namespace
