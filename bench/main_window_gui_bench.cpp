@@ -177,10 +177,5 @@ BENCHMARK(BM_RefreshResultListMillion)->UseManualTime()->Iterations(20)->Unit(be
 }  // namespace tessla
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (std::getenv("TESSLA_BENCH_INI") == nullptr) {
-        std::fprintf(stderr, "set TESSLA_BENCH_INI to the tessla.ini of a generated database\n");
-        return 1;
-    }
-    return tessla::runGuiBenchmarks(argc, argv, nullptr);
+    return tessla::runDatabaseGuiBenchmarks(argc, argv);
 }

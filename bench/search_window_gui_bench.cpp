@@ -127,10 +127,5 @@ BENCHMARK(BM_SearchFromTheWindowToTheFirstRecord)->Iterations(5)->Unit(benchmark
 }  // namespace tessla
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (std::getenv("TESSLA_BENCH_INI") == nullptr) {
-        std::fprintf(stderr, "set TESSLA_BENCH_INI to the tessla.ini of a generated database\n");
-        return 1;
-    }
-    return tessla::runGuiBenchmarks(argc, argv, nullptr);
+    return tessla::runDatabaseGuiBenchmarks(argc, argv);
 }

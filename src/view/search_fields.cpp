@@ -39,7 +39,7 @@ constexpr Bilingual kParish{"Församling", "Parish"};
 constexpr Bilingual kProvince{"Landskap", "Province"};
 constexpr Bilingual kCountry{"Land", "Country"};
 
-constexpr FieldSpec kPersonFields[] = {
+constexpr FieldDefinition kPersonFields[] = {
     {"en",
      nullptr,
      {"Efternamn", "Last name"},
@@ -95,7 +95,7 @@ constexpr std::array<FieldList, 4> birthPlaces(std::array<int, 4> lists, std::ar
             placeList(lists[3], titles[3], helpId, kShortCountry, true, kCountryHint)};
 }
 
-constexpr FieldSpec kChildFields[] = {
+constexpr FieldDefinition kChildFields[] = {
     {"barnfn",
      nullptr,
      {"Förnamn", "First name"},
@@ -195,9 +195,9 @@ constexpr FieldSpec kChildFields[] = {
      single(38, {"Syskon, förnamn", "Sibling, first name"}, "HJ012")},
 };
 
-constexpr FormSpec kPersonForm{
+constexpr FormDefinition kPersonForm{
     SearchForm::Person, {"Tessla, sök", "Tessla, Search"}, "HJ002", picture::tslsok, kPersonFields};
-constexpr FormSpec kChildForm{SearchForm::Child,
+constexpr FormDefinition kChildForm{SearchForm::Child,
                               {"Tessla, sök barn", "Tessla, Child search"},
                               "HJ003",
                               picture::tslsokbarn,
@@ -208,24 +208,24 @@ constexpr std::array<const char*, 4> kKindNames = {"len", "fors", "landskap", "n
 
 }  // namespace
 
-std::string editName(const FieldSpec& field) {
+std::string editName(const FieldDefinition& field) {
     return std::string(field.stem) + "edit";
 }
 
-std::string typeButtonName(const FieldSpec& field) {
+std::string typeButtonName(const FieldDefinition& field) {
     return std::string(field.stem) + "abcknapp";
 }
 
-std::string listButtonName(const FieldSpec& field) {
+std::string listButtonName(const FieldDefinition& field) {
     return std::string(field.stem) + "listknapp";
 }
 
-std::string kindButtonName(const FieldSpec& field, PlaceKind kind) {
+std::string kindButtonName(const FieldDefinition& field, PlaceKind kind) {
     return std::string(field.kindStem != nullptr ? field.kindStem : "") +
            kKindNames[static_cast<std::size_t>(kind)] + "knapp";
 }
 
-const FormSpec& formSpec(SearchForm form) {
+const FormDefinition& formDefinition(SearchForm form) {
     return form == SearchForm::Person ? kPersonForm : kChildForm;
 }
 
@@ -245,7 +245,7 @@ Bilingual groupHeading(FieldGroup group) {
     return {"", ""};
 }
 
-Bilingual typeHint(const FieldSpec& field) {
+Bilingual typeHint(const FieldDefinition& field) {
     if (nameVariantsOf(field.listOf(PlaceKind::Parish).list) == NameVariants::Spelling)
         return {"Skriv in sökord; ~ före ett namn söker alla stavningar (~Karl: Carl, Karl)",
                 "Enter search word; ~ before a name finds every spelling (~Karl: Carl, Karl)"};
@@ -263,7 +263,7 @@ void SearchField::type(std::string text) {
 }
 
 std::optional<PickerRequest> SearchField::toListMode() {
-    if (!spec_->picks()) return std::nullopt;
+    if (!definition_->picks()) return std::nullopt;
     // Only what was typed is kept: a field already showing picks shows no typed text.
     if (!listMode_) typed_ = text_;
     listMode_ = true;
@@ -283,7 +283,7 @@ void SearchField::toTypeMode() {
 }
 
 bool SearchField::setKind(PlaceKind kind, Database& db) {
-    if (kind == kind_ || !spec_->offers(kind)) return false;
+    if (kind == kind_ || !definition_->offers(kind)) return false;
     kind_ = kind;
     showPicks(db);
     return true;
@@ -298,20 +298,20 @@ void SearchField::clear() {
 
 // ---- a window's fields -----------------------------------------------------------------------------
 
-SearchFields::SearchFields(SearchForm form) : spec_(&formSpec(form)) {
-    fields_.reserve(spec_->fields.size());
-    for (const FieldSpec& field : spec_->fields) fields_.emplace_back(field);
+SearchFields::SearchFields(SearchForm form) : definition_(&formDefinition(form)) {
+    fields_.reserve(definition_->fields.size());
+    for (const FieldDefinition& field : definition_->fields) fields_.emplace_back(field);
 }
 
 SearchField* SearchFields::field(std::string_view stem) {
     const auto found =
-        std::ranges::find_if(fields_, [&](const SearchField& f) { return f.spec().stem == stem; });
+        std::ranges::find_if(fields_, [&](const SearchField& f) { return f.definition().stem == stem; });
     return found == fields_.end() ? nullptr : &*found;
 }
 
 std::vector<int> SearchFields::pickedLists() const {
     std::vector<int> lists;
-    for (const FieldSpec& field : spec_->fields) {
+    for (const FieldDefinition& field : definition_->fields) {
         for (const FieldList& list : field.lists)
             if (list.list != 0) lists.push_back(list.list);
     }
@@ -329,7 +329,7 @@ template <typename Options>
 Options SearchFields::criteria() const {
     Options options;
     for (const SearchField& field : fields_) {
-        if (const auto* slot = std::get_if<Criterion Options::*>(&field.spec().criterion))
+        if (const auto* slot = std::get_if<Criterion Options::*>(&field.definition().criterion))
             options.** slot = field.criterion();
     }
     return options;
@@ -344,7 +344,7 @@ ChildSearch SearchFields::childSearch() const {
 }
 
 std::optional<std::int32_t> SearchFields::search(Database& db) const {
-    if (spec_->form == SearchForm::Person) return dosokning(db, personSearch(), nullptr);
+    if (definition_->form == SearchForm::Person) return dosokning(db, personSearch(), nullptr);
     return dobarnsokning(db, childSearch(), nullptr);
 }
 

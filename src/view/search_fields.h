@@ -51,7 +51,7 @@ enum class FieldGroup : std::uint8_t { Person, Child, Father, Mother, Sibling };
 // The criterion of the search core a field fills.
 using CriterionSlot = std::variant<Criterion PersonSearch::*, Criterion ChildSearch::*>;
 
-struct FieldSpec {
+struct FieldDefinition {
     // The names of the field's controls: `<stem>edit`, `<stem>abcknapp`, `<stem>listknapp`; the
     // place-kind buttons `<kindStem>lenknapp`, `…forsknapp`, `…landskapknapp`, `…nationknapp`.
     const char* stem;
@@ -70,29 +70,29 @@ struct FieldSpec {
     const FieldList& listOf(PlaceKind kind) const { return lists[static_cast<std::size_t>(kind)]; }
 };
 
-std::string editName(const FieldSpec& field);
-std::string typeButtonName(const FieldSpec& field);
-std::string listButtonName(const FieldSpec& field);
-std::string kindButtonName(const FieldSpec& field, PlaceKind kind);
+std::string editName(const FieldDefinition& field);
+std::string typeButtonName(const FieldDefinition& field);
+std::string listButtonName(const FieldDefinition& field);
+std::string kindButtonName(const FieldDefinition& field, PlaceKind kind);
 
 enum class SearchForm : std::uint8_t { Person, Child };
 
 // What a search window shows besides its fields.
-struct FormSpec {
+struct FormDefinition {
     SearchForm form;
     Bilingual title;
     const char* helpId;
     std::string_view background;  // its skin picture
-    std::span<const FieldSpec> fields;
+    std::span<const FieldDefinition> fields;
 };
 
-const FormSpec& formSpec(SearchForm form);
+const FormDefinition& formDefinition(SearchForm form);
 // The heading of a part of the child search; empty for the person search's one part.
 Bilingual groupHeading(FieldGroup group);
 
 // The hint of a field's type button; in the name fields it tells how to find every spelling of a
 // name ("~" before it).
-Bilingual typeHint(const FieldSpec& field);
+Bilingual typeHint(const FieldDefinition& field);
 
 // The picker's request for `list` of a field.
 PickerRequest pickerRequest(const FieldList& list);
@@ -100,9 +100,9 @@ PickerRequest pickerRequest(const FieldList& list);
 // One field's state. Texts are Windows-1252. A field starts typed, empty, at the parish kind.
 class SearchField {
   public:
-    explicit SearchField(const FieldSpec& spec) : spec_(&spec) {}
+    explicit SearchField(const FieldDefinition& definition) : definition_(&definition) {}
 
-    const FieldSpec& spec() const { return *spec_; }
+    const FieldDefinition& definition() const { return *definition_; }
     // Whether the field shows the picks of its list (grey, italic, not editable) rather than
     // what was typed.
     bool listMode() const { return listMode_; }
@@ -110,7 +110,7 @@ class SearchField {
     // What the field shows: the typed text, or in list mode the summary of its list's picks.
     const std::string& text() const { return text_; }
     // The list of the current place kind.
-    const FieldList& list() const { return spec_->listOf(kind_); }
+    const FieldList& list() const { return definition_->listOf(kind_); }
 
     // The user changed the text; ignored in list mode.
     void type(std::string text);
@@ -131,7 +131,7 @@ class SearchField {
     Criterion criterion() const { return {text_, listMode_, kind_}; }
 
   private:
-    const FieldSpec* spec_;
+    const FieldDefinition* definition_;
     bool listMode_ = false;
     PlaceKind kind_ = PlaceKind::Parish;
     std::string text_;
@@ -143,7 +143,7 @@ class SearchFields {
   public:
     explicit SearchFields(SearchForm form);
 
-    const FormSpec& spec() const { return *spec_; }
+    const FormDefinition& definition() const { return *definition_; }
     std::span<SearchField> fields() { return fields_; }
     std::span<const SearchField> fields() const { return fields_; }
     // The field whose stem is `stem`; null when there is none.
@@ -165,7 +165,7 @@ class SearchFields {
     template <typename Options>
     Options criteria() const;
 
-    const FormSpec* spec_;
+    const FormDefinition* definition_;
     std::vector<SearchField> fields_;
 };
 

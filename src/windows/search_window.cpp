@@ -158,7 +158,7 @@ FieldSearchWindow::FieldSearchWindow(SearchForm form, Program& program, Tsoktabf
       panel_(new BackgroundPanel(this)) {
     setObjectName(form == SearchForm::Person ? QStringLiteral("sok_form") : QStringLiteral("sokbarn_form"));
     panel_->setObjectName(QStringLiteral("sokpanel"));
-    panel_->setBackground(&program_.kttiler(), fields_.spec().background);
+    panel_->setBackground(&program_.kttiler(), fields_.definition().background);
     panel_->setFont(serifFont(kTextPoints));
     panel_->setPalette(fieldPalette(panel_->palette()));
     auto* outer = new QVBoxLayout(this);
@@ -194,7 +194,7 @@ FieldSearchWindow::~FieldSearchWindow() = default;
 
 void FieldSearchWindow::makeRows(QGridLayout& grid) {
     std::vector<Bilingual> labels, captions;
-    for (const FieldSpec& field : fields_.spec().fields) {
+    for (const FieldDefinition& field : fields_.definition().fields) {
         labels.push_back(field.label);
         for (const FieldList& list : field.lists) captions.push_back(list.kindCaption);
     }
@@ -207,11 +207,11 @@ void FieldSearchWindow::makeRows(QGridLayout& grid) {
     std::optional<FieldGroup> group;
     int line = 0;
     for (SearchField& field : fields_.fields()) {
-        if (field.spec().group != group) {
-            group = field.spec().group;
+        if (field.definition().group != group) {
+            group = field.definition().group;
             if (hasHeading(*group)) {
                 auto* heading = new PartHeading(panel_, line == 0);
-                heading->setObjectName(QString::fromLatin1(field.spec().stem) + QStringLiteral("rubrik"));
+                heading->setObjectName(QString::fromLatin1(field.definition().stem) + QStringLiteral("rubrik"));
                 grid.addWidget(heading, line++, kLabelColumn, 1, kKindColumn);
                 headings_.emplace_back(heading, *group);
             }
@@ -222,26 +222,26 @@ void FieldSearchWindow::makeRows(QGridLayout& grid) {
 }
 
 void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field, int kindWidth) {
-    const FieldSpec& spec = field.spec();
+    const FieldDefinition& definition = field.definition();
     Row row{&field, new QLabel(panel_), new QLineEdit(panel_)};
-    row.label->setObjectName(QString::fromLatin1(spec.stem) + QStringLiteral("label"));
+    row.label->setObjectName(QString::fromLatin1(definition.stem) + QStringLiteral("label"));
     row.label->setBuddy(row.edit);
     // Under the headings of the parts, the labels stand a little in.
-    if (hasHeading(spec.group)) row.label->setIndent(kPartIndent);
+    if (hasHeading(definition.group)) row.label->setIndent(kPartIndent);
     grid.addWidget(row.label, line, kLabelColumn);
 
-    row.edit->setObjectName(QString::fromStdString(editName(spec)));
+    row.edit->setObjectName(QString::fromStdString(editName(definition)));
     row.edit->setValidator(new Cp1252Validator(row.edit));
-    row.edit->setFixedSize(spec.picks() ? kFieldWidth : kYearWidth, kControlHeight);
+    row.edit->setFixedSize(definition.picks() ? kFieldWidth : kYearWidth, kControlHeight);
     grid.addWidget(row.edit, line, kEditColumn, Qt::AlignLeft);
 
-    if (spec.picks()) {
+    if (definition.picks()) {
         auto* modes = new QHBoxLayout;
         modes->setSpacing(2);
         TSPfigurer& figures = program_.mainfigur();
-        row.type = makePictureButton(panel_, typeButtonName(spec), {pic::abcknapp, pic::abcknappn}, figures);
+        row.type = makePictureButton(panel_, typeButtonName(definition), {pic::abcknapp, pic::abcknappn}, figures);
         row.list =
-            makePictureButton(panel_, listButtonName(spec), {pic::listknapp, pic::listknappn}, figures);
+            makePictureButton(panel_, listButtonName(definition), {pic::listknapp, pic::listknappn}, figures);
         for (TSPknapp* button : {row.type, row.list}) {
             button->setStaydown(true);
             button->setFixedSize(pic::fieldButtonSize.width, pic::fieldButtonSize.height);
@@ -250,9 +250,9 @@ void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field,
         grid.addLayout(modes, line, kModeColumn);
     }
     for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
-        if (!spec.offers(kPlaceKinds[k])) continue;
+        if (!definition.offers(kPlaceKinds[k])) continue;
         row.kinds[k] =
-            makeKindButton(panel_, kindButtonName(spec, kPlaceKinds[k]), kKindTag + line, kindWidth);
+            makeKindButton(panel_, kindButtonName(definition, kPlaceKinds[k]), kKindTag + line, kindWidth);
         grid.addWidget(row.kinds[k], line, kKindColumn + static_cast<int>(k));
     }
     rows_.push_back(row);
@@ -291,7 +291,7 @@ void FieldSearchWindow::makeButtons(QGridLayout& grid, int lines) {
     grid.addLayout(bottom, lines + 1, 0, 1, kColumns);
 
     connect(helpButton_, &TSPknapp::OnTryckt, this,
-            [this] { help_.showTopic(fields_.spec().helpId, *this); });
+            [this] { help_.showTopic(fields_.definition().helpId, *this); });
     connect(close_, &TSPknapp::OnTryckt, this, &QDialog::reject);
     for (TSPknapp* button : {search_, searchEnglish_})
         connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::search);
@@ -401,14 +401,14 @@ void FieldSearchWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void FieldSearchWindow::applyTexts(Language language) {
-    setWindowTitle(utf8(textIn(fields_.spec().title, language)));
+    setWindowTitle(utf8(textIn(fields_.definition().title, language)));
     for (Row& row : rows_) {
-        const FieldSpec& spec = row.field->spec();
-        const QString label = utf8(textIn(spec.label, language));
+        const FieldDefinition& definition = row.field->definition();
+        const QString label = utf8(textIn(definition.label, language));
         row.label->setText(label);
         row.edit->setAccessibleName(label);
         if (row.type != nullptr) {
-            const Bilingual hint = typeHint(spec);
+            const Bilingual hint = typeHint(definition);
             setHint(*row.type, language, hint[0], hint[1]);
             setHint(*row.list, language, "Välj sökord från lista", "Select word from list");
             // A screen reader tells the rows' buttons apart by their field.
@@ -417,7 +417,7 @@ void FieldSearchWindow::applyTexts(Language language) {
         }
         for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
             if (row.kinds[k] == nullptr) continue;
-            const FieldList& list = spec.listOf(kPlaceKinds[k]);
+            const FieldList& list = definition.listOf(kPlaceKinds[k]);
             row.kinds[k]->setButtext(cp1252Of(textIn(list.kindCaption, language)));
             setHint(*row.kinds[k], language, list.title[0], list.title[1]);
         }

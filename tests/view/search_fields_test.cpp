@@ -42,7 +42,7 @@ class SearchFieldsTest : public ::testing::Test {
 
 std::vector<std::string> editNames(const SearchFields& fields) {
     std::vector<std::string> names;
-    for (const SearchField& field : fields.fields()) names.push_back(editName(field.spec()));
+    for (const SearchField& field : fields.fields()) names.push_back(editName(field.definition()));
     return names;
 }
 
@@ -53,11 +53,11 @@ TEST_F(SearchFieldsTest, ControlsAreNamedAfterTheirFields) {
                 ElementsAre("barnfnedit", "barnfodedit", "barnfooedit", "barnbooedit", "farenedit",
                             "farfnedit", "faryrkeedit", "farfodedit", "farfooedit", "morenedit", "morfnedit",
                             "moryrkeedit", "morfodedit", "morfooedit", "syskonfnedit"));
-    const FieldSpec& lastName = person_.field("en")->spec();
+    const FieldDefinition& lastName = person_.field("en")->definition();
     EXPECT_EQ(typeButtonName(lastName), "enabcknapp");
     EXPECT_EQ(listButtonName(lastName), "enlistknapp");
-    const FieldSpec& birth = person_.field("foo")->spec();
-    const FieldSpec& residence = child_.field("barnboo")->spec();
+    const FieldDefinition& birth = person_.field("foo")->definition();
+    const FieldDefinition& residence = child_.field("barnboo")->definition();
     std::vector<std::string> kinds;
     for (const PlaceKind kind : kPlaceKinds) {
         if (birth.offers(kind)) kinds.push_back(kindButtonName(birth, kind));
@@ -66,19 +66,19 @@ TEST_F(SearchFieldsTest, ControlsAreNamedAfterTheirFields) {
     EXPECT_THAT(kinds, ElementsAre("folenknapp", "barnbolenknapp", "foforsknapp", "barnboforsknapp",
                                    "folandskapknapp", "barnbolandskapknapp", "fonationknapp"));
     // The years have no list and no kinds.
-    EXPECT_FALSE(person_.field("fod")->spec().picks());
-    EXPECT_FALSE(child_.field("morfod")->spec().picks());
+    EXPECT_FALSE(person_.field("fod")->definition().picks());
+    EXPECT_FALSE(child_.field("morfod")->definition().picks());
 }
 
 // The name fields' type buttons tell how to ask for every spelling; the other fields do not.
 TEST_F(SearchFieldsTest, NameFieldsHintAtSpellingVariants) {
     std::vector<std::string> withTilde;
     for (const SearchForm form : {SearchForm::Person, SearchForm::Child}) {
-        for (const FieldSpec& spec : formSpec(form).fields) {
-            const Bilingual hint = typeHint(spec);
+        for (const FieldDefinition& definition : formDefinition(form).fields) {
+            const Bilingual hint = typeHint(definition);
             const bool swedish = std::string_view(hint[0]).find('~') != std::string_view::npos;
-            EXPECT_EQ(swedish, std::string_view(hint[1]).find('~') != std::string_view::npos) << spec.stem;
-            if (swedish) withTilde.push_back(spec.stem);
+            EXPECT_EQ(swedish, std::string_view(hint[1]).find('~') != std::string_view::npos) << definition.stem;
+            if (swedish) withTilde.push_back(definition.stem);
         }
     }
     EXPECT_THAT(withTilde, ElementsAre("en", "fn", "barnfn", "faren", "farfn", "moren", "morfn", "syskonfn"));
@@ -90,10 +90,10 @@ TEST_F(SearchFieldsTest, EachListIsTheOneTheSearchUses) {
     std::vector<int> empty;
     for (SearchFields* form : {&person_, &child_}) {
         for (SearchField& field : form->fields()) {
-            if (!field.spec().picks()) continue;
+            if (!field.definition().picks()) continue;
             for (const PlaceKind kind : kPlaceKinds) {
-                if (field.spec().place() ? !field.spec().offers(kind) : kind != Parish) continue;
-                const int number = field.spec().listOf(kind).list;
+                if (field.definition().place() ? !field.definition().offers(kind) : kind != Parish) continue;
+                const int number = field.definition().listOf(kind).list;
                 TSPstruktlista& list = db().tessls(number);
                 if (list.rowCount() == 0) {
                     empty.push_back(number);
@@ -111,7 +111,7 @@ TEST_F(SearchFieldsTest, EachListIsTheOneTheSearchUses) {
                 ASSERT_TRUE(field.toListMode());
                 field.showPicks(db());
                 EXPECT_EQ(form->search(db()), persons.count())
-                    << editName(field.spec()) << " list " << number;
+                    << editName(field.definition()) << " list " << number;
                 EXPECT_EQ(db().tessllista().vald().count(), persons.count());
                 list.vald().tomma();
                 field.clear();
