@@ -132,12 +132,9 @@ std::string birthPlace(const Tenperson& p) {
     return parish.empty() ? land : parish;
 }
 
-// HEMFO with the province inside the county's parentheses. One parish is written with the
-// wrong name and province in the census; it is corrected wherever the residence is shown.
+// HEMFO with the province inside the county's parentheses.
 std::string residenceParish(const Tenperson& p) {
-    std::string parish = p.HEMFO;
-    if (parish == "V\xE4stra Ny (\xD6rebro l\xE4n);\xD6sterg\xF6tland")
-        parish = "Hammar (\xD6rebro l\xE4n);N\xE4rke";
+    std::string parish = correctedResidenceParish(p);
     if (const std::size_t at = parish.find(");"); at != std::string::npos) parish.replace(at, 2, ", ") += ")";
     return parish;
 }
@@ -232,6 +229,22 @@ char roleDigit(char roleLetter) {
     static constexpr std::string_view kOrder = "FMBE";
     const std::size_t at = kOrder.find(upperCase(roleLetter));
     return at == std::string_view::npos ? '0' : static_cast<char>('1' + at);
+}
+
+// One parish is written with the wrong name and province in the census; it is corrected wherever
+// the residence is shown.
+std::string correctedResidenceParish(const Tenperson& p) {
+    if (p.HEMFO == "V\xE4stra Ny (\xD6rebro l\xE4n);\xD6sterg\xF6tland") return "Hammar (\xD6rebro l\xE4n);N\xE4rke";
+    return p.HEMFO;
+}
+
+ResidencePlace residencePlace(const Tenperson& p) {
+    const std::string parish = correctedResidenceParish(p);
+    const std::size_t open = parish.find(" (");
+    const std::size_t close = parish.find(");", open == std::string::npos ? 0 : open);
+    if (open == std::string::npos || close == std::string::npos) return {trimmed(p.HEMBY), trimmed(parish), trimmed(p.HEMLEN), ""};
+    return {trimmed(p.HEMBY), trimmed(parish.substr(0, open)), trimmed(parish.substr(open + 2, close - open - 2)),
+            trimmed(parish.substr(close + 2))};
 }
 
 std::string householdKey(const Tenperson& p) {

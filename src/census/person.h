@@ -67,6 +67,16 @@ std::string civilStatusAndRole(const Tenperson& person, Language language);
 // "1" father, "2" mother, "3" child, "4" alone for the role letters F, M, B, E in either case;
 // "0" for any other.
 char roleDigit(char roleLetter);
+// HEMFO as the person text shows it: as stored, but for the one parish the census names wrongly.
+std::string correctedResidenceParish(const Tenperson& person);
+// The levels of the residence, smallest first, from HEMBY and the corrected HEMFO
+// ("Hammar (Örebro län);Närke"): village, parish, county and province, each trimmed. A HEMFO
+// without its county in parentheses and a province after them is the parish whole, with HEMLEN
+// as the county.
+struct ResidencePlace {
+    std::string village, parish, county, province;
+};
+ResidencePlace residencePlace(const Tenperson& person);
 // HEMLEN;HEMFO;HUSHNR as stored: the key of the household index `tessls5`.
 std::string householdKey(const Tenperson& person);
 

@@ -71,6 +71,13 @@ std::optional<CalendarDate> fileDate(const std::string& path) {
     return CalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
+std::string programEdition(Language language, std::string_view version, std::optional<CalendarDate> databaseDate) {
+    std::string text = "Tessla " + std::string(version);
+    if (databaseDate)
+        text += (language == Language::English ? ", database " : ", databasdatum ") + dateText(*databaseDate, language);
+    return text;
+}
+
 HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language, std::string_view version,
                       std::optional<CalendarDate> databaseDate) {
     const std::int32_t record = textbas.sokpost(key, 0);

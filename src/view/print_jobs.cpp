@@ -185,31 +185,47 @@ std::array<std::string, kTableColumns> tableCells(const Tenperson& person, Langu
     return cells;
 }
 
-CollectedPersons collectResult(Database& db, PrintKeys keys, char separator, Language language,
-                               const PrintStep& step, const std::function<void()>& sorting) {
+CollectedPersons readResult(Database& db, std::int32_t most, const PrintStep& step) {
     CollectedPersons out;
     TSPstruktlista& list = db.tessllista();
     const Tspsmalurval& chosen = list.vald();
     out.available = chosen.antal();
-    std::vector<Tenperson> persons;
-    Tspsortera sorter;
-    sorter.SetCapacity(std::min(out.available, kMostCollected));
-    for (std::int32_t row = 0; out.collected < kMostCollected && chosen.nasta(row);) {
+    most = std::clamp(most, 0, kMostCollected);
+    out.entries.reserve(static_cast<std::size_t>(std::min(out.available, most)));
+    for (std::int32_t row = 0; out.collected < most && chosen.nasta(row);) {
         if (!step()) {
             out.cancelled = true;
             return out;
         }
         ++out.collected;
         const std::int32_t record = recordOfRow(list, row);
-        Tenperson person = record > 0 ? loadPerson(db.tessl(), record) : Tenperson{};
-        sorter.Add(printSortText(person, keys, separator, language), static_cast<std::int32_t>(persons.size()));
-        persons.push_back(std::move(person));
+        out.entries.emplace_back(record > 0 ? loadPerson(db.tessl(), record) : Tenperson{});
     }
-    if (sorting) sorting();
+    return out;
+}
+
+void sortCollected(CollectedPersons& persons, PrintKeys keys, char separator, Language language) {
+    Tspsortera sorter;
+    sorter.SetCapacity(static_cast<std::int32_t>(persons.entries.size()));
+    for (std::size_t i = 0; i < persons.entries.size(); ++i) {
+        const std::optional<Tenperson>& person = persons.entries[i];
+        sorter.Add(printSortText(person ? *person : Tenperson{}, keys, separator, language),
+                   static_cast<std::int32_t>(i));
+    }
     sorter.Sort();
-    out.entries.reserve(persons.size());
+    std::vector<std::optional<Tenperson>> sorted;
+    sorted.reserve(persons.entries.size());
     for (int i = 1; i <= sorter.count(); ++i)
-        out.entries.emplace_back(std::move(persons[static_cast<std::size_t>(sorter.entry(i).value)]));
+        sorted.push_back(std::move(persons.entries[static_cast<std::size_t>(sorter.entry(i).value)]));
+    persons.entries = std::move(sorted);
+}
+
+CollectedPersons collectResult(Database& db, PrintKeys keys, char separator, Language language,
+                               const PrintStep& step, const std::function<void()>& sorting) {
+    CollectedPersons out = readResult(db, kMostCollected, step);
+    if (out.cancelled) return out;
+    if (sorting) sorting();
+    sortCollected(out, keys, separator, language);
     return out;
 }
 

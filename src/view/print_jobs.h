@@ -97,8 +97,13 @@ struct CollectedPersons {
 // Called before each person read or printed; false cancels the job.
 using PrintStep = std::function<bool()>;
 
-// Reads the first kMostCollected persons of the result list's selection in list order, walking
-// its set rows only, then sorts them by their sort text (ascending; equal texts in list order).
+// Reads the first `most` (at most kMostCollected) persons of the result list's selection in list
+// order, walking its set rows only; a row that cannot be read gives a person with every field empty.
+CollectedPersons readResult(Database& db, std::int32_t most, const PrintStep& step);
+// Sorts the persons by their sort text (ascending; equal texts keep their order).
+void sortCollected(CollectedPersons& persons, PrintKeys keys, char separator, Language language);
+// Reads the first kMostCollected persons of the result list as readResult does, then sorts them
+// as sortCollected does.
 // `sorting`, when given, runs once the reading is done and the sort begins.
 CollectedPersons collectResult(Database& db, PrintKeys keys, char separator, Language language,
                                const PrintStep& step, const std::function<void()>& sorting = {});

@@ -7,6 +7,7 @@
 #include "base/cp1252.h"
 #include "database/database_check.h"
 #include "options.h"
+#include "view/export_files.h"
 
 namespace tessla::tool {
 
@@ -47,6 +48,16 @@ Tenperson recordOption(const Options& options, Database& db) {
                                std::to_string(db.tessl().count()) + ")");
     }
     return loadPerson(db.tessl(), static_cast<std::int32_t>(record));
+}
+
+void writeExport(const Options& options, std::string_view content) {
+    const std::optional<std::string> path = options.value("--out");
+    if (!path) {
+        std::fwrite(content.data(), 1, content.size(), stdout);
+        return;
+    }
+    if (const auto failure = writeFileWhole(*path, content))
+        throw UnusableDatabase("cannot write " + *path + ": " + *failure);
 }
 
 void printText(std::string_view text) {

@@ -51,6 +51,10 @@ Language languageOption(const Options& options);
 // otherwise, exit status 2).
 Tenperson recordOption(const Options& options, Database& db);
 
+// Writes an export file (UTF-8 bytes as they stand) to the file of --out, whole or not at all
+// (UnusableDatabase naming the file and the reason otherwise), or to stdout without --out.
+void writeExport(const Options& options, std::string_view content);
+
 // Writes Windows-1252 text to stdout as UTF-8, each carriage return as a newline.
 void printText(std::string_view text);
 

@@ -14,6 +14,7 @@
 #include "search/child_search.h"
 #include "search/person_search.h"
 #include "search/statistics.h"
+#include "view/export_files.h"
 
 namespace tessla::tool {
 namespace {
@@ -132,17 +133,39 @@ void printResult(QueryDatabase& query, const Options& options, std::int32_t foun
     }
 }
 
+// Writes the result list as the main window's CSV export: at most --limit rows (the export limit
+// when not given) and never more than the export limit, with a note on stderr when the result
+// holds more.
+void writeResultCsv(QueryDatabase& query, const Options& options) {
+    const std::int32_t exportLimit = query.config.exportLimit;
+    if (exportLimit <= 0) throw UnusableDatabase("the export limit of the configuration is 0: exports are off");
+    const auto limit = static_cast<std::int32_t>(options.number("--limit", 0, exportLimit, exportLimit));
+    const CsvExport csv = exportResult(query.db, limit, std::nullopt, languageOption(options), [] { return true; });
+    writeExport(options, csv.text);
+    if (csv.written < csv.available) {
+        std::fflush(stdout);  // the rows come before the note about the rest
+        std::fprintf(stderr, "%s\n", exportLimitNotice(csv.written, csv.available, Language::English).c_str());
+    }
+}
+
 template <typename Search, std::size_t N>
 int searchCommand(const Arguments& arguments, std::string_view command, std::string_view usage,
                   const CriterionOption<Search> (&table)[N],
                   std::optional<std::int32_t> (*run)(Database&, const Search&, PersonListWindow*)) {
     return runCommand(command, usage, [&] {
-        const Options options(arguments, withOptions(table, {"--ini", "--limit"}), {"--count"});
+        const Options options(arguments, withOptions(table, {"--ini", "--limit", "--lang", "--out"}),
+                              {"--count", "--csv"});
         const Search search = criteriaOf(options, table);
+        if ((options.has("--out") || options.has("--lang")) && !options.flag("--csv"))
+            throw UsageError("--out and --lang need --csv");
         const auto query = openQueryDatabase(options.required("--ini"));
         const std::optional<std::int32_t> found = run(query->db, search, nullptr);
         if (!found) throw UsageError("no search criterion given");
-        printResult(*query, options, *found);
+        if (options.flag("--csv")) {
+            writeResultCsv(*query, options);
+        } else {
+            printResult(*query, options, *found);
+        }
         return kExitOk;
     });
 }
@@ -166,7 +189,7 @@ int personSearchCommand(const Arguments& arguments) {
     return searchCommand(arguments, "search",
                          "search --ini FILE [--last-name P] [--first-names P] [--occupation P] [--year P] "
                          "[--birth-place P [--birth-kind K]] [--residence P [--residence-kind K]] [--count] "
-                         "[--limit N]",
+                         "[--limit N] [--csv [--lang sv|en] [--out FILE]]",
                          kPersonOptions, &dosokning);
 }
 
@@ -174,7 +197,7 @@ int childSearchCommand(const Arguments& arguments) {
     return searchCommand(
         arguments, "child-search",
         "child-search --ini FILE [--child-first-names P] … [--sibling-first-names P] [--count] "
-        "[--limit N]",
+        "[--limit N] [--csv [--lang sv|en] [--out FILE]]",
         kChildOptions, &dobarnsokning);
 }
 

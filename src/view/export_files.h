@@ -1,0 +1,63 @@
+#pragma once
+
+// The result list as a CSV file for a spreadsheet, the one-line citation of a shown record, the
+// file names a save dialog suggests, and the writing of an export file through a temporary file,
+// so that a failed export leaves no half file behind.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "census/person.h"
+#include "database/database.h"
+#include "view/help_topic.h"
+#include "view/print_jobs.h"
+
+namespace tessla {
+
+// A field as RFC 4180 writes it: in double quotes, with each quote doubled, when it holds a
+// comma, a quote, a carriage return or a line feed; as it stands otherwise.
+std::string csvField(std::string_view utf8);
+// The header row: the six display columns' headings and POSTID, ended by carriage return and
+// line feed (UTF-8).
+std::string csvHeader(Language language);
+// A person's row: the six display columns and the POSTID (UTF-8).
+std::string csvRow(const Tenperson& person, Language language);
+// A whole file: a UTF-8 byte order mark (so that a spreadsheet reads the letters right), the
+// header and a row per person; separators (a household's families) are left out.
+std::string csvFile(const CollectedPersons& persons, Language language);
+
+// What a CSV export of the result list writes and how much of the result that is.
+struct CsvExport {
+    std::string text;             // UTF-8
+    std::int32_t written = 0;     // the rows written
+    std::int32_t available = 0;   // the persons of the result
+    bool cancelled = false;
+};
+// The first `limit` persons of the result list (the export limit), in list order or, given
+// `keys`, sorted as the print window sorts a table. `step` runs before each person read; false
+// cancels.
+CsvExport exportResult(Database& db, std::int32_t limit, std::optional<PrintKeys> keys, Language language,
+                       const PrintStep& step);
+// The notice of a result larger than the export limit, before writing (UTF-8):
+// "Listan har 52 310 personer; filen får de 10 000 första i listans ordning."; empty when it is not.
+std::string exportLimitNotice(std::int32_t limit, std::int32_t available, Language language);
+
+// The one-line citation of a person's census record (Windows-1252): the census, county, parish,
+// household and POSTID, and the program with its version and the database date:
+// "Folkräkningen 1890, Uppsala län, Alunda, hushåll 7, POSTID A-1 (Tessla 1.02, databasdatum 2026-12-11)".
+std::string sourceCitation(const Tenperson& person, Language language, std::string_view version,
+                           std::optional<CalendarDate> databaseDate);
+
+// The file name a save dialog suggests (UTF-8): the person's last and first names
+// ("Lind Karl Johan.ged"), without the characters a file name cannot hold; `fallback` when the
+// person has no name.
+std::string suggestedFileName(const Tenperson& person, std::string_view fallback, std::string_view extension);
+
+// Writes `content` to `path` through a temporary file in the same folder, renamed over `path`
+// when it is whole. Nothing is left behind when it fails. Returns the reason it failed
+// (the system's words), or nothing when the file is written.
+std::optional<std::string> writeFileWhole(const std::string& path, std::string_view content);
+
+}  // namespace tessla
