@@ -195,6 +195,7 @@ CollectedPersons readResult(Database& db, std::int32_t most, const PrintStep& st
     for (std::int32_t row = 0; out.collected < most && chosen.nasta(row);) {
         if (!step()) {
             out.cancelled = true;
+            out.entries.clear();
             return out;
         }
         ++out.collected;

@@ -99,6 +99,7 @@ using PrintStep = std::function<bool()>;
 
 // Reads the first `most` (at most kMostCollected) persons of the result list's selection in list
 // order, walking its set rows only; a row that cannot be read gives a person with every field empty.
+// A cancelled reading keeps no person.
 CollectedPersons readResult(Database& db, std::int32_t most, const PrintStep& step);
 // Sorts the persons by their sort text (ascending; equal texts keep their order).
 void sortCollected(CollectedPersons& persons, PrintKeys keys, char separator, Language language);
