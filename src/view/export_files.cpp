@@ -23,8 +23,8 @@ bool english(Language language) {
 
 std::string joinedRow(const std::array<std::string, kTableColumns>& cells, std::string_view last) {
     std::string row;
-    for (const std::string& cell : cells) row += csvField(cp1252ToUtf8(cell)) + ",";
-    return row + csvField(cp1252ToUtf8(last)) + std::string(kCrLf);
+    for (const std::string& cell : cells) row += csvField(cp1252ToUtf8(trimBlanks(cell))) + ",";
+    return row + csvField(cp1252ToUtf8(trimBlanks(last))) + std::string(kCrLf);
 }
 
 std::string systemReason(int error) {
@@ -48,7 +48,7 @@ std::string csvHeader(Language language) {
 }
 
 std::string csvRow(const Tenperson& person, Language language) {
-    return joinedRow(tableCells(person, language), std::string(trimBlanks(person.POSTID)));
+    return joinedRow(tableCells(person, language), person.POSTID);
 }
 
 std::string csvFile(const CollectedPersons& persons, Language language) {

@@ -22,7 +22,8 @@ std::string csvField(std::string_view utf8);
 // The header row: the six display columns' headings and POSTID, ended by carriage return and
 // line feed (UTF-8).
 std::string csvHeader(Language language);
-// A person's row: the six display columns and the POSTID (UTF-8).
+// A person's row: the six display columns and the POSTID (UTF-8), each trimmed of the blanks
+// the roll leaves around its values, which a spreadsheet would keep.
 std::string csvRow(const Tenperson& person, Language language);
 // A whole file: a UTF-8 byte order mark (so that a spreadsheet reads the letters right), the
 // header and a row per person; separators (a household's families) are left out.

@@ -38,7 +38,7 @@ TEST(CsvExport, HeaderAndRowInUtf8) {
     person.POSTID = " 0001 ";
     person.FNAMN = w("Anna \"Stina\"");
     person.ENAMN = w("Öberg");
-    person.FODAR = "1845";
+    person.FODAR = " 1845";
     person.YRKE = "Piga";
     person.HEMFO = w("Alunda (Uppsala län);Uppland");
     EXPECT_EQ(csvRow(person, Language::Swedish),

@@ -139,7 +139,8 @@ void printResult(QueryDatabase& query, const Options& options, std::int32_t foun
 void writeResultCsv(QueryDatabase& query, const Options& options) {
     const std::int32_t exportLimit = query.config.exportLimit;
     if (exportLimit <= 0) throw UnusableDatabase("the export limit of the configuration is 0: exports are off");
-    const auto limit = static_cast<std::int32_t>(options.number("--limit", 0, exportLimit, exportLimit));
+    const auto limit = static_cast<std::int32_t>(
+        std::min<std::int64_t>(options.number("--limit", 0, INT32_MAX, exportLimit), exportLimit));
     const CsvExport csv = exportResult(query.db, limit, std::nullopt, languageOption(options), [] { return true; });
     writeExport(options, csv.text);
     if (csv.written < csv.available) {
