@@ -68,6 +68,14 @@ inline constexpr std::string_view kopilistaknapp = "kopilistaknapp";
 inline constexpr std::string_view kopilistaknappn = "kopilistaknappn";
 inline constexpr std::string_view kopihushknapp = "kopihushknapp";
 inline constexpr std::string_view kopihushknappn = "kopihushknappn";
+// The export buttons beside the copy buttons: the household as a GEDCOM file, the list as a CSV
+// file, and the citation of the shown record copied.
+inline constexpr std::string_view gedcomknapp = "gedcomknapp";
+inline constexpr std::string_view gedcomknappn = "gedcomknappn";
+inline constexpr std::string_view csvknapp = "csvknapp";
+inline constexpr std::string_view csvknappn = "csvknappn";
+inline constexpr std::string_view kallknapp = "kallknapp";
+inline constexpr std::string_view kallknappn = "kallknappn";
 
 // The clear-list button, with its caption ("Töm" / "Clear"); the search list picker uses it too.
 inline constexpr LogicalSize clearButtonSize{56, 24};
@@ -159,6 +167,7 @@ inline constexpr std::string_view allNames[] = {
     listknapp,       listknappn,      tabellboll,    tslprint,       tslprinte,      startknapp,
     startknappn,     startknappe,     startknappen,  staellinknapp,  staellinknappn, staellinknappe,
     staellinknappen, tslhelp,         stangknapp,    stangknappn,    rundknapp,
+    gedcomknapp,     gedcomknappn,    csvknapp,      csvknappn,      kallknapp,      kallknappn,
 };
 
 namespace detail {

@@ -92,4 +92,15 @@ HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language langua
             "[6]" + std::string(textbas.longText(1))};
 }
 
+HelpPage missingTopicPage(std::string_view key, Language language) {
+    if (language == Language::English)
+        return {"Help text missing",
+                "[6]This database has no help text " + std::string(key) +
+                    ". It was built before that text was written; a database built with this version of "
+                    "Tessla has it."};
+    return {"Hj\xE4lptext saknas",
+            "[6]Den h\xE4r databasen har ingen hj\xE4lptext " + std::string(key) +
+                ". Den byggdes innan texten skrevs; en databas byggd med den h\xE4r versionen av Tessla har den."};
+}
+
 }  // namespace tessla

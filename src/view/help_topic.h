@@ -56,4 +56,8 @@ struct HelpPage {
 HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language language, std::string_view version,
                       std::optional<CalendarDate> databaseDate);
 
+// What the help window shows for a topic the database lacks (a database built before the topic
+// was written): a title and a body saying so, naming the key.
+HelpPage missingTopicPage(std::string_view key, Language language);
+
 }  // namespace tessla

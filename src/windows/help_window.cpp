@@ -86,8 +86,9 @@ int Ttextform::showTopic(std::string_view key, QWidget& owner) {
 
 void Ttextform::showCurrentTopic() {
     Database& db = program_.database();
-    const HelpPage page = readHelpPage(db.textbas(), program_.helpTopic, program_.language(), kProgramVersion,
-                                       fileDate(databaseDateFile(db)));
+    HelpPage page = readHelpPage(db.textbas(), program_.helpTopic, program_.language(), kProgramVersion,
+                                 fileDate(databaseDateFile(db)));
+    if (page.text.empty()) page = missingTopicPage(program_.helpTopic, program_.language());
     rubriklabel_->setFullText(toQString(page.title));
     texten_->setText(page.text);
     fitScrollBar();

@@ -24,7 +24,8 @@ HouseholdPanel::HouseholdPanel(QWidget& parent, Program& program, RecordBrowser&
       scrollBar_(new Tspecscr(&parent)),
       caption_(new ElidedLabel(&parent)),
       copy_(makePictureButton(&parent, "kopihushknapp", {pic::kopihushknapp, pic::kopihushknappn},
-                              program.mainfigur())) {
+                              program.mainfigur())),
+      gedcom_(makePictureButton(&parent, "gedcomknapp", {pic::gedcomknapp, pic::gedcomknappn}, program.mainfigur())) {
     frame_->setObjectName(QStringLiteral("htabellpanel"));
     scrollBar_->setObjectName(QStringLiteral("hscr"));
     caption_->setObjectName(QStringLiteral("plabel"));
@@ -55,8 +56,9 @@ void HouseholdPanel::place(const MainLayout& layout) {
     const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
     const LayoutRect& household = layout.householdFrame;
     copy_->setGeometry(QRect(QPoint(household.right() - small.width(), household.y - kAboveFrame), small));
-    // The caption stands 16 pixels above the frame and stops short of the copy button beside it.
-    caption_->setGeometry(household.x, household.y - 17, std::max(0, copy_->x() - household.x - 4), 16);
+    gedcom_->setGeometry(QRect(QPoint(copy_->x() - kButtonGap - small.width(), copy_->y()), small));
+    // The caption stands 16 pixels above the frame and stops short of the buttons beside it.
+    caption_->setGeometry(household.x, household.y - 17, std::max(0, gedcom_->x() - household.x - 4), 16);
 }
 
 void HouseholdPanel::applyTexts(Language language) {
@@ -64,6 +66,8 @@ void HouseholdPanel::applyTexts(Language language) {
     setHint(*copy_, language, "Kopiera hushållslistan till urklipp", "Kopiera hushållslistan till urklipp");
     copy_->setAccessibleText(
         inLanguage(language, "Kopiera hushållslistan till urklipp", "Copy household list to clipboard"));
+    setHint(*gedcom_, language, "Spara hushållet som GEDCOM-fil för ett släktforskningsprogram",
+            "Save the household as a GEDCOM file for a family-tree program");
     const QString name = inLanguage(language, "Hushåll", "Household");
     grid_->setAccessibleName(name);
     scrollBar_->setAccessibleName(name);
@@ -87,6 +91,7 @@ void HouseholdPanel::showHousehold() {
     const std::int32_t rows = program_.household.size();
     grid_->setRowCount(rows);
     grid_->setEnabled(rows > 0);
+    gedcom_->setEnabled(rows > 0);
     const std::int32_t row = browser_.householdRow();
     if (row >= 0) {
         grid_->setTopRow(centredTopRow(grid_->topRow(), visibleRows_, rows, row));

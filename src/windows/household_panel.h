@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window's household list: its frame, grid and scroll bar, the caption above it naming
-// the selected person, and the button that copies it. It draws what the record browser holds.
+// the selected person, and the buttons that copy it and save it as a GEDCOM file. It draws what the record browser holds.
 
 #include <functional>
 
@@ -24,6 +24,8 @@ class HouseholdPanel {
     HouseholdPanel(QWidget& parent, Program& program, RecordBrowser& browser);
 
     TSPtab& grid() { return *grid_; }
+    // The button that saves the household as a GEDCOM file, beside the copy button.
+    TSPknapp& gedcomButton() { return *gedcom_; }
     // Called when the user chooses household row `row`; not while the panel refills the grid.
     void onMemberChosen(std::function<void(std::int32_t row)> chosen) { chosen_ = std::move(chosen); }
     // Puts the household with its role words on the clipboard (its copy button); a household
@@ -46,7 +48,7 @@ class HouseholdPanel {
     TSPtab* grid_;
     Tspecscr* scrollBar_;
     ElidedLabel* caption_;
-    TSPknapp* copy_;
+    TSPknapp *copy_, *gedcom_;
     std::function<void(std::int32_t)> chosen_;
     bool refilling_ = false;
     int visibleRows_ = 1;

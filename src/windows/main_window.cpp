@@ -19,6 +19,7 @@
 #include "skin/scroll_bar.h"
 #include "widgets/table_grid.h"
 #include "windows/button_bar.h"
+#include "windows/export_actions.h"
 #include "windows/household_panel.h"
 #include "windows/print_window.h"
 #include "windows/record_panel.h"
@@ -46,6 +47,7 @@ Tmain_form::Tmain_form(Program& program, QWidget* parent)
       household_(std::make_unique<HouseholdPanel>(*huvudpanel_, program, browser_)),
       record_(std::make_unique<RecordPanel>(*huvudpanel_, program, browser_)),
       buttons_(std::make_unique<ButtonBar>(*huvudpanel_, program, [this](MainAction action) { act(action); })),
+      exports_(std::make_unique<ExportActions>(*this, program, browser_)),
       idleTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("main_form"));
     setWindowTitle(QStringLiteral("Tessla"));
@@ -72,6 +74,9 @@ void Tmain_form::connectControls() {
     household_->onMemberChosen([this](std::int32_t row) { draw(browser_.selectHouseholdRow(row)); });
     connect(&record_->deselectButton(), &TSPknapp::OnTryckt, this, [this] { draw(browser_.deselect()); });
     connect(&record_->printButton(), &TSPknapp::OnTryckt, this, &Tmain_form::printShownRecord);
+    connect(&household_->gedcomButton(), &TSPknapp::OnTryckt, this, [this] { exports_->saveHouseholdGedcom(); });
+    connect(&results_->csvButton(), &TSPknapp::OnTryckt, this, [this] { exports_->saveResultCsv(); });
+    connect(&record_->citationButton(), &TSPknapp::OnTryckt, this, [this] { exports_->copyCitation(); });
     for (const Language language : {Language::Swedish, Language::English}) {
         connect(&results_->clearButton(language), &TSPknapp::OnTryckt, this, &Tmain_form::clearResults);
     }
@@ -87,6 +92,7 @@ void Tmain_form::connectControls() {
     new QShortcut(QKeySequence(QStringLiteral("Ctrl+Q")), this, this, &QWidget::close);
     new QShortcut(QKeySequence(QStringLiteral("Ctrl+C")), this, this, [this] { record_->copy(); });
     new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this, this, [this] { results_->copy(); });
+    new QShortcut(QKeySequence(QStringLiteral("Ctrl+K")), this, this, [this] { exports_->copyCitation(); });
 }
 
 int Tmain_form::idleDelay() const {
@@ -111,6 +117,9 @@ void Tmain_form::setStatistics(Tstatform& window) {
 
 void Tmain_form::setPrint(Tskriv_form& window) {
     print_ = &window;
+    exports_->setSortOrder([this]() -> std::optional<PrintKeys> {
+        return print_ != nullptr ? print_->chosenSortOrder() : std::nullopt;
+    });
     buttons_->setWindow(MainAction::print, &window);
     record_->printButton().setEnabled(browser_.resultCount() > 0);
 }

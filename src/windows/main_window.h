@@ -23,6 +23,7 @@ namespace tessla {
 
 class BackgroundPanel;
 class ButtonBar;
+class ExportActions;
 class HouseholdPanel;
 class Program;
 class RecordPanel;
@@ -59,6 +60,8 @@ class Tmain_form : public QWidget {
     void doskriv();
 
     const RecordBrowser& browser() const { return browser_; }
+    // The export buttons' actions (saving the household and the list, copying a citation).
+    ExportActions& exports() { return *exports_; }
     // How long the selection must rest before its record and household are built: a little longer
     // than the keyboard's repeat interval, so that a held arrow key builds nothing on its way.
     int idleDelay() const;
@@ -104,6 +107,7 @@ class Tmain_form : public QWidget {
     std::unique_ptr<HouseholdPanel> household_;
     std::unique_ptr<RecordPanel> record_;
     std::unique_ptr<ButtonBar> buttons_;
+    std::unique_ptr<ExportActions> exports_;
     QTimer* idleTimer_;
     QPointer<SearchWindow> personSearch_, childSearch_;
     QPointer<Tstatform> statistics_;

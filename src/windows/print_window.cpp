@@ -128,6 +128,8 @@ void Tskriv_form::buildControls() {
     pg_->setTextVisible(false);
     showProgress(false);
     connect(skrivtypcb_, &QComboBox::currentIndexChanged, this, &Tskriv_form::kindChosen);
+    for (QComboBox* combo : {sort1cb_, sort2cb_})
+        connect(combo, &QComboBox::activated, this, [this] { sortChosen_ = true; });
     for (TSPknapp* button : {startknapp_, startknappE_})
         connect(button, &TSPknapp::OnTryckt, this, &Tskriv_form::start);
     for (TSPknapp* button : {staellinknapp_, staellinknappE_})
@@ -239,7 +241,13 @@ void Tskriv_form::kindChosen(int kind) {
         widget->setEnabled(range);
 }
 
+std::optional<PrintKeys> Tskriv_form::chosenSortOrder() const {
+    if (!sortChosen_) return std::nullopt;
+    return printKeys(PrintKind::table, sort1cb_->currentIndex(), sort2cb_->currentIndex());
+}
+
 void Tskriv_form::resetChoices() {
+    sortChosen_ = false;
     skrivtypcb_->setCurrentIndex(0);
     sort1cb_->setCurrentIndex(0);
     sort2cb_->setCurrentIndex(1);

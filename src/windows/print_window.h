@@ -6,6 +6,8 @@
 // the main window shows, without showing itself. A job runs in the user-interface thread holding
 // the program's busy gate, with a progress bar, a status text and Esc to cancel.
 
+#include <optional>
+
 #include <QDialog>
 #include <QPrinter>
 
@@ -36,6 +38,9 @@ class Tskriv_form : public QDialog {
     void resetChoices();
     // The range fields after a search: "1" and the number of persons found.
     void setRange(const QString& from, const QString& to);
+    // The table's sort order once the user has chosen one in the sort lists (since the last
+    // resetChoices); nothing before. The list's CSV file takes it.
+    std::optional<PrintKeys> chosenSortOrder() const;
     // Prints `person` alone (the record the main window shows), portrait, on one job.
     void printSingleRecord(const Tenperson& person);
 
@@ -83,6 +88,7 @@ class Tskriv_form : public QDialog {
     bool printing_ = false;
     bool cancel_ = false;
     QString askedFile_;  // the PDF file the last job asked for
+    bool sortChosen_ = false;
 
     BackgroundPanel* panel_;
     QLabel* skrivutlabel_;

@@ -34,6 +34,7 @@ RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& brows
     deselect_ = makePictureButton(frame_, "postejknapp", {pic::postejknapp, pic::postejknappn}, figures);
     copy_ = makePictureButton(frame_, "kopipostknapp", {pic::kopipostknapp, pic::kopipostknappn}, figures);
     print_ = makePictureButton(frame_, "postskrivknapp", {pic::postskrivknapp, pic::postskrivknappn}, figures);
+    cite_ = makePictureButton(frame_, "kallknapp", {pic::kallknapp, pic::kallknappn}, figures);
     // The main window enables printing while it has a print window and persons are listed.
     print_->setEnabled(false);
     QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
@@ -50,7 +51,7 @@ void RecordPanel::place(const MainLayout& layout) {
     scrollBar_->setGeometry(rectOf(layout.recordScroll).translated(-origin));
     const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
     int x = frame.width - 4 - small.width();
-    for (TSPknapp* button : {print_, copy_, deselect_}) {
+    for (TSPknapp* button : {print_, copy_, cite_, deselect_}) {
         button->setGeometry(QRect(QPoint(x, 1), small));
         x -= kButtonGap + small.width();
     }
@@ -63,6 +64,7 @@ void RecordPanel::applyTexts(Language language, std::string_view background) {
     setHint(*deselect_, language, "Välj bort personen", "Deselect record");
     setHint(*copy_, language, "Kopiera till urklipp", "Copy to clipboard");
     setHint(*print_, language, "Skriv ut personen", "Print record");
+    setHint(*cite_, language, "Kopiera en källhänvisning till urklipp (Ctrl+K)", "Copy a source citation to clipboard (Ctrl+K)");
     const QString name = inLanguage(language, "Personpost", "Record");
     text_->setAccessibleName(name);
     scrollBar_->setAccessibleName(name);
@@ -81,7 +83,7 @@ void RecordPanel::copy() {
 }
 
 void RecordPanel::showRecord() {
-    for (TSPknapp* button : {deselect_, copy_}) button->setEnabled(browser_.resultCount() > 0);
+    for (TSPknapp* button : {deselect_, copy_, cite_}) button->setEnabled(browser_.resultCount() > 0);
     postid_->setFullText(toQString(browser_.recordLabel()));
     text_->setText(browser_.recordText(program_.language()));
     fitScrollBar();

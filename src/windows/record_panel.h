@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window's record: the shown person's text over the background picture in a frame, its
-// scroll bar, the POSTID above it and the buttons that deselect, copy and print the person.
+// scroll bar, the POSTID above it and the buttons that deselect, copy, cite and print the person.
 
 #include <string_view>
 
@@ -24,6 +24,8 @@ class RecordPanel {
     RecordPanel(QWidget& parent, Program& program, RecordBrowser& browser);
 
     TSPknapp& deselectButton() { return *deselect_; }
+    // The button that copies the citation of the shown record (Ctrl+K), beside the copy button.
+    TSPknapp& citationButton() { return *cite_; }
     // Puts the shown record on the clipboard (its copy button, Ctrl+C) while persons are listed;
     // a household being built or a print job first ends.
     void copy();
@@ -46,7 +48,7 @@ class RecordPanel {
     TSPdyntex* text_;
     Tspecscr* scrollBar_;
     ElidedLabel* postid_;
-    TSPknapp *deselect_, *copy_, *print_;
+    TSPknapp *deselect_, *copy_, *print_, *cite_;
 };
 
 }  // namespace tessla

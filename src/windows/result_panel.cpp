@@ -30,6 +30,7 @@ ResultPanel::ResultPanel(QWidget& parent, Program& program, RecordBrowser& brows
     copy_ = makePictureButton(&parent, "kopilistaknapp", {pic::kopilistaknapp, pic::kopilistaknappn}, figures);
     clear_ = makePictureButton(&parent, "rensaknapp", {pic::rensaknapp, pic::rensaknappn}, figures);
     clearEnglish_ = makePictureButton(&parent, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
+    csv_ = makePictureButton(&parent, "csvknapp", {pic::csvknapp, pic::csvknappn}, figures);
     QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
     linkScrollBar(*scrollBar_, *grid_);
     grid_->setCellTextProvider(
@@ -51,7 +52,9 @@ void ResultPanel::place(const MainLayout& layout) {
     for (TSPknapp* button : {clear_, clearEnglish_})
         button->setGeometry(QRect(QPoint(result.right() - clear.width(), top), clear));
     copy_->setGeometry(QRect(QPoint(clear_->x() - kButtonGap - small.width(), top), small));
-    count_->setGeometry(result.x + 2, top + 2, std::max(0, copy_->x() - result.x - 6), 20);
+    csv_->setGeometry(QRect(QPoint(copy_->x() - kButtonGap - small.width(), top), small));
+    const int leftmost = program_.configuration().exportLimit > 0 ? csv_->x() : copy_->x();
+    count_->setGeometry(result.x + 2, top + 2, std::max(0, leftmost - result.x - 6), 20);
 }
 
 void ResultPanel::applyTexts(Language language) {
@@ -59,6 +62,7 @@ void ResultPanel::applyTexts(Language language) {
     clear_->setVisible(!english);
     clearEnglish_->setVisible(english);
     setHint(*copy_, language, "Kopiera listan till urklipp", "Copy list to clipboard");
+    setHint(*csv_, language, "Spara listan som CSV-fil för ett kalkylprogram", "Save the list as a CSV file for a spreadsheet");
     // The clear buttons' hint is the same in both languages; a screen reader hears the name in each.
     for (TSPknapp* button : {clear_, clearEnglish_}) {
         setHint(*button, language, "Töm listan", "Töm listan");
@@ -83,6 +87,8 @@ void ResultPanel::showResults() {
     grid_->setRowCount(rows);
     grid_->setEnabled(rows > 0);
     copy_->setEnabled(rows > 0);
+    csv_->setEnabled(rows > 0);
+    csv_->setVisible(program_.configuration().exportLimit > 0);
     if (rows > 0) {
         const std::int32_t row = browser_.selectedRow();
         grid_->setTopRow(centredTopRow(grid_->topRow(), visibleRows_, rows, row));

@@ -26,6 +26,9 @@ class ResultPanel {
     // The buttons that empty the list (one a language) and that copy it.
     TSPknapp& clearButton(Language language) { return language == Language::English ? *clearEnglish_ : *clear_; }
     TSPknapp& copyButton() { return *copy_; }
+    // The button that saves the list as a CSV file, beside the copy button; hidden by an export
+    // limit of 0.
+    TSPknapp& csvButton() { return *csv_; }
     // Puts the rows on screen on the clipboard (the copy button, Ctrl+Shift+C) while the list has
     // rows; a household being built or a print job first ends.
     void copy();
@@ -44,7 +47,7 @@ class ResultPanel {
     TSPtab* grid_;
     Tspecscr* scrollBar_;
     ElidedLabel* count_;
-    TSPknapp *copy_, *clear_, *clearEnglish_;
+    TSPknapp *copy_, *clear_, *clearEnglish_, *csv_;
     int visibleRows_ = 1;
 };
 

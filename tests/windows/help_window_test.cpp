@@ -179,11 +179,17 @@ TEST_F(HelpWindowTest, LinksToTopicsStayInTheWindowAndOtherLinksCloseItWithOne) 
     EXPECT_EQ(closed, 2) << "Escape closes with Cancel";
 }
 
-TEST_F(HelpWindowTest, AMissingTopicShowsAnEmptyWindowAndTheCloseButtonCloses) {
+TEST_F(HelpWindowTest, AMissingTopicSaysSoInEachLanguageAndTheCloseButtonCloses) {
     whileShown("HJ022", [] {});
+    program_.setLanguage(Language::English);
+    whileShown("HJ099", [&] {
+        EXPECT_EQ(title(), "Help text missing");
+        EXPECT_NE(texten().plainText().indexOf("This database has no help text HJ099e."), -1) << texten().plainText().toStdString();
+    });
+    program_.setLanguage(Language::Swedish);
     const int result = whileShown("HJ099", [&] {
-        EXPECT_EQ(title(), "");
-        EXPECT_EQ(texten().plainText(), "");
+        EXPECT_EQ(title(), "Hjälptext saknas");
+        EXPECT_NE(texten().plainText().indexOf("Den här databasen har ingen hjälptext HJ099."), -1);
         EXPECT_FALSE(help_.findChild<Tspecscr*>("vistextscr")->isVisible());
         QWidget* close = help_.findChild<QWidget*>("slutknapp");
         QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());

@@ -134,6 +134,67 @@ void paintCopyIcon(QPainter& painter, const QRectF& box, SheetContent content) {
     painter.restore();
 }
 
+namespace {
+
+void paintFamilyTree(QPainter& painter, const QRectF& area) {
+    const qreal r = std::max<qreal>(1.4, area.width() * 0.13);
+    const QPointF father(area.left() + r, area.top() + r), mother(area.right() - r, area.top() + r);
+    const QPointF child(area.center().x(), area.bottom() - r);
+    const qreal bar = area.top() + area.height() * 0.55;
+    painter.setPen(inkPen(1.1, controlPalette::sepia()));
+    painter.drawLine(father, mother);
+    painter.drawLine(QPointF(child.x(), father.y()), QPointF(child.x(), bar));
+    painter.drawLine(QPointF(child.x(), bar), child);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(controlPalette::red());
+    for (const QPointF& at : {father, mother, child}) painter.drawEllipse(at, r, r);
+}
+
+void paintGrid(QPainter& painter, const QRectF& area) {
+    painter.setPen(inkPen(1.0, controlPalette::sepia()));
+    painter.setBrush(Qt::NoBrush);
+    for (int row = 0; row <= 3; ++row) {
+        const qreal y = area.top() + area.height() * row / 3;
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    }
+    for (const qreal x : {area.left(), area.left() + area.width() * 0.45, area.right()})
+        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    painter.setPen(inkPen(1.6, controlPalette::red()));
+    painter.drawLine(QPointF(area.left() + 0.8, area.top() + 0.8), QPointF(area.right() - 0.8, area.top() + 0.8));
+}
+
+void paintQuotation(QPainter& painter, const QRectF& area) {
+    QFont font = serifFont(static_cast<int>(area.height() * 1.1), true);
+    painter.setFont(font);
+    painter.setPen(controlPalette::red());
+    const QRectF marks(area.left(), area.top() - area.height() * 0.15, area.width(), area.height() * 0.8);
+    painter.drawText(marks, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8("\u201D"));
+    paintTextLines(painter, QRectF(area.left(), area.top() + area.height() * 0.5, area.width(), area.height() * 0.5),
+                   2, false);
+}
+
+}  // namespace
+
+void paintExportIcon(QPainter& painter, const QRectF& box, ExportContent content) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF sheet(box.center().x() - box.width() * 0.4, box.top(), box.width() * 0.8, box.height());
+    paintSheet(painter, sheet);
+    const QRectF inside = sheet.adjusted(2.2, sheet.height() * 0.3, -2.2, -2.2);
+    switch (content) {
+        case ExportContent::familyTree:
+            paintFamilyTree(painter, inside);
+            break;
+        case ExportContent::table:
+            paintGrid(painter, inside);
+            break;
+        case ExportContent::citation:
+            paintQuotation(painter, inside.adjusted(0, -sheet.height() * 0.14, 0, 0));
+            break;
+    }
+    painter.restore();
+}
+
 void paintDeselectIcon(QPainter& painter, const QRectF& box) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -14,6 +14,11 @@ namespace tessla::skin {
 enum class SheetContent { record, list, household };
 
 void paintCopyIcon(QPainter& painter, const QRectF& box, SheetContent content);
+// What a single sheet of an export icon shows: a family tree (the household's GEDCOM file), a
+// table's grid (the list's CSV file), or quotation marks over lines (the citation copy).
+enum class ExportContent { familyTree, table, citation };
+
+void paintExportIcon(QPainter& painter, const QRectF& box, ExportContent content);
 void paintDeselectIcon(QPainter& painter, const QRectF& box);
 void paintPrinterIcon(QPainter& painter, const QRectF& box);
 void paintCloseIcon(QPainter& painter, const QRectF& box);

@@ -120,6 +120,14 @@ void addMainWindow(Catalogue& c) {
     c.button(pn::postskrivknapp, pn::postskrivknappn, pn::smallButtonSize, iconPlate(paintPrinterIcon));
     c.button(pn::kopilistaknapp, pn::kopilistaknappn, pn::smallButtonSize, copyIcon(SheetContent::list));
     c.button(pn::kopihushknapp, pn::kopihushknappn, pn::smallButtonSize, copyIcon(SheetContent::household));
+    const auto exportButton = [&](std::string_view normal, std::string_view pressed, ExportContent content) {
+        c.button(normal, pressed, pn::smallButtonSize, iconPlate([content](QPainter& painter, const QRectF& box) {
+                     paintExportIcon(painter, box, content);
+                 }));
+    };
+    exportButton(pn::gedcomknapp, pn::gedcomknappn, ExportContent::familyTree);
+    exportButton(pn::csvknapp, pn::csvknappn, ExportContent::table);
+    exportButton(pn::kallknapp, pn::kallknappn, ExportContent::citation);
     c.button(pn::rensaknapp, pn::rensaknappn, pn::clearButtonSize, smallCaptioned(QString::fromUtf8("Töm")));
     c.button(pn::rensaknappe, pn::rensaknappen, pn::clearButtonSize, smallCaptioned("Clear"));
 
