@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "census_fixture.h"
 #include "run_tool.h"
+#include "storage/temp_dir.h"
 #include "storage/picture_names.h"
 
 namespace tessla {
@@ -116,6 +118,38 @@ TEST_F(QueryCommandsTest, InspectListsEveryComponent) {
         << run.out;
 }
 
+// The exports write the main window's files: to stdout, or whole to the file of --out.
+TEST_F(QueryCommandsTest, HouseholdGedcomAndSearchCsvWriteTheExportFiles) {
+    const test::TempDir dir;
+    const auto gedcom = runTool({"household", "--ini", ini(), "--record", "2", "--gedcom", "--lang", "en"});
+    ASSERT_EQ(gedcom.status, 0) << gedcom.err;
+    for (const char* line : {"0 HEAD\r\n", "1 NAME Karl Johan /Berg/\r\n", "1 HUSB @I1@\r\n", "1 CHIL @I3@\r\n",
+                             "3 PAGE Uppsala län, Alunda, household 1, POSTID P3\r\n", "0 TRLR\r\n"})
+        EXPECT_NE(gedcom.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(gedcom.out.find("Brita"), std::string::npos) << "the widow's household is another";
+    const auto saved = runTool({"household", "--ini", ini(), "--record", "2", "--gedcom", "--lang", "en", "--out",
+                                dir.path() + "berg.ged"});
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "");
+    const std::string file = test::fileText(dir.path() + "berg.ged");
+    EXPECT_EQ(file.substr(file.find("0 @U1@")), gedcom.out.substr(gedcom.out.find("0 @U1@")))
+        << "the same file but perhaps for its date";
+
+    const auto csv = runTool({"search", "--ini", ini(), "--last-name", "Berg", "--csv", "--lang", "en"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out,
+              "\xEF\xBB\xBFName,Born,Place of birth,Prof./title,Family status,Place of residence,POSTID\r\n"
+              "\"Berg, Anna Maria\",1845,\"Alunda (Uppsala län, Uppland)\",,\"Woman, married, mother\","
+              "\"Alunda (Uppsala län, Uppland)/Norrby\",P2\r\n"
+              "\"Berg, Johan\",1876,\"Alunda (Uppsala län, Uppland)\",,\"Boy, child\","
+              "\"Alunda (Uppsala län, Uppland)/Norrby\",P3\r\n"
+              "\"Berg, Karl Johan\",1840,\"Alunda (Uppsala län, Uppland)\",,\"Man, married, father\","
+              "\"Alunda (Uppsala län, Uppland)/Norrby\",P1\r\n");
+    const auto first = runTool({"search", "--ini", ini(), "--last-name", "Berg", "--csv", "--limit", "1"});
+    EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 2);
+    EXPECT_NE(first.err.find("The file gets the first 1 of 3 in list order."), std::string::npos) << first.err;
+}
+
 TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {
     struct Case {
         std::vector<std::string> arguments;
@@ -141,6 +175,11 @@ TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {
          1,
          "--last-name: a \"~\" word finds the spellings of a whole name and cannot hold \"*\": \"~Ber*\""},
         {{"child-search", "--ini", ini(), "--mother-last-name", "Ek;  ~*son"}, 1, "--mother-last-name: a \"~\""},
+        {{"search", "--ini", ini(), "--last-name", "Berg", "--out", "x.csv"}, 1, "--out and --lang need --csv"},
+        {{"household", "--ini", ini(), "--record", "1", "--out", "x.ged"}, 1, "--out needs --gedcom"},
+        {{"household", "--ini", ini(), "--record", "1", "--gedcom", "--out", "/nonexistent/x.ged"},
+         2,
+         "cannot write /nonexistent/x.ged: No such file or directory"},
     };
     for (const Case& c : cases) {
         const auto run = runTool(c.arguments);
