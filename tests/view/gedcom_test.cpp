@@ -162,10 +162,14 @@ TEST_F(GedcomTest, ParsesWithLevelsCrossReferencesAndNoteWhole) {
     bool inNote = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const GedcomLine& line = lines[i];
-        if (i > 0) EXPECT_LE(line.level, lines[i - 1].level + 1) << "line " << i + 1 << " " << line.tag;
+        if (i > 0) {
+            EXPECT_LE(line.level, lines[i - 1].level + 1) << "line " << i + 1 << " " << line.tag;
+        }
         if (line.level == 0) {
             record = line.xref;
-            if (!line.xref.empty()) EXPECT_TRUE(records.emplace(line.xref, line.tag).second) << line.xref;
+            if (!line.xref.empty()) {
+                EXPECT_TRUE(records.emplace(line.xref, line.tag).second) << line.xref;
+            }
         }
         if (isPointer(line.value)) {
             links[record].emplace(line.tag, line.value);
@@ -178,7 +182,9 @@ TEST_F(GedcomTest, ParsesWithLevelsCrossReferencesAndNoteWhole) {
         if (line.level == 1) inNote = line.tag == "NOTE";
         if (line.level == 1 && inNote) note = line.value;
         if (line.level == 2 && inNote) note += (line.tag == "CONT" ? "\n" : "") + line.value;
-        if (line.level == 2 && inNote) EXPECT_TRUE(line.tag == "CONT" || line.tag == "CONC") << line.tag;
+        if (line.level == 2 && inNote) {
+            EXPECT_TRUE(line.tag == "CONT" || line.tag == "CONC") << line.tag;
+        }
     }
     EXPECT_EQ(withoutDoubledAts(note), kRemarks) << "CONT and CONC give the remarks back whole";
     EXPECT_EQ(std::count(swedish_->begin(), swedish_->end(), '\n'), static_cast<long>(lines.size()));
@@ -189,11 +195,15 @@ TEST_F(GedcomTest, ParsesWithLevelsCrossReferencesAndNoteWhole) {
     for (const auto& [from, pointers] : links) {
         for (const auto& [tag, to] : pointers) {
             ASSERT_TRUE(records.contains(to)) << from << " " << tag << " " << to;
-            if (backLink.contains(tag))
+            if (backLink.contains(tag)) {
                 EXPECT_TRUE(links[to].contains({backLink.at(tag), from})) << from << " " << tag << " " << to;
-            if (tag == "FAMS")
+            }
+            if (tag == "FAMS") {
                 EXPECT_TRUE(links[to].contains({"HUSB", from}) || links[to].contains({"WIFE", from})) << from;
-            if (tag == "FAMC") EXPECT_TRUE(links[to].contains({"CHIL", from})) << from;
+            }
+            if (tag == "FAMC") {
+                EXPECT_TRUE(links[to].contains({"CHIL", from})) << from;
+            }
         }
     }
     for (const auto& [xref, tag] : records) {
@@ -261,9 +271,15 @@ TEST(GedcomValues, LongValuesAreCutToTheirSizesOnWholeCharacters) {
     for (const GedcomLine& line : parse(file)) {
         const auto characters = std::count_if(line.value.begin(), line.value.end(),
                                               [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-        if (line.tag == "NAME" && line.level == 1) EXPECT_LE(characters, 120) << line.value;
-        if (line.tag == "OCCU") EXPECT_EQ(characters, 90) << "60 ö and 15 doubled @: " << line.value;
-        if (line.tag == "PLAC") EXPECT_LE(characters, 120);
+        if (line.tag == "NAME" && line.level == 1) {
+            EXPECT_LE(characters, 120) << line.value;
+        }
+        if (line.tag == "OCCU") {
+            EXPECT_EQ(characters, 90) << "60 ö and 15 doubled @: " << line.value;
+        }
+        if (line.tag == "PLAC") {
+            EXPECT_LE(characters, 120);
+        }
         EXPECT_TRUE(utf8ToCp1252(line.value).has_value()) << "cut on a character's boundary: " << line.value;
     }
     EXPECT_NE(file.find("2 CONC "), std::string::npos);
