@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kTopicCount = 25;
+constexpr int kTopicCount = 26;
 constexpr std::size_t kMaxBodyBytes = 19999;
 
 fs::path helpDirectory() {
