@@ -136,18 +136,22 @@ void paintCopyIcon(QPainter& painter, const QRectF& box, SheetContent content) {
 
 namespace {
 
+// Two parents joined, a line down to a bar, and two children below it.
 void paintFamilyTree(QPainter& painter, const QRectF& area) {
-    const qreal r = std::max<qreal>(1.4, area.width() * 0.13);
+    const qreal r = std::max<qreal>(1.3, area.width() * 0.12);
     const QPointF father(area.left() + r, area.top() + r), mother(area.right() - r, area.top() + r);
-    const QPointF child(area.center().x(), area.bottom() - r);
+    const QPointF first(area.left() + area.width() * 0.25, area.bottom() - r);
+    const QPointF second(area.right() - area.width() * 0.25, area.bottom() - r);
     const qreal bar = area.top() + area.height() * 0.55;
     painter.setPen(inkPen(1.1, controlPalette::sepia()));
     painter.drawLine(father, mother);
-    painter.drawLine(QPointF(child.x(), father.y()), QPointF(child.x(), bar));
-    painter.drawLine(QPointF(child.x(), bar), child);
+    painter.drawLine(QPointF(area.center().x(), father.y()), QPointF(area.center().x(), bar));
+    painter.drawLine(QPointF(first.x(), bar), QPointF(second.x(), bar));
+    painter.drawLine(QPointF(first.x(), bar), first);
+    painter.drawLine(QPointF(second.x(), bar), second);
     painter.setPen(Qt::NoPen);
     painter.setBrush(controlPalette::red());
-    for (const QPointF& at : {father, mother, child}) painter.drawEllipse(at, r, r);
+    for (const QPointF& at : {father, mother, first, second}) painter.drawEllipse(at, r, r);
 }
 
 void paintGrid(QPainter& painter, const QRectF& area) {
