@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -22,7 +23,9 @@
 #include "test_text.h"
 #include "widgets/table_grid.h"
 #include "windows/export_actions.h"
+#include "windows/help_window.h"
 #include "windows/main_window.h"
+#include "windows/print_window.h"
 #include "windows/search_window.h"
 
 namespace tessla {
@@ -168,6 +171,38 @@ TEST_F(ExportWindowTest, TheListBeyondTheExportLimitIsNoticedFirstAndALimitOf0Hi
     start(0, {"Nr 0"});
     EXPECT_FALSE(button("csvknapp").isVisible());
     EXPECT_TRUE(button("kopilistaknapp").isVisible());
+}
+
+// The names of a CSV file's rows, in order.
+std::vector<std::string> namesIn(const std::string& csv) {
+    std::vector<std::string> names;
+    for (std::size_t at = csv.find("\r\n\""); at != std::string::npos; at = csv.find("\r\n\"", at + 1))
+        names.push_back(csv.substr(at + 3, csv.find('"', at + 3) - at - 3));
+    return names;
+}
+
+TEST_F(ExportWindowTest, TheListTakesThePrintWindowsSortOrderOnceOneIsChosenThere) {
+    start(10000, {"Lind"});
+    Ttextform help(*program_);
+    Tskriv_form print(*program_, help);
+    window_->setPrint(print);
+    const std::string path = dir_.path() + "lind.csv";
+    answer_ = QString::fromStdString(path);
+    using V = std::vector<std::string>;
+    const V byName = {"Lind f. Berg, Anna Maria", "Lind, Erik", "Lind, Kajsa", "Lind, Karl Johan", "Lind, Per",
+                      "Lind, Stina"};
+    press("csvknapp");
+    EXPECT_EQ(namesIn(fileTextOf(path)), byName) << "the list's order while no sort order is chosen";
+
+    auto* first = print.findChild<QComboBox*>("sort1cb");
+    first->setCurrentIndex(1);
+    emit first->activated(1);  // the year of birth, as the user picks it
+    press("csvknapp");
+    EXPECT_EQ(namesIn(fileTextOf(path)), (V{"Lind, Per", "Lind, Kajsa", "Lind, Karl Johan",
+                                            "Lind f. Berg, Anna Maria", "Lind, Erik", "Lind, Stina"}));
+    print.resetChoices();
+    press("csvknapp");
+    EXPECT_EQ(namesIn(fileTextOf(path)), byName) << "the clear button forgets the choice";
 }
 
 TEST_F(ExportWindowTest, APlaceThatCannotBeWrittenToIsNamedWithTheReason) {
