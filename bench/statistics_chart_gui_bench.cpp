@@ -58,20 +58,15 @@ struct Session {
     ChartView& chart() { return *window->findChild<ChartView*>(QStringLiteral("diagram")); }
 };
 
-Session& session() {
-    static Session s;
-    return s;
-}
-
-void report(benchmark::State& state, std::vector<double> ms) {
+void report(benchmark::State& state, const Session& s, std::vector<double> ms) {
     std::ranges::sort(ms);
     state.counters["median_ms"] = ms[ms.size() / 2];
     state.counters["worst_ms"] = ms.back();
-    state.counters["result_persons"] = session().window->table().statistics().persons;
+    state.counters["result_persons"] = s.window->table().statistics().persons;
 }
 
 void BM_CountBirthYears(benchmark::State& state) {
-    Session& s = session();
+    Session s;
     std::vector<double> ms;
     for (auto _ : state) {
         const auto start = Clock::now();
@@ -82,14 +77,14 @@ void BM_CountBirthYears(benchmark::State& state) {
         ms.push_back(took);
         state.SetIterationTime(took / 1000);
     }
-    report(state, std::move(ms));
+    report(state, s, std::move(ms));
 }
 BENCHMARK(BM_CountBirthYears)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // From the counted rows to the chart on the screen: the years binned, laid out at the chart's size
 // and painted.
 void BM_BirthYearChartBuildAndPaint(benchmark::State& state) {
-    Session& s = session();
+    Session s;
     const Statistics& statistics = s.window->table().statistics();
     ChartView& chart = s.chart();
     std::vector<double> ms;
@@ -102,13 +97,13 @@ void BM_BirthYearChartBuildAndPaint(benchmark::State& state) {
         state.SetIterationTime(took / 1000);
     }
     state.counters["bars"] = static_cast<double>(chart.chartLayout().bars.size());
-    report(state, std::move(ms));
+    report(state, s, std::move(ms));
 }
 BENCHMARK(BM_BirthYearChartBuildAndPaint)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
 
 // The same at twice the pixels, as the picture saved on a screen of pixel ratio 2.
 void BM_BirthYearChartPictureAtRatio2(benchmark::State& state) {
-    Session& s = session();
+    Session s;
     const Statistics& statistics = s.window->table().statistics();
     ChartView& chart = s.chart();
     std::vector<double> ms;
@@ -121,7 +116,7 @@ void BM_BirthYearChartPictureAtRatio2(benchmark::State& state) {
         ms.push_back(took);
         state.SetIterationTime(took / 1000);
     }
-    report(state, std::move(ms));
+    report(state, s, std::move(ms));
 }
 BENCHMARK(BM_BirthYearChartPictureAtRatio2)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
 

@@ -127,6 +127,7 @@ void layoutTop(ChartLayout& layout, const TopValues& top, ChartBox area, const C
     if (top.bars.empty()) return;
     const double rows = static_cast<double>(top.bars.size());
     const double pitch = std::min(metrics.lineHeight * 1.4, area.height / rows);
+    layout.labelScale = std::min(1.0, pitch / metrics.lineHeight);
     const double labels = std::min(metrics.valueLabelWidth, area.width * 0.4);
     const double largest = top.bars.front().count;
     const double left = area.x + labels + kGap;

@@ -108,8 +108,10 @@ struct ChartLayout {
     std::vector<ChartBar> bars;
     std::vector<ChartTick> countTicks;
     std::vector<ChartTick> yearTicks;
-    // The top values: where each bar's value label stands, left of the plot.
+    // The top values: where each bar's value label stands, left of the plot, and the size of the
+    // labels against a line of the metrics (below 1 where the rows are closer than a line).
     std::vector<ChartBox> valueLabels;
+    double labelScale = 1;
     ChartBox noteBox;  // empty when there is no note
     std::string title;
     std::string note;

@@ -76,7 +76,10 @@ void paintYearAxes(QPainter& painter, const ChartLayout& layout) {
 }
 
 void paintValueLabels(QPainter& painter, const ChartLayout& layout) {
-    const QFontMetricsF metrics(painter.font());
+    QFont font = labelFont();
+    font.setPointSizeF(font.pointSizeF() * layout.labelScale);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
     for (std::size_t i = 0; i < layout.bars.size(); ++i) {
         const ChartBar& bar = layout.bars[i];
         const QRectF box = rectOf(layout.valueLabels[i]);

@@ -217,6 +217,9 @@ TEST(StatisticsChartTest, TopValueBarsAreRowsInCountOrderScaledToTheLargest) {
         EXPECT_LE(layout.bars.back().box.bottom(), layout.noteBox.y) << "the note under the bars";
         EXPECT_LE(layout.noteBox.bottom(), height);
         EXPECT_LE(layout.valueLabels[0].right(), layout.plot.x);
+        // The labels fit their rows: a line where there is room, smaller where the rows are closer.
+        EXPECT_DOUBLE_EQ(layout.labelScale, std::min(1.0, layout.valueLabels[0].height / kMetrics.lineHeight));
+        EXPECT_EQ(layout.labelScale < 1, height < 25 * kMetrics.lineHeight + 100) << height;
         EXPECT_EQ(layout.note, "\xC3\x96vriga 15 v\xC3\xA4rden: " + groupedCount(15 * 16 / 2) + " personer");
     }
 }
