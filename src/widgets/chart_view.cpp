@@ -105,6 +105,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
 
 void ChartView::setData(ChartData data) {
     data_ = std::move(data);
+    setAccessibleDescription(text(data_.note.empty() ? data_.title : data_.title + ". " + data_.note));
     hovered_ = -1;
     relayout();
 }

@@ -117,6 +117,8 @@ void Tstatform::buildControls() {
     saveButton_->setFont(serifFont(kFontSize));
     saveButton_->setFocusPolicy(Qt::StrongFocus);
     saveButton_->setAutoDefault(false);
+    tablePage_->setObjectName(QStringLiteral("tabellsida"));
+    tablePage_->setAccessibleName(QStringLiteral("Tabell"));
     chartFrame_->setObjectName(QStringLiteral("diagrampanel"));
     chart_->setObjectName(QStringLiteral("diagram"));
     chart_->setAccessibleName(QStringLiteral("Diagram"));

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -204,6 +205,11 @@ TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheCh
     window_.show();
     EXPECT_TRUE(chart->isVisible()) << "kept between showings";
     EXPECT_EQ(chart->chartLayout().bars.size(), 30u);
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(chart);
+    EXPECT_EQ(heard->role(), QAccessible::Chart);
+    EXPECT_EQ(heard->text(QAccessible::Name), "Diagram");
+    EXPECT_EQ(heard->text(QAccessible::Description).toStdString(), "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 35 personer")
+        << "the person without a year is not a value: nothing is left out";
 
     QWheelEvent down(QPointF(50, 50), chart->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120), Qt::NoButton, {},
                      Qt::NoScrollPhase, false);
