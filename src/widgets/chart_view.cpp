@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QFontMetricsF>
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -196,18 +195,6 @@ void ChartView::leaveEvent(QEvent* event) {
 
 void ChartView::wheelEvent(QWheelEvent* event) {
     event->ignore();
-}
-
-bool ChartView::event(QEvent* event) {
-    // The hint follows the bar under the pointer; off the bars there is none.
-    if (event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const QString hint = hintAt(help->pos());
-        if (hint.isEmpty()) QToolTip::hideText();
-        else QToolTip::showText(help->globalPos(), hint, this);
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 QImage ChartView::picture(qreal ratio) const {

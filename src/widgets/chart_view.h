@@ -49,7 +49,6 @@ class ChartView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    bool event(QEvent* event) override;
 
   private:
     void relayout();

@@ -211,6 +211,13 @@ TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheCh
     EXPECT_EQ(heard->text(QAccessible::Description).toStdString(), "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 35 personer")
         << "the person without a year is not a value: nothing is left out";
 
+    // The chart follows its size.
+    const QSize size = chart->size();
+    chart->resize(size.width() + 200, size.height() + 100);
+    EXPECT_EQ(chart->chartLayout().width, size.width() + 200);
+    EXPECT_GT(chart->chartLayout().plot.width, size.width());
+    chart->resize(size);
+
     QWheelEvent down(QPointF(50, 50), chart->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120), Qt::NoButton, {},
                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(chart, &down);
