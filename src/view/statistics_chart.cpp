@@ -84,7 +84,7 @@ void layoutYears(ChartLayout& layout, const YearBins& years, ChartBox area, cons
     const std::int32_t largest = *std::ranges::max_element(years.counts);
     const double yearLabels = metrics.lineHeight + 4;
     const double plotHeight = std::max(1.0, area.height - yearLabels - metrics.lineHeight / 2);
-    const CountAxis axis = countAxis(largest, std::max(1, static_cast<int>(plotHeight / (2.5 * metrics.lineHeight))));
+    const CountAxis axis = countAxis(largest, std::max(1, static_cast<int>(plotHeight / (3 * metrics.lineHeight))));
     const double left = area.x + countWidth(axis.top, metrics) + kGap;
     // Half a year label's room on the right, so that the last label is not cut.
     const double right = area.right() - 2 * metrics.digitWidth;

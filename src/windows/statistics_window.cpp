@@ -85,7 +85,8 @@ Tstatform::Tstatform(Program& program, Ttextform& help, QWidget* parent)
     setObjectName(QStringLiteral("statform"));
     // The window is Swedish in both languages.
     setWindowTitle(QStringLiteral("Tessla, statistik"));
-    setFixedSize(kClientWidth, kClientHeight);
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
     buildControls();
     placeControls();
     showView();
@@ -156,10 +157,14 @@ void Tstatform::buildControls() {
 }
 
 void Tstatform::placeControls() {
+    // At its first size the table shows its 22 rows; a larger window gives the table more rows
+    // and the chart more room.
+    const int width = std::max(this->width(), kClientWidth);
+    const int frameHeight = std::max(height(), kClientHeight) - kClientHeight + kFrameHeight;
     panel_->setGeometry(rect());
     const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
     const int top = kMargin;
-    slutknapp_->setGeometry(QRect(QPoint(kClientWidth - kMargin - small.width(), top), small));
+    slutknapp_->setGeometry(QRect(QPoint(width - kMargin - small.width(), top), small));
     hjelpknapp_->setGeometry(QRect(QPoint(slutknapp_->x() - 6 - small.width(), top), small));
 
     int x = kMargin;
@@ -172,26 +177,30 @@ void Tstatform::placeControls() {
     place(sortLabel_, sortLabel_->sizeHint().width(), 6);
     place(sortcb_, 80, 0);
 
-    const int frameWidth = kClientWidth - 2 * kMargin - 2 - kScrollWidth;
-    tablePage_->setGeometry(kMargin, kFrameTop, kClientWidth - 2 * kMargin, kFrameHeight);
-    frame_->setGeometry(0, 0, frameWidth, kFrameHeight);
-    statscr_->setGeometry(frame_->geometry().right() + 3, 0, kScrollWidth, kFrameHeight);
+    const int frameWidth = width - 2 * kMargin - 2 - kScrollWidth;
+    tablePage_->setGeometry(kMargin, kFrameTop, width - 2 * kMargin, frameHeight);
+    frame_->setGeometry(0, 0, frameWidth, frameHeight);
+    statscr_->setGeometry(frame_->geometry().right() + 3, 0, kScrollWidth, frameHeight);
     chartFrame_->setGeometry(tablePage_->geometry());
     chart_->setGeometry(chartFrame_->rect().adjusted(2, 2, -2, -2));
     const int gridWidth = frameWidth - 9;
-    stattab_->setGeometry(2, 2, gridWidth, kStatisticsVisibleRows * kRowHeight);
+    stattab_->setGeometry(2, 2, gridWidth, (frameHeight - 10) / kRowHeight * kRowHeight);
     stattab_->setFontPointSize(kFontSize);
     stattab_->setDefaultRowHeight(kRowHeight);
     stattab_->setColumnWidth(0, gridWidth - 40);
     stattab_->setColumnWidth(1, kCountColumn);
-    summary_->setGeometry(kMargin + 2, kFrameTop + kFrameHeight + 6, frameWidth, kSummaryHeight);
+    summary_->setGeometry(kMargin + 2, kFrameTop + frameHeight + 6, frameWidth, kSummaryHeight);
 
-    x = kMargin;
-    const int viewTop = kViewRowTop;
-    viewLabel_->setGeometry(x, viewTop, viewLabel_->sizeHint().width(), kComboHeight);
+    const int viewTop = kViewRowTop + frameHeight - kFrameHeight;
+    viewLabel_->setGeometry(kMargin, viewTop, viewLabel_->sizeHint().width(), kComboHeight);
     viewcb_->setGeometry(viewLabel_->geometry().right() + 7, viewTop, 100, kComboHeight);
     const int saveWidth = saveButton_->sizeHint().width() + 8;
-    saveButton_->setGeometry(kClientWidth - kMargin - saveWidth, viewTop, saveWidth, kComboHeight);
+    saveButton_->setGeometry(width - kMargin - saveWidth, viewTop, saveWidth, kComboHeight);
+}
+
+void Tstatform::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeControls();
 }
 
 bool Tstatform::chartShown() const {

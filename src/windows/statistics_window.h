@@ -3,7 +3,8 @@
 // The statistics window `Tstatform` (Swedish only): for one property of the persons of the
 // result, every value with its number of persons, sorted by value or by count, and a summary line.
 // Each row's count is drawn as a bar behind it; instead of the table the window can show a chart
-// of the same rows (the choice is kept between showings) and save it as a picture.
+// of the same rows (the choice is kept between showings) and save it as a picture. The window can
+// be made larger than its first size; the table and the chart take the room.
 
 #include <QDialog>
 
@@ -43,6 +44,7 @@ class Tstatform : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The wheel over the table, its frame or the window's background scrolls the table.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

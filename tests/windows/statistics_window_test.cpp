@@ -211,12 +211,17 @@ TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheCh
     EXPECT_EQ(heard->text(QAccessible::Description).toStdString(), "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 35 personer")
         << "the person without a year is not a value: nothing is left out";
 
-    // The chart follows its size.
+    // A larger window: the chart follows its size, the table gets more rows.
     const QSize size = chart->size();
-    chart->resize(size.width() + 200, size.height() + 100);
+    const QSize first = window_.size();
+    window_.resize(first + QSize(200, 160));
+    EXPECT_EQ(chart->size(), size + QSize(200, 160));
     EXPECT_EQ(chart->chartLayout().width, size.width() + 200);
-    EXPECT_GT(chart->chartLayout().plot.width, size.width());
-    chart->resize(size);
+    EXPECT_EQ(chart->chartLayout().height, size.height() + 160);
+    EXPECT_EQ(grid().visibleRowCount(), 22 + 10);
+    window_.resize(first);
+    EXPECT_EQ(grid().visibleRowCount(), 22);
+    EXPECT_EQ(window_.minimumSize(), first) << "never smaller than at first";
 
     QWheelEvent down(QPointF(50, 50), chart->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120), Qt::NoButton, {},
                      Qt::NoScrollPhase, false);
@@ -364,6 +369,10 @@ TEST(StatisticsSampleTest, Screenshot) {
     shoot(QStringLiteral("table_years_by_count"));
     view->setCurrentIndex(1);
     shoot(QStringLiteral("chart_years"));
+    const QSize first = window.size();
+    window.resize(first + QSize(320, 160));
+    shoot(QStringLiteral("chart_years_larger_window"));
+    window.resize(first);
 
     // The parish with the most residents.
     TSPstruktlista& parishes = *program.database().listtabell(15);
