@@ -70,8 +70,9 @@ void BM_CountBirthYears(benchmark::State& state) {
     std::vector<double> ms;
     for (auto _ : state) {
         const auto start = Clock::now();
-        const Statistics statistics = buildStatistics(s.program.database(), s.program.database().tessllista().vald(),
-                                                      StatisticsProperty::Year, StatisticsSort::Value);
+        const Statistics statistics =
+            buildStatistics(s.program.database(), s.program.database().tessllista().vald(),
+                            StatisticsProperty::Year, StatisticsSort::Value);
         benchmark::DoNotOptimize(statistics.rows.data());
         const double took = msSince(start);
         ms.push_back(took);
@@ -90,7 +91,8 @@ void BM_BirthYearChartBuildAndPaint(benchmark::State& state) {
     std::vector<double> ms;
     for (auto _ : state) {
         const auto start = Clock::now();
-        chart.setData(chartData(statistics, StatisticsProperty::Year, statisticsPropertyLabel(StatisticsProperty::Year)));
+        chart.setData(chartData(statistics, StatisticsProperty::Year,
+                                statisticsPropertyLabel(StatisticsProperty::Year)));
         chart.repaint();
         const double took = msSince(start);
         ms.push_back(took);
@@ -109,7 +111,8 @@ void BM_BirthYearChartPictureAtRatio2(benchmark::State& state) {
     std::vector<double> ms;
     for (auto _ : state) {
         const auto start = Clock::now();
-        chart.setData(chartData(statistics, StatisticsProperty::Year, statisticsPropertyLabel(StatisticsProperty::Year)));
+        chart.setData(chartData(statistics, StatisticsProperty::Year,
+                                statisticsPropertyLabel(StatisticsProperty::Year)));
         const QImage picture = chart.picture(2);
         benchmark::DoNotOptimize(picture.constBits());
         const double took = msSince(start);

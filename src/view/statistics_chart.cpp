@@ -30,9 +30,12 @@ std::string fileNameOf(std::string_view label) {
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
         char out = '-';
-        if (byte == 0xE5 || byte == 0xE4 || byte == 0xC5 || byte == 0xC4) out = 'a';
-        else if (byte == 0xF6 || byte == 0xD6) out = 'o';
-        else if (std::isalnum(byte) && byte < 0x80) out = static_cast<char>(std::tolower(byte));
+        if (byte == 0xE5 || byte == 0xE4 || byte == 0xC5 || byte == 0xC4)
+            out = 'a';
+        else if (byte == 0xF6 || byte == 0xD6)
+            out = 'o';
+        else if (std::isalnum(byte) && byte < 0x80)
+            out = static_cast<char>(std::tolower(byte));
         if (out != '-' || name.back() != '-') name += out;
     }
     if (name.back() == '-') name.pop_back();
@@ -41,13 +44,15 @@ std::string fileNameOf(std::string_view label) {
 
 std::string yearsNote(const YearBins& years) {
     if (years.leftOutValues == 0) return {};
-    return "Utanf\xC3\xB6r diagrammet: " + persons(years.leftOutPersons) + " med f\xC3\xB6" "delse\xC3\xA5r som inte \xC3\xA4r fyra siffror";
+    return "Utanf\xC3\xB6r diagrammet: " + persons(years.leftOutPersons) +
+           " med f\xC3\xB6"
+           "delse\xC3\xA5r som inte \xC3\xA4r fyra siffror";
 }
 
 std::string topNote(const TopValues& top) {
     if (top.restValues == 0) return {};
-    return "\xC3\x96vriga " + groupedCount(top.restValues) + (top.restValues == 1 ? " v\xC3\xA4rde: " : " v\xC3\xA4rden: ") +
-           persons(top.restPersons);
+    return "\xC3\x96vriga " + groupedCount(top.restValues) +
+           (top.restValues == 1 ? " v\xC3\xA4rde: " : " v\xC3\xA4rden: ") + persons(top.restPersons);
 }
 
 // The width of a count's label.
@@ -84,7 +89,8 @@ void layoutYears(ChartLayout& layout, const YearBins& years, ChartBox area, cons
     const std::int32_t largest = *std::ranges::max_element(years.counts);
     const double yearLabels = metrics.lineHeight + 4;
     const double plotHeight = std::max(1.0, area.height - yearLabels - metrics.lineHeight / 2);
-    const CountAxis axis = countAxis(largest, std::max(1, static_cast<int>(plotHeight / (3 * metrics.lineHeight))));
+    const CountAxis axis =
+        countAxis(largest, std::max(1, static_cast<int>(plotHeight / (3 * metrics.lineHeight))));
     const double left = area.x + countWidth(axis.top, metrics) + kGap;
     // Half a year label's room on the right, so that the last label is not cut.
     const double right = area.right() - 2 * metrics.digitWidth;
@@ -92,7 +98,8 @@ void layoutYears(ChartLayout& layout, const YearBins& years, ChartBox area, cons
     const ChartBox& plot = layout.plot;
 
     for (std::int64_t value = 0; value <= axis.top; value += axis.step) {
-        const double y = plot.bottom() - static_cast<double>(value) / static_cast<double>(axis.top) * plot.height;
+        const double y =
+            plot.bottom() - static_cast<double>(value) / static_cast<double>(axis.top) * plot.height;
         layout.countTicks.push_back({y, groupedCount(value)});
     }
 
@@ -113,12 +120,14 @@ void layoutYears(ChartLayout& layout, const YearBins& years, ChartBox area, cons
     const int step = yearLabelStep(bin, metrics);
     const int firstDecade = (years.first + 9) / 10 * 10;
     for (int decade = firstDecade; decade <= years.last(); decade += 10) {
-        layout.yearTicks.push_back({xOf(decade), decade % step == 0 ? std::to_string(decade) : std::string()});
+        layout.yearTicks.push_back(
+            {xOf(decade), decade % step == 0 ? std::to_string(decade) : std::string()});
     }
     // A range within one decade names its own years.
     if (layout.yearTicks.empty()) {
         layout.yearTicks.push_back({xOf(years.first), std::to_string(years.first)});
-        if (years.last() != years.first && (years.last() - years.first) * bin >= 4 * metrics.digitWidth + kGap)
+        if (years.last() != years.first &&
+            (years.last() - years.first) * bin >= 4 * metrics.digitWidth + kGap)
             layout.yearTicks.push_back({xOf(years.last()), std::to_string(years.last())});
     }
 }
@@ -138,7 +147,8 @@ void layoutTop(ChartLayout& layout, const TopValues& top, ChartBox area, const C
         const StatisticsRow& row = top.bars[i];
         const double y = area.y + static_cast<double>(i) * pitch;
         const double length = std::max(1.0, row.count / largest * layout.plot.width);
-        layout.bars.push_back({{left, y + (pitch - barHeight) / 2, length, barHeight}, cp1252ToUtf8(row.text), row.count});
+        layout.bars.push_back(
+            {{left, y + (pitch - barHeight) / 2, length, barHeight}, cp1252ToUtf8(row.text), row.count});
         layout.valueLabels.push_back({area.x, y, labels, pitch});
     }
 }
@@ -158,7 +168,8 @@ CountAxis countAxis(std::int64_t largest, int maxSteps) {
 }
 
 std::optional<int> fourDigitYear(std::string_view text) {
-    if (text.size() != 4 || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+    if (text.size() != 4 || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
     return std::stoi(std::string(text));
 }
 
@@ -178,7 +189,8 @@ YearBins yearBins(std::span<const StatisticsRow> rows) {
     bins.first = first;
     bins.counts.assign(static_cast<std::size_t>(last - first + 1), 0);
     for (const StatisticsRow& row : rows) {
-        if (const auto year = fourDigitYear(row.text)) bins.counts[static_cast<std::size_t>(*year - first)] += row.count;
+        if (const auto year = fourDigitYear(row.text))
+            bins.counts[static_cast<std::size_t>(*year - first)] += row.count;
     }
     return bins;
 }
@@ -193,7 +205,8 @@ TopValues topValues(std::span<const StatisticsRow> rows, std::size_t limit) {
     return top;
 }
 
-ChartData chartData(const Statistics& statistics, StatisticsProperty property, std::string_view propertyLabel) {
+ChartData chartData(const Statistics& statistics, StatisticsProperty property,
+                    std::string_view propertyLabel) {
     ChartData data;
     data.title = std::string(propertyLabel) + " f\xC3\xB6r " + persons(statistics.persons);
     data.fileName = fileNameOf(propertyLabel);
@@ -231,8 +244,9 @@ int chartBarAt(const ChartLayout& layout, double x, double y) {
     for (std::size_t i = 0; i < layout.bars.size(); ++i) {
         const ChartBox& box = layout.bars[i].box;
         // Years answer across the plot's height, top values across their row.
-        const bool across = layout.kind == ChartKind::Years ? x >= box.x - 0.5 && x < box.right() + 0.5
-                                                            : y >= box.y - 2 && y < box.bottom() + 2 && x < box.right() + 2;
+        const bool across = layout.kind == ChartKind::Years
+                                ? x >= box.x - 0.5 && x < box.right() + 0.5
+                                : y >= box.y - 2 && y < box.bottom() + 2 && x < box.right() + 2;
         if (across) return static_cast<int>(i);
     }
     return -1;

@@ -77,7 +77,8 @@ struct ChartData {
     std::string fileName;
 };
 // `propertyLabel` (UTF-8) names the property in the title.
-ChartData chartData(const Statistics& statistics, StatisticsProperty property, std::string_view propertyLabel);
+ChartData chartData(const Statistics& statistics, StatisticsProperty property,
+                    std::string_view propertyLabel);
 
 // The sizes of text the painter's fonts give, in logical pixels.
 struct ChartMetrics {

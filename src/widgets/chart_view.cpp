@@ -66,11 +66,13 @@ void paintYearAxes(QPainter& painter, const ChartLayout& layout) {
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     for (const ChartTick& tick : layout.yearTicks) {
         const double length = tick.label.empty() ? kTickLength : kTickLength + 2;
-        painter.drawLine(QPointF(tick.position, plot.bottom()), QPointF(tick.position, plot.bottom() + length));
+        painter.drawLine(QPointF(tick.position, plot.bottom()),
+                         QPointF(tick.position, plot.bottom() + length));
         if (tick.label.empty()) continue;
         const QString label = text(tick.label);
         const double width = metrics.horizontalAdvance(label);
-        painter.drawText(QPointF(tick.position - width / 2, plot.bottom() + kTickLength + 2 + metrics.ascent()), label);
+        painter.drawText(
+            QPointF(tick.position - width / 2, plot.bottom() + kTickLength + 2 + metrics.ascent()), label);
     }
 }
 

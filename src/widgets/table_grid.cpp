@@ -455,7 +455,8 @@ void TSPtab::paintRow(QPainter& painter, std::int32_t row, int y, const QRect& d
     int width = 0;
     for (const int columnWidth : columnWidths_) width += columnWidth;
     const QRect line(0, y, width, rowHeight_);
-    if (selected) painter.fillRect(line.intersected(dirty), QColor(hasFocus() ? kHighlight : kHighlightUnfocused));
+    if (selected)
+        painter.fillRect(line.intersected(dirty), QColor(hasFocus() ? kHighlight : kHighlightUnfocused));
     if (rowUnderlay_ && isEnabled() && line.intersects(dirty)) {
         painter.save();
         painter.setClipRect(line.intersected(dirty));

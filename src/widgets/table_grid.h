@@ -46,7 +46,8 @@ class TSPtab : public QWidget {
     using RowSelectableProvider = std::function<bool(std::int32_t row)>;
     // Paints behind a row's text, over its background and highlight: the row from 1, its
     // rectangle and whether it is selected. Absent: nothing.
-    using RowUnderlay = std::function<void(QPainter& painter, std::int32_t row, const QRect& rect, bool selected)>;
+    using RowUnderlay =
+        std::function<void(QPainter& painter, std::int32_t row, const QRect& rect, bool selected)>;
 
     explicit TSPtab(QWidget* parent = nullptr);
 

@@ -14,11 +14,11 @@
 
 #include "program/program.h"
 #include "skin/background_panel.h"
+#include "skin/control_palette.h"
 #include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
-#include "skin/control_palette.h"
 #include "storage/picture_names.h"
 #include "widgets/chart_view.h"
 #include "widgets/elided_label.h"
@@ -235,14 +235,15 @@ void Tstatform::saveChart() {
     dialog.setDirectory(saveDirectory_);
     dialog.selectFile(QString::fromStdString(chart_->data().fileName) + QStringLiteral(".png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter.contains(QStringLiteral("svg")) ? QStringLiteral("svg") : QStringLiteral("png"));
+        const bool svg = filter.contains(QStringLiteral("svg"));
+        dialog.setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().constFirst();
     saveDirectory_ = QFileInfo(path).absolutePath();
     if (!chart_->save(path)) {
-        QMessageBox::warning(this, QStringLiteral("Tessla"),
-                             QString::fromUtf8("Bilden kunde inte sparas i %1.").arg(QDir::toNativeSeparators(path)));
+        const QString text = QString::fromUtf8("Bilden kunde inte sparas i %1.");
+        QMessageBox::warning(this, QStringLiteral("Tessla"), text.arg(QDir::toNativeSeparators(path)));
     }
 }
 
@@ -292,7 +293,8 @@ void Tstatform::showRows() {
     stattab_->setCurrentRow(0);
     stattab_->update();
     summary_->setFullText(toQString(table_.summary()));
-    chart_->setData(chartData(table_.statistics(), table_.property(), statisticsPropertyLabel(table_.property())));
+    const StatisticsProperty property = table_.property();
+    chart_->setData(chartData(table_.statistics(), property, statisticsPropertyLabel(property)));
 }
 
 void Tstatform::reset() {

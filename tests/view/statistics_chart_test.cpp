@@ -33,11 +33,11 @@ TEST(StatisticsChartTest, TheCountAxisEndsAtTheFirstRoundStepAtOrAboveTheLargest
         CountAxis axis;
     };
     const Case cases[] = {
-        {0, 5, {1, 1}},                      // nobody: still an axis
-        {1, 5, {1, 1}},                      // one person
-        {7, 5, {8, 2}},                      // 2, 4, 6, 8
-        {12, 4, {15, 5}},                    // 5, 10, 15
-        {100, 1, {100, 100}},                // one step
+        {0, 5, {1, 1}},        // nobody: still an axis
+        {1, 5, {1, 1}},        // one person
+        {7, 5, {8, 2}},        // 2, 4, 6, 8
+        {12, 4, {15, 5}},      // 5, 10, 15
+        {100, 1, {100, 100}},  // one step
         {5'000'000, 5, {5'000'000, 1'000'000}},
         {5'000'001, 5, {6'000'000, 2'000'000}},
         {5'000'000, 0, {5'000'000, 5'000'000}},  // no room still gives one step
@@ -59,7 +59,12 @@ TEST(StatisticsChartTest, YearsAreBinnedInYearOrderWithGapsAndOtherValuesLeftOut
     const Case cases[] = {
         {"a single year", {{"1845", 3}}, 1845, {3}, 0, 0},
         {"by count, gaps between", {{"1842", 5}, {"1839", 2}, {"1840", 2}}, 1839, {2, 2, 0, 5}, 0, 0},
-        {"not four digits", {{"184", 1}, {"1850", 4}, {"18x0", 2}, {"18500", 7}, {"1851", 1}}, 1850, {4, 1}, 3, 10},
+        {"not four digits",
+         {{"184", 1}, {"1850", 4}, {"18x0", 2}, {"18500", 7}, {"1851", 1}},
+         1850,
+         {4, 1},
+         3,
+         10},
         {"nothing but odd values", {{"okänt", 2}}, 0, {}, 1, 2},
     };
     for (const Case& c : cases) {
@@ -102,11 +107,17 @@ TEST(StatisticsChartTest, TheTopValuesAreTheLargestCountsWithEqualCountsByTextAn
 }
 
 TEST(StatisticsChartTest, TheTitleTheNoteAndTheFileNameNameThePropertyAndThePersons) {
-    const ChartData years = chartData(statisticsOf({{"1845", 2}, {"18?5", 1}}, 1'000'000), StatisticsProperty::Year,
-                                      "F\xC3\xB6" "delse\xC3\xA5r");
+    const ChartData years =
+        chartData(statisticsOf({{"1845", 2}, {"18?5", 1}}, 1'000'000), StatisticsProperty::Year,
+                  "F\xC3\xB6"
+                  "delse\xC3\xA5r");
     EXPECT_EQ(years.kind, ChartKind::Years);
-    EXPECT_EQ(years.title, "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 1 000 000 personer");
-    EXPECT_EQ(years.note, "Utanf\xC3\xB6r diagrammet: 1 person med f\xC3\xB6" "delse\xC3\xA5r som inte \xC3\xA4r fyra siffror");
+    EXPECT_EQ(years.title,
+              "F\xC3\xB6"
+              "delse\xC3\xA5r f\xC3\xB6r 1 000 000 personer");
+    EXPECT_EQ(years.note,
+              "Utanf\xC3\xB6r diagrammet: 1 person med f\xC3\xB6"
+              "delse\xC3\xA5r som inte \xC3\xA4r fyra siffror");
     EXPECT_EQ(years.fileName, "statistik-fodelsear");
 
     Rows many;
@@ -117,7 +128,8 @@ TEST(StatisticsChartTest, TheTitleTheNoteAndTheFileNameNameThePropertyAndThePers
     EXPECT_EQ(top.note, "\xC3\x96vriga 2 v\xC3\xA4rden: 4 personer");
     EXPECT_EQ(top.fileName, "statistik-vanliga-yrken");
 
-    EXPECT_EQ(chartData(statisticsOf({{"1845", 1}}, 1), StatisticsProperty::Year, "x").note, "") << "nothing left out";
+    EXPECT_EQ(chartData(statisticsOf({{"1845", 1}}, 1), StatisticsProperty::Year, "x").note, "")
+        << "nothing left out";
 }
 
 TEST(StatisticsChartTest, YearBarsStandOnTheAxisInTheirBinsAndReachTheirCounts) {
@@ -157,14 +169,15 @@ TEST(StatisticsChartTest, YearBarsStandOnTheAxisInTheirBinsAndReachTheirCounts) 
     }
 
     // Heights in proportion on the round axis: 5 000 000 fills the axis, equal counts are equal.
-    const ChartLayout big = layoutChart(chartData(statisticsOf({{"1850", 5'000'000}, {"1851", 1}}, 5'000'001),
-                                                  StatisticsProperty::Year, "F"),
-                                        400, 300, kMetrics);
+    const ChartLayout big = layoutChart(
+        chartData(statisticsOf({{"1850", 5'000'000}, {"1851", 1}}, 5'000'001), StatisticsProperty::Year, "F"),
+        400, 300, kMetrics);
     EXPECT_EQ(big.countTicks.back().label, "5 000 000");
     EXPECT_DOUBLE_EQ(big.bars[0].box.y, big.plot.y);
     EXPECT_DOUBLE_EQ(big.bars[1].box.height, 1.0);
-    const ChartLayout equal = layoutChart(
-        chartData(statisticsOf({{"1840", 4}, {"1841", 4}}, 8), StatisticsProperty::Year, "F"), 400, 300, kMetrics);
+    const ChartLayout equal =
+        layoutChart(chartData(statisticsOf({{"1840", 4}, {"1841", 4}}, 8), StatisticsProperty::Year, "F"),
+                    400, 300, kMetrics);
     EXPECT_DOUBLE_EQ(equal.bars[0].box.height, equal.bars[1].box.height);
     EXPECT_DOUBLE_EQ(equal.bars[0].box.y, equal.plot.y) << "4 on an axis to 4";
 }
@@ -179,7 +192,10 @@ TEST(StatisticsChartTest, DecadeTicksAreLabelledAsOftenAsTheWidthAllows) {
     const Case cases[] = {
         {"a single year names itself", {{"1845", 1}}, 400, {"1845"}},
         {"within a decade: its first and last year", {{"1841", 1}, {"1848", 1}}, 400, {"1841", "1848"}},
-        {"a few decades, every one labelled", {{"1838", 1}, {"1871", 1}}, 400, {"1840", "1850", "1860", "1870"}},
+        {"a few decades, every one labelled",
+         {{"1838", 1}, {"1871", 1}},
+         400,
+         {"1840", "1850", "1860", "1870"}},
         {"a century: every twentieth year",
          {{"1790", 1}, {"1890", 1}},
          300,
@@ -190,22 +206,24 @@ TEST(StatisticsChartTest, DecadeTicksAreLabelledAsOftenAsTheWidthAllows) {
          {"", "1800", "", "", "", "", "1850", "", "", "", ""}},
     };
     for (const Case& c : cases) {
-        const ChartLayout layout =
-            layoutChart(chartData(statisticsOf(c.rows, 2), StatisticsProperty::Year, "F"), c.width, 300, kMetrics);
+        const ChartLayout layout = layoutChart(
+            chartData(statisticsOf(c.rows, 2), StatisticsProperty::Year, "F"), c.width, 300, kMetrics);
         EXPECT_EQ(labelsOf(layout.yearTicks), c.labels) << c.name;
     }
     // The ticks stand in the middle of their years' bins: 1800 is the eleventh of 101 years.
-    const ChartLayout century = layoutChart(
-        chartData(statisticsOf({{"1790", 1}, {"1890", 1}}, 2), StatisticsProperty::Year, "F"), 300, 300, kMetrics);
+    const ChartLayout century =
+        layoutChart(chartData(statisticsOf({{"1790", 1}, {"1890", 1}}, 2), StatisticsProperty::Year, "F"),
+                    300, 300, kMetrics);
     EXPECT_DOUBLE_EQ(century.yearTicks[1].position, century.plot.x + 10.5 * century.plot.width / 101);
 }
 
 TEST(StatisticsChartTest, TopValueBarsAreRowsInCountOrderScaledToTheLargest) {
     Rows rows;
     for (int i = 0; i < 40; ++i) rows.push_back({"v" + std::to_string(i), i < 2 ? 5'000'000 : 40 - i});
-    for (const auto& [width, height] : {std::pair{480.0, 360.0}, std::pair{960.0, 720.0}, std::pair{300.0, 120.0}}) {
-        const ChartLayout layout =
-            layoutChart(chartData(statisticsOf(rows, 1), StatisticsProperty::Occupation, "Y"), width, height, kMetrics);
+    for (const auto& [width, height] :
+         {std::pair{480.0, 360.0}, std::pair{960.0, 720.0}, std::pair{300.0, 120.0}}) {
+        const ChartLayout layout = layoutChart(
+            chartData(statisticsOf(rows, 1), StatisticsProperty::Occupation, "Y"), width, height, kMetrics);
         ASSERT_EQ(layout.bars.size(), 25u);
         ASSERT_EQ(layout.valueLabels.size(), 25u);
         EXPECT_DOUBLE_EQ(layout.bars[0].box.width, layout.plot.width);
@@ -218,31 +236,36 @@ TEST(StatisticsChartTest, TopValueBarsAreRowsInCountOrderScaledToTheLargest) {
         EXPECT_LE(layout.noteBox.bottom(), height);
         EXPECT_LE(layout.valueLabels[0].right(), layout.plot.x);
         // The labels fit their rows: a line where there is room, smaller where the rows are closer.
-        EXPECT_DOUBLE_EQ(layout.labelScale, std::min(1.0, layout.valueLabels[0].height / kMetrics.lineHeight));
+        EXPECT_DOUBLE_EQ(layout.labelScale,
+                         std::min(1.0, layout.valueLabels[0].height / kMetrics.lineHeight));
         EXPECT_EQ(layout.labelScale < 1, height < 25 * kMetrics.lineHeight + 100) << height;
         EXPECT_EQ(layout.note, "\xC3\x96vriga 15 v\xC3\xA4rden: " + groupedCount(15 * 16 / 2) + " personer");
     }
 }
 
 TEST(StatisticsChartTest, APointFindsTheBarUnderItAndNothingInAGapOrWithoutBars) {
-    const ChartLayout years = layoutChart(
-        chartData(statisticsOf({{"1840", 4}, {"1842", 2}}, 6), StatisticsProperty::Year, "F"), 400, 300, kMetrics);
+    const ChartLayout years =
+        layoutChart(chartData(statisticsOf({{"1840", 4}, {"1842", 2}}, 6), StatisticsProperty::Year, "F"),
+                    400, 300, kMetrics);
     ASSERT_EQ(years.bars.size(), 2u);
     const ChartBox& second = years.bars[1].box;
-    EXPECT_EQ(chartBarAt(years, second.x + second.width / 2, years.plot.y + 2), 1) << "above a short bar, in its bin";
+    EXPECT_EQ(chartBarAt(years, second.x + second.width / 2, years.plot.y + 2), 1)
+        << "above a short bar, in its bin";
     const double gapX = years.plot.x + years.plot.width / 2;  // 1841
     EXPECT_EQ(chartBarAt(years, gapX, years.plot.bottom() - 1), -1);
     EXPECT_EQ(chartBarAt(years, 1, 1), -1);
     EXPECT_EQ(chartBarHint(years.bars[0]), "1840: 4 personer");
 
     const ChartLayout top = layoutChart(
-        chartData(statisticsOf({{"smed", 1}, {"bonde", 9}}, 10), StatisticsProperty::Occupation, "Y"), 400, 300, kMetrics);
+        chartData(statisticsOf({{"smed", 1}, {"bonde", 9}}, 10), StatisticsProperty::Occupation, "Y"), 400,
+        300, kMetrics);
     const ChartBox& smed = top.bars[1].box;
     EXPECT_EQ(chartBarAt(top, smed.x + 0.5, smed.y + smed.height / 2), 1);
     EXPECT_EQ(chartBarAt(top, top.plot.right() - 1, smed.y + smed.height / 2), -1) << "past a short bar";
     EXPECT_EQ(chartBarHint(top.bars[1]), "smed: 1 person");
 
-    const ChartLayout empty = layoutChart(chartData(statisticsOf({}, 0), StatisticsProperty::Year, "F"), 400, 300, kMetrics);
+    const ChartLayout empty =
+        layoutChart(chartData(statisticsOf({}, 0), StatisticsProperty::Year, "F"), 400, 300, kMetrics);
     EXPECT_TRUE(empty.bars.empty());
     EXPECT_FALSE(empty.emptyText.empty());
     EXPECT_EQ(chartBarAt(empty, 200, 150), -1);

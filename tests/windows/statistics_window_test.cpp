@@ -208,7 +208,8 @@ TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheCh
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(chart);
     EXPECT_EQ(heard->role(), QAccessible::Chart);
     EXPECT_EQ(heard->text(QAccessible::Name), "Diagram");
-    EXPECT_EQ(heard->text(QAccessible::Description).toStdString(), "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 35 personer")
+    EXPECT_EQ(heard->text(QAccessible::Description).toStdString(),
+              "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 35 personer")
         << "the person without a year is not a value: nothing is left out";
 
     // A larger window: the chart follows its size, the table gets more rows.
@@ -223,8 +224,8 @@ TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheCh
     EXPECT_EQ(grid().visibleRowCount(), 22);
     EXPECT_EQ(window_.minimumSize(), first) << "never smaller than at first";
 
-    QWheelEvent down(QPointF(50, 50), chart->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120), Qt::NoButton, {},
-                     Qt::NoScrollPhase, false);
+    QWheelEvent down(QPointF(50, 50), chart->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120),
+                     Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(chart, &down);
     EXPECT_EQ(grid().topRow(), 0) << "the hidden table does not scroll";
     combo("visacb").setCurrentIndex(0);
@@ -240,7 +241,8 @@ TEST_F(StatisticsWindowTest, TheChartOfAResultHasTheBarsGapsAndTicksOfItsYears) 
     TSPstruktlista& years = *program_.database().listtabell(4);
     for (std::int32_t n = 1; n <= years.rowCount(); ++n) {
         years.lasrad(n);
-        if (years.text() == "1800" || years.text() == "1802" || years.text() == "1811") years.markera(master.vald());
+        const std::string& year = years.text();
+        if (year == "1800" || year == "1802" || year == "1811") years.markera(master.vald());
     }
     master.byggvy();
     window_.markOutOfDate();
@@ -259,7 +261,9 @@ TEST_F(StatisticsWindowTest, TheChartOfAResultHasTheBarsGapsAndTicksOfItsYears) 
     // The painted picture: the bars in their colour, paper in the gaps, a tick under each decade.
     const QImage image = chart->picture(1);
     const double bin = layout.plot.width / 12;
-    const auto at = [&](double x, double y) { return image.pixelColor(static_cast<int>(x), static_cast<int>(y)); };
+    const auto at = [&](double x, double y) {
+        return image.pixelColor(static_cast<int>(x), static_cast<int>(y));
+    };
     const double low = layout.plot.bottom() - 1;
     for (const ChartBar& bar : layout.bars) {
         EXPECT_EQ(at(bar.box.x + bar.box.width / 2, low), controlPalette::sepia()) << bar.label.c_str();
@@ -312,7 +316,8 @@ TEST_F(StatisticsWindowTest, TheChartIsSavedAsSvgWithABarElementPerValueAndAsPng
         if (token != QXmlStreamReader::StartElement) continue;
         const QString own = xml.attributes().value("fill").toString();
         fills.push_back(own.isEmpty() ? fills.back() : own);
-        if (xml.name() == QStringLiteral("rect") && fills.back().compare(barFill, Qt::CaseInsensitive) == 0) ++bars;
+        const bool barColoured = fills.back().compare(barFill, Qt::CaseInsensitive) == 0;
+        if (xml.name() == QStringLiteral("rect") && barColoured) ++bars;
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(bars, 30) << "one bar element per year drawn";
@@ -342,7 +347,8 @@ TEST_F(StatisticsWindowTest, Screenshot) {
 // with the most residents.
 TEST(StatisticsSampleTest, Screenshot) {
     const char* ini = std::getenv("TESSLA_SAMPLE_INI");
-    if (ini == nullptr || !QFileInfo::exists(QString::fromLocal8Bit(ini))) GTEST_SKIP() << "no TESSLA_SAMPLE_INI";
+    if (ini == nullptr || !QFileInfo::exists(QString::fromLocal8Bit(ini)))
+        GTEST_SKIP() << "TESSLA_SAMPLE_INI names no sample database";
     Program program;
     ASSERT_TRUE(program.openDatabase(ini));
     Ttextform help(program);
