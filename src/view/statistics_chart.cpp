@@ -105,7 +105,8 @@ void layoutYears(ChartLayout& layout, const YearBins& years, ChartBox area, cons
 
     const double bin = plot.width / static_cast<double>(years.counts.size());
     const double gap = bin >= 4 ? 1 : 0;
-    const double barWidth = std::min(bin - gap, kWidestYearBar * metrics.lineHeight);
+    // At least a pixel wide, so that a year among many still shows.
+    const double barWidth = std::max(1.0, std::min(bin - gap, kWidestYearBar * metrics.lineHeight));
     for (std::size_t i = 0; i < years.counts.size(); ++i) {
         const std::int32_t count = years.counts[i];
         if (count == 0) continue;

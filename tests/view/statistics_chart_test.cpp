@@ -182,6 +182,23 @@ TEST(StatisticsChartTest, YearBarsStandOnTheAxisInTheirBinsAndReachTheirCounts) 
     EXPECT_DOUBLE_EQ(equal.bars[0].box.y, equal.plot.y) << "4 on an axis to 4";
 }
 
+// A thousand years in 400 pixels: every bar still a pixel wide, inside the plot, a label each
+// hundred years.
+TEST(StatisticsChartTest, ManyYearsInLittleRoomStillShowEveryBar) {
+    const ChartLayout layout = layoutChart(
+        chartData(statisticsOf({{"0890", 2}, {"1500", 1}, {"1890", 3}}, 6), StatisticsProperty::Year, "F"), 400,
+        300, kMetrics);
+    ASSERT_EQ(layout.bars.size(), 3u);
+    for (const ChartBar& bar : layout.bars) {
+        EXPECT_DOUBLE_EQ(bar.box.width, 1.0) << bar.label;
+        EXPECT_GE(bar.box.x, layout.plot.x - 0.5) << bar.label;
+        EXPECT_LE(bar.box.right(), layout.plot.right() + 0.5) << bar.label;
+    }
+    EXPECT_EQ(layout.yearTicks.size(), 101u);  // 890 … 1890
+    EXPECT_EQ(layout.yearTicks[11].label, "1000");
+    EXPECT_EQ(layout.yearTicks[10].label, "");
+}
+
 TEST(StatisticsChartTest, DecadeTicksAreLabelledAsOftenAsTheWidthAllows) {
     struct Case {
         const char* name;
