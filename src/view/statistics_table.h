@@ -69,6 +69,8 @@ class StatisticsTable {
     // The share of the largest count that a row's count is (row from 1), for the bar behind it:
     // 1 for the largest, 0 outside the rows.
     double barShare(std::int32_t row) const;
+    // The largest count of the rows, 0 without rows.
+    std::int32_t largestCount() const { return largest_; }
     // The line under the table.
     std::string summary() const { return statisticsSummary(statistics_); }
 

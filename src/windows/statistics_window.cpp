@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -183,12 +184,10 @@ void Tstatform::placeControls() {
     statscr_->setGeometry(frame_->geometry().right() + 3, 0, kScrollWidth, frameHeight);
     chartFrame_->setGeometry(tablePage_->geometry());
     chart_->setGeometry(chartFrame_->rect().adjusted(2, 2, -2, -2));
-    const int gridWidth = frameWidth - 9;
-    stattab_->setGeometry(2, 2, gridWidth, (frameHeight - 10) / kRowHeight * kRowHeight);
+    stattab_->setGeometry(2, 2, frameWidth - 9, (frameHeight - 10) / kRowHeight * kRowHeight);
     stattab_->setFontPointSize(kFontSize);
     stattab_->setDefaultRowHeight(kRowHeight);
-    stattab_->setColumnWidth(0, gridWidth - 40);
-    stattab_->setColumnWidth(1, kCountColumn);
+    fitColumns();
     summary_->setGeometry(kMargin + 2, kFrameTop + frameHeight + 6, frameWidth, kSummaryHeight);
 
     const int viewTop = kViewRowTop + frameHeight - kFrameHeight;
@@ -201,6 +200,15 @@ void Tstatform::placeControls() {
 void Tstatform::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     placeControls();
+}
+
+void Tstatform::fitColumns() {
+    // A count of four digits or more would not fit the first 35 pixels and end in an ellipsis.
+    const QString largest = QString::number(table_.largestCount()) + QChar(' ');
+    const int needed = QFontMetrics(stattab_->font()).horizontalAdvance(largest) + 4;
+    const int count = std::max(kCountColumn, needed);
+    stattab_->setColumnWidth(0, stattab_->width() - count - 5);
+    stattab_->setColumnWidth(1, count);
 }
 
 bool Tstatform::chartShown() const {
@@ -288,6 +296,7 @@ void Tstatform::showChoices() {
 }
 
 void Tstatform::showRows() {
+    fitColumns();
     stattab_->setRowCount(table_.rowCount());
     stattab_->setTopRow(0);
     stattab_->setCurrentRow(0);

@@ -63,6 +63,9 @@ class Tstatform : public QDialog {
     void showView();
     // Asks where to save the chart and saves it there.
     void saveChart();
+    // The count column as wide as the largest count's cell needs, at least its first width; the
+    // value column takes the rest.
+    void fitColumns();
     // Paints the bar of a row behind its text.
     void paintRowBar(QPainter& painter, std::int32_t row, const QRect& rect, bool selected) const;
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,6 +188,41 @@ TEST_F(StatisticsWindowTest, EachRowHasABarAsLongAsItsShareOfTheLargestCountBehi
         EXPECT_NE(image.pixelColor(end - 3, y), paper) << "inside the bar of row " << row;
         EXPECT_EQ(image.pixelColor(end + 3, y), paper) << "past the bar of row " << row;
     }
+}
+
+// 1 500 persons born in one year: the count column widens to show the count whole, and the value
+// column gives up what it takes.
+TEST(StatisticsCountColumnTest, ALargeCountIsShownWhole) {
+    std::vector<CensusRow> rows;
+    for (int n = 1; n <= 1501; ++n) {
+        rows.push_back({{"POSTID", "P-" + std::to_string(n)},
+                        {"FNAMN", "Anna"},
+                        {"ENAMN", "Lind"},
+                        {"FODAR", n == 1 ? "1851" : "1850"}});
+    }
+    CensusFixture census(rows);
+    Program program;
+    ASSERT_TRUE(program.openDatabase(census.iniPath()));
+    program.database().tessllista().vald().fyllalla();
+    program.database().tessllista().byggvy();
+    Ttextform help(program);
+    Tstatform window(program, help);
+    window.show();
+    auto& grid = *window.findChild<TSPtab*>("stattab");
+    ASSERT_EQ(grid.shownText(0, 1), "1500 ");
+    const int needed = QFontMetrics(grid.font()).horizontalAdvance(QStringLiteral("1500 ")) + 3;
+    EXPECT_GE(grid.columnWidth(1), needed);
+    EXPECT_EQ(grid.columnWidth(0) + grid.columnWidth(1), grid.width() - 5);
+
+    // Small counts keep the first widths.
+    program.database().tessllista().vald().tomma();
+    program.database().tessllista().vald().satt(1, true);
+    program.database().tessllista().byggvy();
+    window.hide();
+    window.markOutOfDate();
+    window.show();
+    EXPECT_EQ(grid.columnWidth(1), 35);
+    EXPECT_EQ(grid.columnWidth(0), grid.width() - 40);
 }
 
 TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheChartAlone) {
