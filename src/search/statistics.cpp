@@ -37,6 +37,10 @@ bool textBefore(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+bool countBefore(const StatisticsRow& a, const StatisticsRow& b) {
+    return a.count != b.count ? a.count > b.count : textBefore(a.text, b.text);
+}
+
 Statistics buildStatistics(Database& db, const Tspsmalurval& result, StatisticsProperty property,
                            StatisticsSort sort) {
     Statistics statistics;
@@ -54,11 +58,8 @@ Statistics buildStatistics(Database& db, const Tspsmalurval& result, StatisticsP
     const auto byText = [](const StatisticsRow& a, const StatisticsRow& b) {
         return textBefore(a.text, b.text);
     };
-    const auto byCount = [&](const StatisticsRow& a, const StatisticsRow& b) {
-        return a.count != b.count ? a.count > b.count : byText(a, b);
-    };
     if (sort == StatisticsSort::Count)
-        std::ranges::sort(statistics.rows, byCount);
+        std::ranges::sort(statistics.rows, countBefore);
     else
         std::ranges::sort(statistics.rows, byText);
     return statistics;

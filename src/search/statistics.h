@@ -44,6 +44,9 @@ struct Statistics {
 Statistics buildStatistics(Database& db, const Tspsmalurval& result, StatisticsProperty property,
                            StatisticsSort sort);
 
+// The order of the rows by count: higher counts first, equal counts by text.
+bool countBefore(const StatisticsRow& a, const StatisticsRow& b);
+
 // The line under the table: "<rows> rader, baserat på <persons> poster (<missing> saknar uppgift)",
 // Windows-1252.
 std::string statisticsSummary(const Statistics& statistics);

@@ -1,5 +1,7 @@
 #include "view/statistics_table.h"
 
+#include <algorithm>
+
 namespace tessla {
 
 namespace {
@@ -24,6 +26,13 @@ std::span<const StatisticsPropertyItem> statisticsPropertyItems() {
     return kPropertyItems;
 }
 
+const char* statisticsPropertyLabel(StatisticsProperty property) {
+    for (const StatisticsPropertyItem& item : kPropertyItems) {
+        if (item.property == property) return item.label;
+    }
+    return "";
+}
+
 std::span<const StatisticsSortItem> statisticsSortItems() {
     return kSortItems;
 }
@@ -32,6 +41,7 @@ void StatisticsTable::reset() {
     property_ = StatisticsProperty::Year;
     sort_ = StatisticsSort::Value;
     statistics_ = {};
+    largest_ = 0;
     outOfDate_ = true;
 }
 
@@ -63,8 +73,15 @@ std::string StatisticsTable::cell(std::int32_t row, int column) const {
     return {};
 }
 
+double StatisticsTable::barShare(std::int32_t row) const {
+    if (row < 1 || row > rowCount() || largest_ <= 0) return 0;
+    return statistics_.rows[static_cast<std::size_t>(row - 1)].count / static_cast<double>(largest_);
+}
+
 void StatisticsTable::count() {
     statistics_ = buildStatistics(db_, db_.tessllista().vald(), property_, sort_);
+    largest_ = 0;
+    for (const StatisticsRow& row : statistics_.rows) largest_ = std::max(largest_, row.count);
     outOfDate_ = false;
 }
 

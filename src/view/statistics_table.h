@@ -27,9 +27,15 @@ struct StatisticsSortItem {
 // "Räkna:" and its items, in combo order: "Födelseår" first.
 inline constexpr const char* kCountLabel = "Räkna:";
 std::span<const StatisticsPropertyItem> statisticsPropertyItems();
+// The label of `property` among the items.
+const char* statisticsPropertyLabel(StatisticsProperty property);
 // "Sortera på:" and its items: "Ord" (by value) first, then "Antal".
 inline constexpr const char* kSortLabel = "Sortera på:";
 std::span<const StatisticsSortItem> statisticsSortItems();
+
+// "Visa:" and its items: the table first, then the chart.
+inline constexpr const char* kViewLabel = "Visa:";
+inline constexpr const char* kViewItems[] = {"Tabell", "Diagram"};
 
 // The rows the table shows whole: with 23 rows or more the scroll bar shows, running to rows − 21.
 inline constexpr std::int32_t kStatisticsVisibleRows = 22;
@@ -60,6 +66,11 @@ class StatisticsTable {
     // The text of a cell (Windows-1252), row and column from 1: column 1 " " + the value, column
     // 2 a tab (right-aligned) + the count + " ". Empty outside the rows.
     std::string cell(std::int32_t row, int column) const;
+    // The share of the largest count that a row's count is (row from 1), for the bar behind it:
+    // 1 for the largest, 0 outside the rows.
+    double barShare(std::int32_t row) const;
+    // The largest count of the rows, 0 without rows.
+    std::int32_t largestCount() const { return largest_; }
     // The line under the table.
     std::string summary() const { return statisticsSummary(statistics_); }
 
@@ -70,6 +81,7 @@ class StatisticsTable {
     StatisticsProperty property_ = StatisticsProperty::Year;
     StatisticsSort sort_ = StatisticsSort::Value;
     Statistics statistics_;
+    std::int32_t largest_ = 0;
     bool outOfDate_ = true;
 };
 

@@ -9,6 +9,7 @@
 #include "skin/scroll_bar.h"
 #include "widgets/accessible_grid.h"
 #include "widgets/accessible_text.h"
+#include "widgets/chart_view.h"
 #include "widgets/table_grid.h"
 #include "widgets/text_view.h"
 
@@ -31,6 +32,8 @@ QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
     if (is<Tspecscr>(className)) return new AccessibleScrollBar(static_cast<Tspecscr*>(widget));
     if (is<TSPtab>(className)) return new AccessibleGrid(static_cast<TSPtab*>(widget));
     if (is<TSPdyntex>(className)) return new AccessibleTextView(static_cast<TSPdyntex*>(widget));
+    // A chart is a picture, named by its accessible name and described by what it shows.
+    if (is<ChartView>(className)) return new QAccessibleWidget(widget, QAccessible::Chart);
     // A panel holds controls and says nothing itself.
     if (is<BackgroundPanel>(className)) return new QAccessibleWidget(widget, QAccessible::Pane);
     // A window made from a plain widget is a window, named by its title; a named plain widget

@@ -113,6 +113,11 @@ void TSPtab::setNodeKindProvider(NodeKindProvider provider) {
     update();
 }
 
+void TSPtab::setRowUnderlay(RowUnderlay underlay) {
+    rowUnderlay_ = std::move(underlay);
+    update();
+}
+
 void TSPtab::setRowSelectableProvider(RowSelectableProvider provider) {
     rowSelectable_ = std::move(provider);
 }
@@ -447,13 +452,22 @@ void TSPtab::paintBackground(QPainter& painter, const QRect& rect) const {
 
 void TSPtab::paintRow(QPainter& painter, std::int32_t row, int y, const QRect& dirty) {
     const bool selected = row == currentRow_;
+    int width = 0;
+    for (const int columnWidth : columnWidths_) width += columnWidth;
+    const QRect line(0, y, width, rowHeight_);
+    if (selected)
+        painter.fillRect(line.intersected(dirty), QColor(hasFocus() ? kHighlight : kHighlightUnfocused));
+    if (rowUnderlay_ && isEnabled() && line.intersects(dirty)) {
+        painter.save();
+        painter.setClipRect(line.intersected(dirty));
+        rowUnderlay_(painter, row + 1, line, selected);
+        painter.restore();
+    }
     int x = 0;
     for (int column = 0; column < columnCount() && x <= dirty.right(); ++column) {
         const QRect cell(x, y, columnWidth(column), rowHeight_);
         x += cell.width();
-        if (!cell.intersects(dirty)) continue;
-        if (selected) painter.fillRect(cell, QColor(hasFocus() ? kHighlight : kHighlightUnfocused));
-        if (isEnabled()) paintCellContent(painter, row, column, cell, selected);
+        if (cell.intersects(dirty) && isEnabled()) paintCellContent(painter, row, column, cell, selected);
     }
 }
 

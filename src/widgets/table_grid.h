@@ -21,6 +21,8 @@
 
 #include "view/result_list.h"
 
+class QPainter;
+
 namespace tessla {
 
 class TSPtiler;
@@ -42,6 +44,10 @@ class TSPtab : public QWidget {
     using NodeKindProvider = std::function<int(std::int32_t row, int column)>;
     // Whether a row may become the current row. Absent: every row.
     using RowSelectableProvider = std::function<bool(std::int32_t row)>;
+    // Paints behind a row's text, over its background and highlight: the row from 1, its
+    // rectangle and whether it is selected. Absent: nothing.
+    using RowUnderlay =
+        std::function<void(QPainter& painter, std::int32_t row, const QRect& rect, bool selected)>;
 
     explicit TSPtab(QWidget* parent = nullptr);
 
@@ -49,6 +55,7 @@ class TSPtab : public QWidget {
     void setCellStyleProvider(CellStyleProvider provider);
     void setNodeKindProvider(NodeKindProvider provider);
     void setRowSelectableProvider(RowSelectableProvider provider);
+    void setRowUnderlay(RowUnderlay underlay);
 
     // Rows. Setting the count keeps the top and current rows inside it: the current row stays, or
     // becomes the nearest row that may be selected; with no rows it is -1.
@@ -190,6 +197,7 @@ class TSPtab : public QWidget {
     CellStyleProvider cellStyle_;
     NodeKindProvider nodeKind_;
     RowSelectableProvider rowSelectable_;
+    RowUnderlay rowUnderlay_;
 
     std::int32_t rowCount_ = 10;
     int rowHeight_ = 24;

@@ -1,16 +1,27 @@
 #include "windows/statistics_window.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
 #include <QWheelEvent>
 
 #include "program/program.h"
 #include "skin/background_panel.h"
+#include "skin/control_palette.h"
 #include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
 #include "storage/picture_names.h"
+#include "widgets/chart_view.h"
 #include "widgets/elided_label.h"
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"
@@ -34,7 +45,8 @@ constexpr int kScrollWidth = 19;
 // The frame holds the grid two pixels in from its edges, with room below as the main lists have.
 constexpr int kFrameHeight = kStatisticsVisibleRows * kRowHeight + 10;
 constexpr int kSummaryHeight = 22;
-constexpr int kClientHeight = kFrameTop + kFrameHeight + 6 + kSummaryHeight + kMargin - 4;
+constexpr int kViewRowTop = kFrameTop + kFrameHeight + 6 + kSummaryHeight + 2;
+constexpr int kClientHeight = kViewRowTop + kComboHeight + kMargin;
 constexpr int kCountColumn = 35;
 constexpr char kHelpTopic[] = "HJ023";
 
@@ -60,16 +72,25 @@ Tstatform::Tstatform(Program& program, Ttextform& help, QWidget* parent)
           makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
       slutknapp_(
           makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())),
-      frame_(new SunkenFrame(panel_)),
+      tablePage_(new QWidget(panel_)),
+      frame_(new SunkenFrame(tablePage_)),
       stattab_(makeListGrid(*frame_, "stattab", 2)),
-      statscr_(new Tspecscr(panel_)),
-      summary_(new ElidedLabel(panel_)) {
+      statscr_(new Tspecscr(tablePage_)),
+      chartFrame_(new SunkenFrame(panel_)),
+      chart_(new ChartView(chartFrame_)),
+      summary_(new ElidedLabel(panel_)),
+      viewLabel_(makeLabel(panel_, kViewLabel)),
+      viewcb_(new QComboBox(panel_)),
+      saveButton_(new QPushButton(QString::fromUtf8("Spara bild…"), panel_)),
+      saveDirectory_(QDir::homePath()) {
     setObjectName(QStringLiteral("statform"));
     // The window is Swedish in both languages.
     setWindowTitle(QStringLiteral("Tessla, statistik"));
-    setFixedSize(kClientWidth, kClientHeight);
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
     buildControls();
     placeControls();
+    showView();
     connect(&program, &Program::databaseOpened, this, &Tstatform::reset);
 }
 
@@ -84,12 +105,25 @@ void Tstatform::buildControls() {
         rcb_->addItem(QString::fromUtf8(item.label));
     for (const StatisticsSortItem& item : statisticsSortItems())
         sortcb_->addItem(QString::fromUtf8(item.label));
-    for (QComboBox* combo : {rcb_, sortcb_}) {
+    viewcb_->setObjectName(QStringLiteral("visacb"));
+    for (const char* item : kViewItems) viewcb_->addItem(QString::fromUtf8(item));
+    for (QComboBox* combo : {rcb_, sortcb_, viewcb_}) {
         combo->setFont(serifFont(kFontSize));
         combo->setFocusPolicy(Qt::StrongFocus);
     }
     countLabel_->setBuddy(rcb_);
     sortLabel_->setBuddy(sortcb_);
+    viewLabel_->setBuddy(viewcb_);
+    viewcb_->setAccessibleName(QStringLiteral("Visa"));
+    saveButton_->setObjectName(QStringLiteral("sparaknapp"));
+    saveButton_->setFont(serifFont(kFontSize));
+    saveButton_->setFocusPolicy(Qt::StrongFocus);
+    saveButton_->setAutoDefault(false);
+    tablePage_->setObjectName(QStringLiteral("tabellsida"));
+    tablePage_->setAccessibleName(QStringLiteral("Tabell"));
+    chartFrame_->setObjectName(QStringLiteral("diagrampanel"));
+    chart_->setObjectName(QStringLiteral("diagram"));
+    chart_->setAccessibleName(QStringLiteral("Diagram"));
     rcb_->setAccessibleName(QString::fromUtf8("Räkna"));
     sortcb_->setAccessibleName(QString::fromUtf8("Sortera på"));
     hjelpknapp_->setHint(QString::fromUtf8("Hjälp"));
@@ -101,6 +135,9 @@ void Tstatform::buildControls() {
     summary_->setFont(serifFont(kFontSize));
     stattab_->setCellTextProvider([this](std::int32_t row, int column) { return table_.cell(row, column); });
     stattab_->setCellStyleProvider([](std::int32_t, int) { return 0u; });
+    stattab_->setRowUnderlay([this](QPainter& painter, std::int32_t row, const QRect& rect, bool selected) {
+        paintRowBar(painter, row, rect, selected);
+    });
     linkScrollBar(*statscr_, *stattab_);
     for (QWidget* watched : {static_cast<QWidget*>(stattab_), static_cast<QWidget*>(frame_)}) {
         watched->installEventFilter(this);
@@ -114,15 +151,21 @@ void Tstatform::buildControls() {
         if (index < 0) return;
         if (table_.sortBy(statisticsSortItems()[static_cast<std::size_t>(index)].sort)) showRows();
     });
+    connect(viewcb_, &QComboBox::currentIndexChanged, this, &Tstatform::showView);
+    connect(saveButton_, &QPushButton::clicked, this, &Tstatform::saveChart);
     connect(hjelpknapp_, &TSPknapp::OnTryckt, this, [this] { help_.showTopic(kHelpTopic, *this); });
     connect(slutknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
 }
 
 void Tstatform::placeControls() {
+    // At its first size the table shows its 22 rows; a larger window gives the table more rows
+    // and the chart more room.
+    const int width = std::max(this->width(), kClientWidth);
+    const int frameHeight = std::max(height(), kClientHeight) - kClientHeight + kFrameHeight;
     panel_->setGeometry(rect());
     const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
     const int top = kMargin;
-    slutknapp_->setGeometry(QRect(QPoint(kClientWidth - kMargin - small.width(), top), small));
+    slutknapp_->setGeometry(QRect(QPoint(width - kMargin - small.width(), top), small));
     hjelpknapp_->setGeometry(QRect(QPoint(slutknapp_->x() - 6 - small.width(), top), small));
 
     int x = kMargin;
@@ -135,16 +178,81 @@ void Tstatform::placeControls() {
     place(sortLabel_, sortLabel_->sizeHint().width(), 6);
     place(sortcb_, 80, 0);
 
-    const int frameWidth = kClientWidth - 2 * kMargin - 2 - kScrollWidth;
-    frame_->setGeometry(kMargin, kFrameTop, frameWidth, kFrameHeight);
-    statscr_->setGeometry(frame_->geometry().right() + 3, kFrameTop, kScrollWidth, kFrameHeight);
-    const int gridWidth = frameWidth - 9;
-    stattab_->setGeometry(2, 2, gridWidth, kStatisticsVisibleRows * kRowHeight);
+    const int frameWidth = width - 2 * kMargin - 2 - kScrollWidth;
+    tablePage_->setGeometry(kMargin, kFrameTop, width - 2 * kMargin, frameHeight);
+    frame_->setGeometry(0, 0, frameWidth, frameHeight);
+    statscr_->setGeometry(frame_->geometry().right() + 3, 0, kScrollWidth, frameHeight);
+    chartFrame_->setGeometry(tablePage_->geometry());
+    chart_->setGeometry(chartFrame_->rect().adjusted(2, 2, -2, -2));
+    stattab_->setGeometry(2, 2, frameWidth - 9, (frameHeight - 10) / kRowHeight * kRowHeight);
     stattab_->setFontPointSize(kFontSize);
     stattab_->setDefaultRowHeight(kRowHeight);
-    stattab_->setColumnWidth(0, gridWidth - 40);
-    stattab_->setColumnWidth(1, kCountColumn);
-    summary_->setGeometry(kMargin + 2, kFrameTop + kFrameHeight + 6, frameWidth, kSummaryHeight);
+    fitColumns();
+    summary_->setGeometry(kMargin + 2, kFrameTop + frameHeight + 6, frameWidth, kSummaryHeight);
+
+    const int viewTop = kViewRowTop + frameHeight - kFrameHeight;
+    viewLabel_->setGeometry(kMargin, viewTop, viewLabel_->sizeHint().width(), kComboHeight);
+    viewcb_->setGeometry(viewLabel_->geometry().right() + 7, viewTop, 100, kComboHeight);
+    const int saveWidth = saveButton_->sizeHint().width() + 8;
+    saveButton_->setGeometry(width - kMargin - saveWidth, viewTop, saveWidth, kComboHeight);
+}
+
+void Tstatform::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeControls();
+}
+
+void Tstatform::fitColumns() {
+    // A count of four digits or more would not fit the first 35 pixels and end in an ellipsis.
+    const QString largest = QString::number(table_.largestCount()) + QChar(' ');
+    const int needed = QFontMetrics(stattab_->font()).horizontalAdvance(largest) + 4;
+    const int count = std::max(kCountColumn, needed);
+    stattab_->setColumnWidth(0, stattab_->width() - count - 5);
+    stattab_->setColumnWidth(1, count);
+}
+
+bool Tstatform::chartShown() const {
+    return viewcb_->currentIndex() == 1;
+}
+
+void Tstatform::showView() {
+    const bool chart = chartShown();
+    tablePage_->setVisible(!chart);
+    chartFrame_->setVisible(chart);
+    saveButton_->setVisible(chart);
+}
+
+void Tstatform::paintRowBar(QPainter& painter, std::int32_t row, const QRect& rect, bool selected) const {
+    // A quiet tint behind the value, as long as the share of the largest count; the text is drawn
+    // over it.
+    const double share = table_.barShare(row);
+    if (share <= 0) return;
+    const int room = stattab_->columnWidth(0) - 4;
+    const int length = std::max(1, static_cast<int>(share * room + 0.5));
+    QColor tint = selected ? QColor(Qt::white) : controlPalette::gilt();
+    tint.setAlpha(selected ? 70 : 120);
+    painter.fillRect(QRect(rect.x() + 2, rect.y() + 2, length, rect.height() - 3), tint);
+}
+
+void Tstatform::saveChart() {
+    QFileDialog dialog(this, QString::fromUtf8("Spara diagrammet"));
+    dialog.setObjectName(QStringLiteral("sparadialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PNG-bild (*.png)"), QStringLiteral("SVG-bild (*.svg)")});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setDirectory(saveDirectory_);
+    dialog.selectFile(QString::fromStdString(chart_->data().fileName) + QStringLiteral(".png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const bool svg = filter.contains(QStringLiteral("svg"));
+        dialog.setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().constFirst();
+    saveDirectory_ = QFileInfo(path).absolutePath();
+    if (!chart_->save(path)) {
+        const QString text = QString::fromUtf8("Bilden kunde inte sparas i %1.");
+        QMessageBox::warning(this, QStringLiteral("Tessla"), text.arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 void Tstatform::markOutOfDate() {
@@ -188,11 +296,14 @@ void Tstatform::showChoices() {
 }
 
 void Tstatform::showRows() {
+    fitColumns();
     stattab_->setRowCount(table_.rowCount());
     stattab_->setTopRow(0);
     stattab_->setCurrentRow(0);
     stattab_->update();
     summary_->setFullText(toQString(table_.summary()));
+    const StatisticsProperty property = table_.property();
+    chart_->setData(chartData(table_.statistics(), property, statisticsPropertyLabel(property)));
 }
 
 void Tstatform::reset() {

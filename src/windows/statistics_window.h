@@ -2,6 +2,9 @@
 
 // The statistics window `Tstatform` (Swedish only): for one property of the persons of the
 // result, every value with its number of persons, sorted by value or by count, and a summary line.
+// Each row's count is drawn as a bar behind it; instead of the table the window can show a chart
+// of the same rows (the choice is kept between showings) and save it as a picture. The window can
+// be made larger than its first size; the table and the chart take the room.
 
 #include <QDialog>
 
@@ -10,10 +13,12 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace tessla {
 
 class BackgroundPanel;
+class ChartView;
 class ElidedLabel;
 class Program;
 class SunkenFrame;
@@ -34,9 +39,12 @@ class Tstatform : public QDialog {
     void markOutOfDate();
 
     const StatisticsTable& table() const { return table_; }
+    // Whether the chart shows instead of the table.
+    bool chartShown() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The wheel over the table, its frame or the window's background scrolls the table.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -51,6 +59,15 @@ class Tstatform : public QDialog {
     // A new database: the first choices, no rows, counted at the next showing.
     void reset();
     void wheel(int delta);
+    // Shows the table or the chart, as the view combo says.
+    void showView();
+    // Asks where to save the chart and saves it there.
+    void saveChart();
+    // The count column as wide as the largest count's cell needs, at least its first width; the
+    // value column takes the rest.
+    void fitColumns();
+    // Paints the bar of a row behind its text.
+    void paintRowBar(QPainter& painter, std::int32_t row, const QRect& rect, bool selected) const;
 
     Program& program_;
     Ttextform& help_;
@@ -63,10 +80,17 @@ class Tstatform : public QDialog {
     QComboBox* sortcb_;
     TSPknapp* hjelpknapp_;
     TSPknapp* slutknapp_;
+    QWidget* tablePage_;
     SunkenFrame* frame_;
     TSPtab* stattab_;
     Tspecscr* statscr_;
+    SunkenFrame* chartFrame_;
+    ChartView* chart_;
     ElidedLabel* summary_;
+    QLabel* viewLabel_;
+    QComboBox* viewcb_;
+    QPushButton* saveButton_;
+    QString saveDirectory_;
 };
 
 }  // namespace tessla
