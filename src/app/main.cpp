@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     tessla::checkTextFace();
     tessla::installAccessibility();
     tessla::Program program;
-    program.openDatabase(tessla::configurationFilePath(std::getenv("TESSLA_INI")));
+    program.openDatabase(tessla::configurationFilePath(tessla::configurationPlacesFromEnvironment()));
 
     // The other windows belong to the main window, so a window manager keeps them above it; they
     // are made once and keep their state between showings.
