@@ -1,0 +1,67 @@
+#include "progress_line.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace tessla::tool {
+
+namespace {
+
+// A terminal line is drawn at most this often.
+constexpr auto kRedraw = std::chrono::milliseconds(200);
+
+}  // namespace
+
+ProgressLine::ProgressLine(std::string command, bool terminal) : command_(std::move(command)), terminal_(terminal) {}
+
+ProgressLine ProgressLine::forStderr(std::string command) {
+    return ProgressLine(std::move(command), isatty(STDERR_FILENO) != 0);
+}
+
+void ProgressLine::update(std::string_view what, double done) {
+    done = std::clamp(done, 0.0, 1.0);
+    const int percent = static_cast<int>(done * 100);
+    const auto now = Clock::now();
+    if (terminal_) {
+        if (now - lastDrawn_ < kRedraw && done < 1.0) return;
+        lastDrawn_ = now;
+        const std::string left = timeLeftText(done, std::chrono::duration<double>(now - start_).count());
+        std::fprintf(stderr, "\r\033[K%s: %3d %% %.*s%s%s", command_.c_str(), percent, static_cast<int>(what.size()),
+                     what.data(), left.empty() ? "" : ", ", left.c_str());
+        // The finished line stays on the screen.
+        shown_ = done < 1.0;
+        if (!shown_) std::fputc('\n', stderr);
+        std::fflush(stderr);
+        return;
+    }
+    const int tenth = percent / 10;
+    if (what == lastWhat_ && tenth == lastTenth_) return;
+    lastWhat_ = what;
+    lastTenth_ = tenth;
+    std::fprintf(stderr, "%s: %d %% %.*s\n", command_.c_str(), percent, static_cast<int>(what.size()), what.data());
+}
+
+void ProgressLine::note(std::string_view text) {
+    clear();
+    std::fprintf(stderr, "%s: %.*s\n", command_.c_str(), static_cast<int>(text.size()), text.data());
+}
+
+void ProgressLine::clear() {
+    if (!shown_) return;
+    std::fputs("\r\033[K", stderr);
+    shown_ = false;
+    lastDrawn_ = {};
+}
+
+std::string timeLeftText(double done, double elapsedSeconds) {
+    // Before a second has passed and a hundredth is done, the rate says too little.
+    if (done < 0.01 || elapsedSeconds < 1.0) return {};
+    const auto left = static_cast<long long>(std::lround(elapsedSeconds * (1.0 - done) / done));
+    if (left >= 60) return "about " + std::to_string(left / 60) + " min " + std::to_string(left % 60) + " s left";
+    return "about " + std::to_string(left) + " s left";
+}
+
+}  // namespace tessla::tool
