@@ -3,8 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
+
+#include "view/build_progress.h"
 
 namespace tessla::tool {
 
@@ -57,9 +58,9 @@ void ProgressLine::clear() {
 }
 
 std::string timeLeftText(double done, double elapsedSeconds) {
-    // Before a second has passed and a hundredth is done, the rate says too little.
-    if (done < 0.01 || elapsedSeconds < 1.0) return {};
-    const auto left = static_cast<long long>(std::lround(elapsedSeconds * (1.0 - done) / done));
+    const auto seconds = secondsLeft(done, elapsedSeconds);
+    if (!seconds) return {};
+    const long long left = *seconds;
     if (left >= 60) return "about " + std::to_string(left / 60) + " min " + std::to_string(left % 60) + " s left";
     return "about " + std::to_string(left) + " s left";
 }
