@@ -30,6 +30,16 @@ namespace {
 constexpr int kProgressSteps = 1000;
 constexpr int kPollMilliseconds = 100;
 
+// The paper and ink of the program's own dialogs.
+void paintAsPaper(QWidget& window) {
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, controlPalette::plainPaper());
+    palette.setColor(QPalette::WindowText, controlPalette::ink());
+    palette.setColor(QPalette::Highlight, controlPalette::green());
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+}
+
 void tell(QWidget& owner, Language language, const QString& swedish, const QString& english) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessla"),
                     language == Language::English ? english : swedish, QMessageBox::Ok, &owner);
@@ -121,12 +131,7 @@ FirstRunDialog::FirstRunDialog(Program& program, const FirstRunPlaces& places, Q
       directory_(new QPushButton(this)),
       later_(new QPushButton(this)) {
     setObjectName(QStringLiteral("firstrun"));
-    setWindowTitle(QStringLiteral("Tessla"));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, controlPalette::plainPaper());
-    palette.setColor(QPalette::WindowText, controlPalette::ink());
-    setPalette(palette);
-    setAutoFillBackground(true);
+    paintAsPaper(*this);
 
     QFont headingFont = serifFont(15);
     headingFont.setBold(true);
@@ -177,6 +182,7 @@ FirstRunDialog::FirstRunDialog(Program& program, const FirstRunPlaces& places, Q
 void FirstRunDialog::retranslate() {
     const Language language = program_.language();
     heading_->setText(inLanguage(language, "Välkommen till Tessla", "Welcome to Tessla"));
+    setWindowTitle(heading_->text());
     text_->setText(inLanguage(
         language,
         "Det finns ingen databas att söka i ännu. Tessla kan bygga en exempeldatabas med en påhittad "
@@ -246,7 +252,9 @@ bool buildSample(Program& program, QWidget& owner, const FirstRunPlaces& places)
                           timeLeftText(0, 0, language));
     progress.setRange(0, kProgressSteps);
     progress.setMinimumDuration(0);
-    progress.setMinimumWidth(420);
+    progress.setMinimumWidth(440);
+    progress.setFont(serifFont(11));
+    paintAsPaper(progress);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setWindowModality(Qt::ApplicationModal);
