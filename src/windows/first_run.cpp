@@ -199,6 +199,8 @@ void FirstRunDialog::retranslate() {
     sample_->setText(inLanguage(language, "Bygg exempeldatabasen", "Build the sample database"));
     directory_->setText(inLanguage(language, "Välj en databas …", "Choose a database …"));
     later_->setText(inLanguage(language, "Inte nu", "Not now"));
+    // Sized now, so that it is placed by its true size.
+    adjustSize();
 }
 
 void FirstRunDialog::choose(Choice choice) {
