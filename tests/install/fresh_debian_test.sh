@@ -7,13 +7,13 @@
 #
 #   tests/install/fresh_debian_test.sh PACKAGE.deb [ROOT] [SHOTS]
 #
+# Needs debootstrap and ImageMagick on the host (scripts/setup installs both).
 # Not part of scripts/test: it downloads a system and takes minutes.
 set -euo pipefail
 
 deb=$(realpath "$1")
 root=$(realpath -m "${2:-/work/fresh-debian}")
 shots=$(realpath -m "${3:-$(dirname "$deb")/screenshots/fresh_debian}")
-display=:77
 mkdir -p "$shots"
 
 say() { printf '%s fresh-debian: %s\n' "$(date +%T)" "$*"; }
@@ -71,13 +71,18 @@ say "tessla-db --help exits 0; $(in_root tessla --version)"
 
 # What the test drives the program with (not the program's own dependencies).
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-  xvfb xauth xdotool xclip x11-apps >>"$shots/apt.log" 2>&1 || fail "installing Xvfb and xdotool"
+  xvfb xauth xdotool xclip >>"$shots/apt.log" 2>&1 || fail "installing Xvfb and xdotool"
 
-in_root Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 &
+# Xvfb picks a display no other X server uses (the abstract sockets are shared with the host).
+rm -f "$shots/display"
+in_root Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$shots/display" >"$shots/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do in_root env DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$shots/display" ] && break; sleep 0.1; done
+[ -s "$shots/display" ] || fail "Xvfb did not start: $(cat "$shots/xvfb.log")"
+display=:$(cat "$shots/display")
 x() { in_root env DISPLAY=$display "$@"; }
-shot() { x xwd -root -silent >"$shots/$1.xwd" && convert "xwd:$shots/$1.xwd" "$shots/$1.png" && rm "$shots/$1.xwd"; }
+# Screenshots by the host's ImageMagick: the chroot's Xvfb is reached through its abstract socket.
+shot() { DISPLAY=$display import -window root "$shots/$1.png"; }
 
 rm -rf "$root/root/.config/tessla" "$root/root/.local/share/tessla"
 x tessla >"$shots/tessla.log" 2>&1 &
@@ -91,8 +96,10 @@ x xdotool windowfocus --sync "$dialog"
 x xdotool key Return
 x timeout 30 xdotool search --sync --onlyvisible --name '^Bygger exempeldatabasen$' >/dev/null ||
   fail "Return started no sample build"
-sleep 5
+sleep 3
 shot sample_progress
+sleep 4
+shot sample_progress_later
 for _ in $(seq 600); do
   x xdotool search --onlyvisible --name '^Bygger exempeldatabasen$' >/dev/null 2>&1 || break
   sleep 0.5
