@@ -38,8 +38,8 @@ void generate(const GenerateOptions& options, std::ostream& out) {
     ProgressLine progress = ProgressLine::forStderr("generate");
     const auto update = [&] {
         const std::uint64_t done = generator.personsWritten();
-        progress.update(std::to_string(done) + " / " + std::to_string(options.persons) + " persons",
-                        static_cast<double>(done) / static_cast<double>(options.persons));
+        progress.update({}, static_cast<double>(done) / static_cast<double>(options.persons),
+                        std::to_string(done) + " / " + std::to_string(options.persons) + " persons");
     };
     CensusGenerator::writeHeader(out);
     for (std::uint64_t households = 0; generator.writeNextHousehold(out); ++households) {

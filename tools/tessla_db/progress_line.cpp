@@ -22,16 +22,19 @@ ProgressLine ProgressLine::forStderr(std::string command) {
     return ProgressLine(std::move(command), isatty(STDERR_FILENO) != 0);
 }
 
-void ProgressLine::update(std::string_view what, double done) {
+void ProgressLine::update(std::string_view what, double done, std::string_view detail) {
     done = std::clamp(done, 0.0, 1.0);
+    std::string text(what);
+    if (!text.empty() && !detail.empty()) text += ' ';
+    text += detail;
     const int percent = static_cast<int>(done * 100);
     const auto now = Clock::now();
     if (terminal_) {
         if (now - lastDrawn_ < kRedraw && done < 1.0) return;
         lastDrawn_ = now;
         const std::string left = timeLeftText(done, std::chrono::duration<double>(now - start_).count());
-        std::fprintf(stderr, "\r\033[K%s: %3d %% %.*s%s%s", command_.c_str(), percent, static_cast<int>(what.size()),
-                     what.data(), left.empty() ? "" : ", ", left.c_str());
+        std::fprintf(stderr, "\r\033[K%s: %3d %% %s%s%s", command_.c_str(), percent, text.c_str(),
+                     left.empty() ? "" : ", ", left.c_str());
         // The finished line stays on the screen.
         shown_ = done < 1.0;
         if (!shown_) std::fputc('\n', stderr);
@@ -42,7 +45,7 @@ void ProgressLine::update(std::string_view what, double done) {
     if (what == lastWhat_ && tenth == lastTenth_) return;
     lastWhat_ = what;
     lastTenth_ = tenth;
-    std::fprintf(stderr, "%s: %d %% %.*s\n", command_.c_str(), percent, static_cast<int>(what.size()), what.data());
+    std::fprintf(stderr, "%s: %d %% %s\n", command_.c_str(), percent, text.c_str());
 }
 
 void ProgressLine::note(std::string_view text) {

@@ -17,8 +17,9 @@ class ProgressLine {
     // The line for stderr as it is now.
     static ProgressLine forStderr(std::string command);
 
-    // `done` is the part of the whole work done, 0 … 1.
-    void update(std::string_view what, double done);
+    // `done` is the part of the whole work done, 0 … 1; `what` names the step, `detail` (counts
+    // that change with every update) follows it on the line.
+    void update(std::string_view what, double done, std::string_view detail = {});
     // A line of its own (a warning, the closing line), clear of the progress line.
     void note(std::string_view text);
 
