@@ -184,7 +184,9 @@ class Builder {
   private:
     static fs::path targetOf(const BuildOptions& options) {
         if (options.outDir.empty()) throw BuildError("no output directory given");
-        return fs::absolute(options.outDir).lexically_normal();
+        const fs::path target = fs::absolute(options.outDir).lexically_normal();
+        // "db/" is the folder "db": the build directory and the final rename go beside it.
+        return target.has_filename() ? target : target.parent_path();
     }
 
     void readCensus() {
