@@ -66,12 +66,13 @@ TEST(ToolProgress, IntoAFileGenerateAndBuildWriteStepLinesUpTo100Percent) {
 
 TEST(ToolProgress, OnATerminalOneLineIsRewrittenInPlace) {
     const test::TempDir dir;
-    // script gives the command a terminal; its screen is kept in a file.
+    // script gives the command a terminal; its screen is kept in a file. Its input is /dev/null,
+    // whatever the test's own (script copies nothing when it has none).
     const std::string command = test::shellQuoted(TESSLA_DB_PATH) + " generate --persons 6000 --out " +
                                 test::shellQuoted(dir.path() + "census.csv");
     const std::string screen = dir.path() + "screen";
     const std::string script = "script -qec " + test::shellQuoted(command) + " " + test::shellQuoted(screen) +
-                               " > /dev/null";
+                               " < /dev/null > /dev/null";
     ASSERT_EQ(std::system(script.c_str()), 0);
     const std::string text = test::fileText(screen);
     // The terminal turns the finished line's "\n" into "\r\n".
