@@ -1,15 +1,22 @@
 // The desktop program: one program object, which opens the database the configuration names
 // before the first window shows and closes it when the program ends, its main window and the
-// windows the main window opens. No command-line arguments are read.
+// windows the main window opens. Without a configuration file the first run offers to build the
+// sample database or to choose one. The one argument read is --version; others are ignored.
 
-#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "base/configuration.h"
+#include "base/version.h"
 #include "program/program.h"
+#include "program/qt_translations.h"
 #include "widgets/accessibility.h"
 #include "widgets/qt_canvas.h"
+#include "windows/first_run.h"
 #include "windows/help_window.h"
 #include "windows/list_picker_window.h"
 #include "windows/main_window.h"
@@ -18,12 +25,23 @@
 #include "windows/statistics_window.h"
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "--version") {
+        std::printf("Tessla %s\n", tessla::kProgramVersion.data());
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessla"));
+    QApplication::setApplicationVersion(QString::fromUtf8(tessla::kProgramVersion.data()));
+    QApplication::setDesktopFileName(QStringLiteral("se.tessla.Tessla"));
     tessla::checkTextFace();
     tessla::installAccessibility();
     tessla::Program program;
-    program.openDatabase(tessla::configurationFilePath(std::getenv("TESSLA_INI")));
+    const tessla::QtTranslations translations(program);
+    const tessla::ConfigurationPlaces places = tessla::configurationPlacesFromEnvironment();
+    const std::string configuration = tessla::configurationFilePath(places);
+    std::error_code missing;
+    const bool firstRun = !std::filesystem::exists(configuration, missing);
+    if (!firstRun) program.openDatabase(configuration);
 
     // The other windows belong to the main window, so a window manager keeps them above it; they
     // are made once and keep their state between showings.
@@ -36,5 +54,10 @@ int main(int argc, char** argv) {
     mainForm.setStatistics(*new tessla::Tstatform(program, *help, &mainForm));
     mainForm.setPrint(*new tessla::Tskriv_form(program, *help, &mainForm));
     mainForm.show();
+    if (firstRun) {
+        QTimer::singleShot(0, &mainForm, [&] {
+            tessla::offerFirstRun(program, mainForm, tessla::FirstRunPlaces::fromEnvironment(places));
+        });
+    }
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -31,6 +32,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+// How often the build reports a step (and asks whether to stop).
+constexpr std::size_t kPersonsPerStep = 1024;
+constexpr std::uint64_t kComparisonsPerStep = 1 << 16;
 
 // The directory a database is built in, beside its target; removed unless it is installed.
 class BuildDirectory {
@@ -80,19 +85,37 @@ class BuildDirectory {
     bool installed_ = false;
 };
 
-// Reports progress at most once a second.
+// The parts of the whole work each stage of the build takes, for the steps' `done`.
+constexpr double kReadingEnds = 0.55;
+constexpr double kSortingEnds = 0.70;
+constexpr double kMasterListEnds = 0.75;
+constexpr double kWordListsEnd = 0.97;
+
+// Reports progress: as lines to the messages at most once a second while reading and at each
+// stage, and as steps to BuildOptions::steps; asks the stop token at each report.
 class Progress {
   public:
-    explicit Progress(const BuildMessages& out) : out_(out) {}
+    Progress(const BuildMessages& out, const BuildOptions& options) : out_(out), options_(options) {}
 
     void persons(std::size_t done, std::uint64_t bytesRead, std::uint64_t bytesTotal) {
+        const double part = bytesTotal > 0 ? static_cast<double>(bytesRead) / static_cast<double>(bytesTotal) : 0;
+        step("reading the census", kReadingEnds * std::min(part, 1.0));
         const auto now = Clock::now();
         if (now - last_ < std::chrono::seconds(1)) return;
         last_ = now;
         const double seconds = std::chrono::duration<double>(now - start_).count();
-        const auto percent = bytesTotal > 0 ? bytesRead * 100 / bytesTotal : 0;
-        say("read " + std::to_string(done) + " persons (" + std::to_string(percent) + " % of the file, " +
-            std::to_string(static_cast<long long>(done / std::max(seconds, 1e-3))) + " persons/s)");
+        say("read " + std::to_string(done) + " persons (" + std::to_string(static_cast<int>(part * 100)) +
+            " % of the file, " + std::to_string(static_cast<long long>(done / std::max(seconds, 1e-3))) +
+            " persons/s)");
+    }
+    // A stage's line and its first step.
+    void stage(const std::string& what, double done) {
+        say(what);
+        step(what, done);
+    }
+    void step(const std::string& what, double done) const {
+        if (options_.steps) options_.steps(BuildStep{what, done});
+        if (options_.stop.stop_requested()) throw BuildCancelled();
     }
     void say(const std::string& line) const {
         if (out_) out_(line);
@@ -101,6 +124,7 @@ class Progress {
 
   private:
     const BuildMessages& out_;
+    const BuildOptions& options_;
     Clock::time_point start_ = Clock::now();
     Clock::time_point last_ = Clock::now();
 };
@@ -141,7 +165,7 @@ class ListAccumulators final : public ListValueSink {
 class Builder {
   public:
     Builder(const BuildOptions& options, const BuildMessages& progress, const BuildMessages& warn)
-        : options_(options), progress_(progress), warn_(warn), directory_(targetOf(options), options.force) {}
+        : options_(options), progress_(progress, options), warn_(warn), directory_(targetOf(options), options.force) {}
 
     BuildReport run() {
         readCensus();
@@ -150,6 +174,7 @@ class Builder {
         writeHelpTexts();
         writePictureBases();
         writeIni();
+        progress_.step("finishing", 1.0);
         directory_.install();
         progress_.say("built " + std::to_string(report_.persons) + " persons in " +
                       std::to_string(static_cast<int>(progress_.seconds())) + " s");
@@ -159,7 +184,9 @@ class Builder {
   private:
     static fs::path targetOf(const BuildOptions& options) {
         if (options.outDir.empty()) throw BuildError("no output directory given");
-        return fs::absolute(options.outDir).lexically_normal();
+        const fs::path target = fs::absolute(options.outDir).lexically_normal();
+        // "db/" is the folder "db": the build directory and the final rename go beside it.
+        return target.has_filename() ? target : target.parent_path();
     }
 
     void readCensus() {
@@ -194,8 +221,10 @@ class Builder {
                 throw BuildError("line " + std::to_string(row.line) + ": " + records.error());
             masterTexts_.add(masterRowText(row));
             household.push_back(row);
-            progress_.persons(masterTexts_.size(),
-                              static_cast<std::uint64_t>(std::max<std::streamoff>(in.tellg(), 0)), fileSize);
+            if (masterTexts_.size() % kPersonsPerStep == 0) {
+                progress_.persons(masterTexts_.size(),
+                                  static_cast<std::uint64_t>(std::max<std::streamoff>(in.tellg(), 0)), fileSize);
+            }
         }
         flushHousehold(household);
         if (!records.close()) throw BuildError("cannot write the person records: " + records.error());
@@ -211,13 +240,23 @@ class Builder {
 
     // Sorts the persons into the master list; its row numbers are the person numbers.
     std::vector<std::int32_t> writeMasterList() {
-        progress_.say("sorting " + std::to_string(masterTexts_.size()) + " persons");
+        const std::string sorting = "sorting " + std::to_string(masterTexts_.size()) + " persons";
+        progress_.stage(sorting, kReadingEnds);
         std::vector<std::uint32_t> order(masterTexts_.size());
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i + 1);
-        std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+        // The comparisons a sort of n makes, about n log2 n, measure how far it has come; the
+        // step also asks the stop token, whose exception leaves the sort (and `order`) unfinished.
+        const double expected = static_cast<double>(order.size()) * std::log2(std::max<double>(order.size(), 2));
+        std::uint64_t comparisons = 0;
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            if (++comparisons % kComparisonsPerStep == 0) {
+                const double part = std::min(static_cast<double>(comparisons) / expected, 0.99);
+                progress_.step(sorting, kReadingEnds + (kSortingEnds - kReadingEnds) * part);
+            }
             return CollCompareTie(masterTexts_.text(a), masterTexts_.text(b), static_cast<std::int32_t>(a),
                                   static_cast<std::int32_t>(b), CollationOrder::AccentRankOrder) < 0;
         });
+        progress_.stage("writing the master list", kSortingEnds);
         std::size_t longest = 0;
         for (std::uint32_t r = 1; r <= masterTexts_.size(); ++r)
             longest = std::max(longest, masterTexts_.text(r).size());
@@ -227,6 +266,10 @@ class Builder {
         for (std::size_t i = 0; i < order.size(); ++i) {
             personOf[order[i] - 1] = static_cast<std::int32_t>(i + 1);
             if (!writer.append(masterTexts_.text(order[i]), order[i], 0, {})) fail(masterList());
+            if ((i + 1) % kPersonsPerStep == 0) {
+                const double part = static_cast<double>(i + 1) / static_cast<double>(order.size());
+                progress_.step("writing the master list", kSortingEnds + (kMasterListEnds - kSortingEnds) * part);
+            }
         }
         if (!writer.close()) fail(masterList());
         masterTexts_ = MasterTexts();
@@ -234,8 +277,11 @@ class Builder {
     }
 
     void writeWordLists(const std::vector<std::int32_t>& personOf) {
-        for (const WordListSettings& list : wordLists().subspan(1)) {
-            progress_.say("writing " + std::string(list.name));
+        const auto lists = wordLists().subspan(1);
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            const WordListSettings& list = lists[i];
+            const double part = static_cast<double>(i) / static_cast<double>(lists.size());
+            progress_.stage("writing " + std::string(list.name), kMasterListEnds + (kWordListsEnd - kMasterListEnds) * part);
             const int source = list.number == 41 ? kAllOccupations : list.number;
             std::vector<ListAccumulator::Row> rows = lists_.at(source).finish(personOf, list.hasParentTable);
             if (list.number == 41) {
@@ -284,7 +330,7 @@ class Builder {
     }
 
     void writeHelpTexts() {
-        progress_.say("writing the help texts");
+        progress_.stage("writing the help texts", kWordListsEnd);
         const std::vector<HelpText> texts =
             options_.helpTextsDir.empty() ? builtInHelpTexts() : readHelpTexts(options_.helpTextsDir);
         TextBaseWriter writer(helpTextBase(), placeTextBase(helpTextBase(), directory_.cd(), directory_.hd()),
@@ -302,6 +348,7 @@ class Builder {
     // the kind, placement code and region of the skin's manifest; the second picture collection is
     // written empty.
     void writePictureBases() {
+        progress_.stage("writing the pictures", (kWordListsEnd + 1.0) / 2);
         writePictureBase(pictureBase(), {});
         writePictureBase(skinPictureBase(), options_.skinDir.empty() ? std::vector<SkinPicture>{}
                                                                      : readSkinPictures(options_.skinDir));

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <functional>
 #include <stdexcept>
+#include <stop_token>
 #include <string>
 
 #include "builder/census_input.h"
@@ -22,6 +23,19 @@ class BuildError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A build stopped through BuildOptions::stop; like any failed build it leaves nothing behind.
+class BuildCancelled : public BuildError {
+  public:
+    BuildCancelled() : BuildError("the build was cancelled") {}
+};
+
+// How far a build has come: what it does now and the part of the whole work done, 0 … 1.
+struct BuildStep {
+    std::string what;
+    double done = 0;
+};
+using BuildSteps = std::function<void(const BuildStep&)>;
+
 struct BuildOptions {
     std::string csvPath;
     std::string outDir;
@@ -29,6 +43,8 @@ struct BuildOptions {
     std::string helpTextsDir;              // empty: the help texts built into the program
     std::string skinDir;                   // empty: empty picture bases
     std::size_t personsMax = kPersonsMax;  // the most persons a database holds
+    std::stop_token stop;                  // asked between steps; BuildCancelled when stopped
+    BuildSteps steps;                      // told often (while reading, sorting and writing)
 };
 
 struct BuildReport {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <vector>
 
 #include "base/ini_file.h"
 
@@ -81,11 +84,109 @@ TEST(ProgramDirectoryTest, IsTheTestExecutablesDirectoryWithASlash) {
     EXPECT_EQ(fs::path(dir).parent_path(), fs::canonical("/proc/self/exe").parent_path());
 }
 
-TEST(ConfigurationFilePath, TheConfigurationFileIsTheOneTesslaIniNamesElseTheOneBesideTheProgram) {
-    const std::string beside = programDirectory() + "tessla.ini";
-    EXPECT_EQ(configurationFilePath(nullptr), beside);
-    EXPECT_EQ(configurationFilePath(""), beside);
-    EXPECT_EQ(configurationFilePath("/data/census/tessla.ini"), "/data/census/tessla.ini");
+// HOME and the XDG variables pointed at a temporary directory for one test, restored after it.
+class ConfigurationLookupTest : public ConfigurationTest {
+  protected:
+    void SetUp() override {
+        ConfigurationTest::SetUp();
+        for (const char* name : kVariables) {
+            const char* value = std::getenv(name);
+            saved_.emplace_back(name, value == nullptr ? std::nullopt : std::optional<std::string>(value));
+            ::unsetenv(name);
+        }
+        ::setenv("HOME", (dir_ / "home").c_str(), 1);
+    }
+    void TearDown() override {
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                ::setenv(name, value->c_str(), 1);
+            } else {
+                ::unsetenv(name);
+            }
+        }
+        ConfigurationTest::TearDown();
+    }
+    // The environment's places, with the program directory and the system file moved into the
+    // temporary directory.
+    ConfigurationPlaces places() const {
+        ConfigurationPlaces places = configurationPlacesFromEnvironment();
+        places.programDirectory = (dir_ / "bin").string() + "/";
+        places.systemFile = (dir_ / "etc/tessla/tessla.ini").string();
+        return places;
+    }
+    std::string touch(const std::string& relative) const {
+        const fs::path file = dir_ / relative;
+        fs::create_directories(file.parent_path());
+        std::ofstream(file) << "[kataloger]\n";
+        return file.string();
+    }
+
+    static constexpr const char* kVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "TESSLA_INI"};
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+TEST_F(ConfigurationLookupTest, TesslaIniThenBesideTheProgramThenTheUsersFileThenTheSystemFile) {
+    struct Case {
+        bool tesslaIni, beside, user, system;
+        const char* expected;  // relative to the temporary directory
+    } cases[] = {
+        {true, true, true, true, "named.ini"},  // TESSLA_INI wins, even when the file is missing
+        {false, true, true, true, "bin/tessla.ini"},
+        {false, false, true, true, "home/.config/tessla/tessla.ini"},
+        {false, false, false, true, "etc/tessla/tessla.ini"},
+        {false, false, false, false, "home/.config/tessla/tessla.ini"},  // none: the user's, to be written
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(dir_);
+        if (c.tesslaIni) ::setenv("TESSLA_INI", (dir_ / "named.ini").c_str(), 1);
+        if (c.beside) touch("bin/tessla.ini");
+        if (c.user) touch("home/.config/tessla/tessla.ini");
+        if (c.system) touch("etc/tessla/tessla.ini");
+        EXPECT_EQ(configurationFilePath(places()), (dir_ / c.expected).string()) << c.expected;
+        ::unsetenv("TESSLA_INI");
+    }
+}
+
+TEST_F(ConfigurationLookupTest, XdgVariablesCountOnlyWhenAbsolute) {
+    ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    const std::string user = touch("config/tessla/tessla.ini");
+    touch("home/.config/tessla/tessla.ini");
+    EXPECT_EQ(configurationFilePath(places()), user);
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(userConfigurationPath(places()), (dir_ / "home/.config/tessla/tessla.ini").string());
+    ::unsetenv("HOME");
+    EXPECT_EQ(userConfigurationPath(places()), "");
+
+    const std::string data = (dir_ / "data").string();
+    EXPECT_EQ(sampleDatabaseDirectory(data.c_str(), "/home/u"), data + "/tessla/sample/");
+    EXPECT_EQ(sampleDatabaseDirectory(nullptr, "/home/u"), "/home/u/.local/share/tessla/sample/");
+    EXPECT_EQ(sampleDatabaseDirectory("data", "/home/u/"), "/home/u/.local/share/tessla/sample/");
+    EXPECT_EQ(sampleDatabaseDirectory(nullptr, nullptr), "");
+}
+
+TEST_F(ConfigurationLookupTest, TheUsersFileNamesTheChosenDatabaseAndNothingElseIsWritten) {
+    const std::string user = userConfigurationPath(places());
+    touch("home/.config/tessla/tessla.ini");  // an older choice is replaced
+    EXPECT_EQ(writeUserConfiguration(user, "/srv/census/db"), "");
+    const Configuration config = readConfigurationFile(user);
+    EXPECT_EQ(config.cdbasen, "/srv/census/db/cd/");
+    EXPECT_EQ(config.hdbasen, "/srv/census/db/hd/");
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(dir_))
+        if (entry.is_regular_file()) files.push_back(entry.path().string());
+    EXPECT_EQ(files, std::vector<std::string>{user});
+
+    touch("blocked");  // a file where the folder should be
+    EXPECT_NE(writeUserConfiguration((dir_ / "blocked/tessla.ini").string(), "/srv/census/db"), "");
+}
+
+TEST(DatabaseDirectoryFits, TheCdAndHdPathsMayHave128Characters) {
+    const std::string longest = "/" + std::string(kComponentDirectoryMax - 5, 'x');  // + "/cd/" = 128
+    EXPECT_TRUE(databaseDirectoryFits(longest));
+    EXPECT_TRUE(databaseDirectoryFits(longest + "/"));
+    EXPECT_FALSE(databaseDirectoryFits(longest + "y"));
+    EXPECT_EQ(cdDirectoryOf(longest).size(), kComponentDirectoryMax);
+    EXPECT_EQ(hdDirectoryOf("/d/"), "/d/hd/");
 }
 
 }  // namespace

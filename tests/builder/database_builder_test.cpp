@@ -449,6 +449,18 @@ TEST(DatabaseBuilderTest, ReplacesAnExistingDatabaseOnlyWithForce) {
     EXPECT_EQ(db.tessllista().rowCount(), 2);
 }
 
+// "db/" names the folder "db" as "db" does; the build once failed at its very end on it.
+TEST(DatabaseBuilderTest, AnOutputFolderEndingInASlashIsThatFolder) {
+    test::TempDir dir;
+    std::ofstream(dir.path() + "census.csv", std::ios::binary) << censusOf({kRows[0], kRows[1]});
+    BuildOptions options;
+    options.csvPath = dir.path() + "census.csv";
+    options.outDir = dir.path() + "db/";
+    buildDatabase(options, nullptr, nullptr);
+    EXPECT_EQ(entriesOf(dir.path()), (std::vector<std::string>{"census.csv", "db"}));
+    EXPECT_EQ(readConfiguration(dir.path() + "db/").hdbasen, dir.path() + "db/hd/");
+}
+
 TEST(DatabaseBuilderTest, PutsTheSkinPicturesInTheSkinPictureBase) {
     test::TempDir dir;
     fs::create_directories(dir.path() + "skin");

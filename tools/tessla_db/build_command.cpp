@@ -2,11 +2,12 @@
 //
 // Builds a database from a census CSV; progress and warnings go to stderr.
 
-#include <cstdio>
+#include <chrono>
 
 #include "builder/database_builder.h"
 #include "commands.h"
 #include "options.h"
+#include "progress_line.h"
 
 namespace tessla::tool {
 
@@ -19,8 +20,14 @@ int buildCommand(const Arguments& arguments) {
         build.force = options.flag("--force");
         build.helpTextsDir = options.value("--help-texts").value_or("");
         build.skinDir = options.value("--skin").value_or("");
-        const auto say = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
-        buildDatabase(build, say, say);
+        ProgressLine progress = ProgressLine::forStderr("build");
+        build.steps = [&](const BuildStep& step) { progress.update(step.what, step.done); };
+        const auto start = std::chrono::steady_clock::now();
+        const BuildReport report =
+            buildDatabase(build, nullptr, [&](const std::string& warning) { progress.note(warning); });
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        progress.note("built " + std::to_string(report.persons) + " persons in " +
+                      std::to_string(static_cast<int>(seconds)) + " s");
         return kExitOk;
     });
 }

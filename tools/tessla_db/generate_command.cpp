@@ -1,8 +1,5 @@
 // tessla-db generate: the synthetic census CSV, to a file or stdout, with progress on stderr.
 
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -12,6 +9,7 @@
 #include "builder/census_generator.h"
 #include "commands.h"
 #include "options.h"
+#include "progress_line.h"
 
 namespace tessla::tool {
 
@@ -35,37 +33,17 @@ GenerateOptions parseOptions(const Arguments& arguments) {
     return generate;
 }
 
-// Progress once a second: on a terminal as one line rewritten in place, otherwise (large runs only) as lines.
-class Progress {
-  public:
-    explicit Progress(std::uint64_t total)
-        : total_(total), terminal_(isatty(STDERR_FILENO) != 0), enabled_(terminal_ || total >= 1'000'000) {}
-
-    void update(std::uint64_t done, bool finished = false) {
-        if (!enabled_) return;
-        const auto now = std::chrono::steady_clock::now();
-        if (!finished && now - last_ < std::chrono::seconds(1)) return;
-        last_ = now;
-        const double seconds = std::chrono::duration<double>(now - start_).count();
-        std::fprintf(stderr, "%sgenerate: %llu / %llu persons, %.0f persons/s%s", terminal_ ? "\r" : "",
-                     static_cast<unsigned long long>(done), static_cast<unsigned long long>(total_),
-                     seconds > 0 ? done / seconds : 0.0, terminal_ && !finished ? "" : "\n");
-    }
-
-  private:
-    std::uint64_t total_;
-    bool terminal_;
-    bool enabled_;
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::chrono::steady_clock::time_point last_ = start_;
-};
-
 void generate(const GenerateOptions& options, std::ostream& out) {
     CensusGenerator generator(options.persons, options.seed);
-    Progress progress(options.persons);
+    ProgressLine progress = ProgressLine::forStderr("generate");
+    const auto update = [&] {
+        const std::uint64_t done = generator.personsWritten();
+        progress.update({}, static_cast<double>(done) / static_cast<double>(options.persons),
+                        std::to_string(done) + " / " + std::to_string(options.persons) + " persons");
+    };
     CensusGenerator::writeHeader(out);
     for (std::uint64_t households = 0; generator.writeNextHousehold(out); ++households) {
-        if (households % 1024 == 0) progress.update(generator.personsWritten());
+        if (households % 1024 == 0) update();
         if (!out) break;
     }
     out.flush();
@@ -74,7 +52,7 @@ void generate(const GenerateOptions& options, std::ostream& out) {
                                  (options.out.empty() ? "to standard output" : options.out) + ": " +
                                  std::strerror(errno));
     }
-    progress.update(generator.personsWritten(), true);
+    update();
 }
 
 }  // namespace

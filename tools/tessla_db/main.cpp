@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "base/version.h"
 #include "commands.h"
 
 namespace {
@@ -37,16 +38,28 @@ constexpr Subcommand kSubcommands[] = {
      "inspect --ini FILE   one line per component: name, open or closed, rows or records, file"},
 };
 
-int usage() {
-    std::fputs("usage: tessla-db <command> [options]\n", stderr);
-    for (const Subcommand& subcommand : kSubcommands) std::fprintf(stderr, "  %s\n", subcommand.usage.data());
-    return tessla::tool::kExitUsage;
+void printUsage(std::FILE* out) {
+    std::fprintf(out, "tessla-db %s: the command-line companion of Tessla\n", tessla::kProgramVersion.data());
+    std::fputs("usage: tessla-db <command> [options]\n", out);
+    for (const Subcommand& subcommand : kSubcommands) std::fprintf(out, "  %s\n", subcommand.usage.data());
+    std::fputs("  help, --help   this list\n", out);
+}
+
+bool asksForHelp(std::string_view argument) {
+    return argument == "help" || argument == "--help" || argument == "-h";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
+    if (argc < 2) {
+        printUsage(stderr);
+        return tessla::tool::kExitUsage;
+    }
+    if (asksForHelp(argv[1])) {
+        printUsage(stdout);
+        return tessla::tool::kExitOk;
+    }
     for (const Subcommand& subcommand : kSubcommands) {
         if (subcommand.name == argv[1]) return subcommand.run(tessla::tool::Arguments(argv + 2, argv + argc));
     }
