@@ -58,7 +58,17 @@ struct Session {
     ChartView& chart() { return *window->findChild<ChartView*>(QStringLiteral("diagram")); }
 };
 
-void report(benchmark::State& state, const Session& s, std::vector<double> ms) {
+// Times `work` once per iteration and reports the median and the worst of the times.
+template <typename Work>
+void timeEach(benchmark::State& state, const Session& s, Work work) {
+    std::vector<double> ms;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        work();
+        const double took = msSince(start);
+        ms.push_back(took);
+        state.SetIterationTime(took / 1000);
+    }
     std::ranges::sort(ms);
     state.counters["median_ms"] = ms[ms.size() / 2];
     state.counters["worst_ms"] = ms.back();
@@ -67,59 +77,41 @@ void report(benchmark::State& state, const Session& s, std::vector<double> ms) {
 
 void BM_CountBirthYears(benchmark::State& state) {
     Session s;
-    std::vector<double> ms;
-    for (auto _ : state) {
-        const auto start = Clock::now();
+    timeEach(state, s, [&] {
         const Statistics statistics =
             buildStatistics(s.program.database(), s.program.database().tessllista().vald(),
                             StatisticsProperty::Year, StatisticsSort::Value);
         benchmark::DoNotOptimize(statistics.rows.data());
-        const double took = msSince(start);
-        ms.push_back(took);
-        state.SetIterationTime(took / 1000);
-    }
-    report(state, s, std::move(ms));
+    });
 }
 BENCHMARK(BM_CountBirthYears)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void setBirthYearChart(Session& s) {
+    const Statistics& statistics = s.window->table().statistics();
+    s.chart().setData(chartData(statistics, StatisticsProperty::Year,
+                                statisticsPropertyLabel(StatisticsProperty::Year)));
+}
 
 // From the counted rows to the chart on the screen: the years binned, laid out at the chart's size
 // and painted.
 void BM_BirthYearChartBuildAndPaint(benchmark::State& state) {
     Session s;
-    const Statistics& statistics = s.window->table().statistics();
-    ChartView& chart = s.chart();
-    std::vector<double> ms;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        chart.setData(chartData(statistics, StatisticsProperty::Year,
-                                statisticsPropertyLabel(StatisticsProperty::Year)));
-        chart.repaint();
-        const double took = msSince(start);
-        ms.push_back(took);
-        state.SetIterationTime(took / 1000);
-    }
-    state.counters["bars"] = static_cast<double>(chart.chartLayout().bars.size());
-    report(state, s, std::move(ms));
+    timeEach(state, s, [&] {
+        setBirthYearChart(s);
+        s.chart().repaint();
+    });
+    state.counters["bars"] = static_cast<double>(s.chart().chartLayout().bars.size());
 }
 BENCHMARK(BM_BirthYearChartBuildAndPaint)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
 
 // The same at twice the pixels, as the picture saved on a screen of pixel ratio 2.
 void BM_BirthYearChartPictureAtRatio2(benchmark::State& state) {
     Session s;
-    const Statistics& statistics = s.window->table().statistics();
-    ChartView& chart = s.chart();
-    std::vector<double> ms;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        chart.setData(chartData(statistics, StatisticsProperty::Year,
-                                statisticsPropertyLabel(StatisticsProperty::Year)));
-        const QImage picture = chart.picture(2);
+    timeEach(state, s, [&] {
+        setBirthYearChart(s);
+        const QImage picture = s.chart().picture(2);
         benchmark::DoNotOptimize(picture.constBits());
-        const double took = msSince(start);
-        ms.push_back(took);
-        state.SetIterationTime(took / 1000);
-    }
-    report(state, s, std::move(ms));
+    });
 }
 BENCHMARK(BM_BirthYearChartPictureAtRatio2)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
 

@@ -17,12 +17,8 @@
 #include "widgets/accessibility.h"
 #include "widgets/qt_canvas.h"
 #include "windows/first_run.h"
-#include "windows/help_window.h"
-#include "windows/list_picker_window.h"
 #include "windows/main_window.h"
-#include "windows/print_window.h"
-#include "windows/search_window.h"
-#include "windows/statistics_window.h"
+#include "windows/program_windows.h"
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]) == "--version") {
@@ -43,16 +39,8 @@ int main(int argc, char** argv) {
     const bool firstRun = !std::filesystem::exists(configuration, missing);
     if (!firstRun) program.openDatabase(configuration);
 
-    // The other windows belong to the main window, so a window manager keeps them above it; they
-    // are made once and keep their state between showings.
     tessla::Tmain_form mainForm(program);
-    auto* help = new tessla::Ttextform(program, &mainForm);
-    auto* picker = new tessla::Tsoktabform(program, *help, &mainForm);
-    mainForm.setHelp(*help);
-    mainForm.setPersonSearch(*new tessla::Tsok_form(program, *picker, *help, &mainForm));
-    mainForm.setChildSearch(*new tessla::Tsokbarn_form(program, *picker, *help, &mainForm));
-    mainForm.setStatistics(*new tessla::Tstatform(program, *help, &mainForm));
-    mainForm.setPrint(*new tessla::Tskriv_form(program, *help, &mainForm));
+    tessla::makeOwnedWindows(program, mainForm);
     mainForm.show();
     if (firstRun) {
         QTimer::singleShot(0, &mainForm, [&] {

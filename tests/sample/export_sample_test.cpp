@@ -10,10 +10,9 @@
 #include <sstream>
 
 #include "base/configuration.h"
-#include "builder/census_generator.h"
-#include "builder/database_builder.h"
 #include "census/household.h"
 #include "database/database.h"
+#include "sample_database.h"
 #include "storage/temp_dir.h"
 #include "tools/run_tool.h"
 
@@ -52,14 +51,7 @@ class ExportSampleTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         dir_ = new test::TempDir();
-        std::ostringstream csv;
-        generateCensus(kPersons, kDefaultGeneratorSeed, csv);
-        std::ofstream(dir_->path() + "census.csv", std::ios::binary) << csv.str();
-        BuildOptions options;
-        options.csvPath = dir_->path() + "census.csv";
-        options.outDir = dir_->path() + "db";
-        options.skinDir = TESSLA_SKIN_DIR;
-        buildDatabase(options, nullptr, nullptr);
+        test::buildSampleDatabase(dir_->path(), kPersons);
         // The same database with an export limit of 500.
         std::string ini = test::fileText(ini_());
         ini.replace(ini.find("export=10000"), 12, "export=500");

@@ -11,10 +11,9 @@
 
 #include "base/configuration.h"
 #include "base/cp1252.h"
-#include "builder/census_generator.h"
-#include "builder/database_builder.h"
 #include "csv_rows.h"
 #include "database/database.h"
+#include "sample_database.h"
 #include "search/spelling_key.h"
 #include "storage/collation.h"
 #include "storage/temp_dir.h"
@@ -74,16 +73,9 @@ class SearchAgreementTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         dir_ = new test::TempDir();
-        std::ostringstream csv;
-        generateCensus(kPersons, kDefaultGeneratorSeed, csv);
-        std::ofstream(dir_->path() + "census.csv", std::ios::binary) << csv.str();
-        BuildOptions options;
-        options.csvPath = dir_->path() + "census.csv";
-        options.outDir = dir_->path() + "db";
-        options.skinDir = TESSLA_SKIN_DIR;
-        buildDatabase(options, nullptr, nullptr);
+        const std::string csv = test::buildSampleDatabase(dir_->path(), kPersons);
 
-        const auto rows = test::parseCsv(csv.str());
+        const auto rows = test::parseCsv(csv);
         persons_ = new std::vector<Person>();
         for (std::size_t i = 1; i < rows.size(); ++i) persons_->emplace_back(rows[0], rows[i]);
         // The result-list order: the person number of every record.

@@ -14,12 +14,8 @@
 #include "program/program.h"
 #include "widgets/accessibility.h"
 #include "widgets/qt_canvas.h"
-#include "windows/help_window.h"
-#include "windows/list_picker_window.h"
 #include "windows/main_window.h"
-#include "windows/print_window.h"
-#include "windows/search_window.h"
-#include "windows/statistics_window.h"
+#include "windows/program_windows.h"
 
 namespace {
 
@@ -52,13 +48,7 @@ int main(int argc, char** argv) {
     program.setMessagePresenter([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
     if (!program.openDatabase(argv[1])) return 2;
     tessla::Tmain_form mainForm(program);
-    auto* help = new tessla::Ttextform(program, &mainForm);
-    auto* picker = new tessla::Tsoktabform(program, *help, &mainForm);
-    mainForm.setHelp(*help);
-    mainForm.setPersonSearch(*new tessla::Tsok_form(program, *picker, *help, &mainForm));
-    mainForm.setChildSearch(*new tessla::Tsokbarn_form(program, *picker, *help, &mainForm));
-    mainForm.setStatistics(*new tessla::Tstatform(program, *help, &mainForm));
-    mainForm.setPrint(*new tessla::Tskriv_form(program, *help, &mainForm));
+    tessla::makeOwnedWindows(program, mainForm);
     mainForm.show();
     QApplication::processEvents();
 
