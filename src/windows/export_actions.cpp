@@ -1,7 +1,6 @@
 #include "windows/export_actions.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,23 +17,6 @@ namespace tessla {
 
 namespace {
 
-QString saveDialog(QWidget& owner, Language language, const QString& title, const QString& suggested,
-                   const QString& filter) {
-    QFileDialog dialog(&owner, title, suggested, filter);
-    dialog.setObjectName(QStringLiteral("sparadialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setLabelText(QFileDialog::LookIn, inLanguage(language, "Leta i:", "Look in:"));
-    dialog.setLabelText(QFileDialog::FileName, inLanguage(language, "Filnamn:", "File name:"));
-    dialog.setLabelText(QFileDialog::FileType, inLanguage(language, "Filtyp:", "Files of type:"));
-    dialog.setLabelText(QFileDialog::Accept, inLanguage(language, "Spara", "Save"));
-    dialog.setLabelText(QFileDialog::Reject, inLanguage(language, "Avbryt", "Cancel"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(suggested);
-    if (showModal(dialog, owner) != 1 || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
-}
-
 bool noticeBox(QWidget& owner, Language language, const QString& notice) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Tessla"), notice, QMessageBox::Ok | QMessageBox::Cancel,
                     &owner);
@@ -49,7 +31,7 @@ bool noticeBox(QWidget& owner, Language language, const QString& notice) {
 ExportActions::ExportActions(QWidget& owner, Program& program, const RecordBrowser& browser)
     : owner_(owner), program_(program), browser_(browser), folder_(QDir::homePath()) {
     prompts_.fileName = [this](const QString& title, const QString& suggested, const QString& filter) {
-        return saveDialog(owner_, program_.language(), title, suggested, filter);
+        return askSaveFile(owner_, program_.language(), title, suggested, {filter});
     };
     prompts_.goOn = [this](const QString& notice) { return noticeBox(owner_, program_.language(), notice); };
 }

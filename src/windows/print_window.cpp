@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -297,9 +296,9 @@ bool Tskriv_form::havePrinter() {
     const QString chosen = printer_.outputFileName();
     if (printer_.outputFormat() == QPrinter::NativeFormat || (!chosen.isEmpty() && chosen != askedFile_))
         return true;
-    const QString file = QFileDialog::getSaveFileName(
-        this, inLanguage(program_.language(), "Spara utskriften som PDF", "Save the print as PDF"),
-        chosen.isEmpty() ? QStringLiteral("tessla.pdf") : chosen, QStringLiteral("PDF (*.pdf)"));
+    const QString file = askSaveFile(
+        *this, program_.language(), inLanguage(program_.language(), "Spara utskriften som PDF", "Save the print as PDF"),
+        chosen.isEmpty() ? QStringLiteral("tessla.pdf") : chosen, {QStringLiteral("PDF (*.pdf)")});
     if (file.isEmpty()) return false;
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(file);

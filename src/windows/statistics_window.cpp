@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -235,19 +234,12 @@ void Tstatform::paintRowBar(QPainter& painter, std::int32_t row, const QRect& re
 }
 
 void Tstatform::saveChart() {
-    QFileDialog dialog(this, QString::fromUtf8("Spara diagrammet"));
-    dialog.setObjectName(QStringLiteral("sparadialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("PNG-bild (*.png)"), QStringLiteral("SVG-bild (*.svg)")});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setDirectory(saveDirectory_);
-    dialog.selectFile(QString::fromStdString(chart_->data().fileName) + QStringLiteral(".png"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        const bool svg = filter.contains(QStringLiteral("svg"));
-        dialog.setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().constFirst();
+    const QString suggested =
+        QDir(saveDirectory_).filePath(QString::fromStdString(chart_->data().fileName) + QStringLiteral(".png"));
+    const QString path =
+        askSaveFile(*this, Language::Swedish, QString::fromUtf8("Spara diagrammet"), suggested,
+                    {QStringLiteral("PNG-bild (*.png)"), QStringLiteral("SVG-bild (*.svg)")});
+    if (path.isEmpty()) return;
     saveDirectory_ = QFileInfo(path).absolutePath();
     if (!chart_->save(path)) {
         const QString text = QString::fromUtf8("Bilden kunde inte sparas i %1.");

@@ -4,6 +4,8 @@
 
 #include <QClipboard>
 #include <QDialog>
+#include <QFileDialog>
+#include <QRegularExpression>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -76,6 +78,38 @@ int showModal(QDialog& window, QWidget& owner) {
     window.move(place.x, place.y);
     setReadingTabOrder(window);
     return window.exec() == QDialog::Accepted ? 1 : 2;
+}
+
+namespace {
+
+// The suffix of a name filter's first pattern: "png" of "PNG-bild (*.png)".
+QString filterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
+}  // namespace
+
+QString askSaveFile(QWidget& owner, Language language, const QString& title, const QString& suggested,
+                    const QStringList& filters) {
+    QFileDialog dialog(&owner, title);
+    dialog.setObjectName(QStringLiteral("sparadialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The modes first: setting them gives the buttons Qt's own words again.
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::LookIn, inLanguage(language, "Leta i:", "Look in:"));
+    dialog.setLabelText(QFileDialog::FileName, inLanguage(language, "Filnamn:", "File name:"));
+    dialog.setLabelText(QFileDialog::FileType, inLanguage(language, "Filtyp:", "Files of type:"));
+    dialog.setLabelText(QFileDialog::Accept, inLanguage(language, "Spara", "Save"));
+    dialog.setLabelText(QFileDialog::Reject, inLanguage(language, "Avbryt", "Cancel"));
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) dialog.setDefaultSuffix(filterSuffix(filters.front()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+    dialog.selectFile(suggested);
+    if (showModal(dialog, owner) != 1 || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
 }
 
 }  // namespace tessla

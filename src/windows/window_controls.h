@@ -43,4 +43,10 @@ void putOnClipboard(std::string_view cp1252);
 // screen, its controls in reading order for the Tab key. Its result: 1 OK, 2 Cancel.
 int showModal(QDialog& window, QWidget& owner);
 
+// Asks where to save a file, in `language`, suggesting `suggested` (a name or a path) and offering
+// `filters` ("PNG-bild (*.png)"); a name typed without a suffix gets the chosen filter's. Returns
+// the path chosen, or an empty string when the user cancels.
+QString askSaveFile(QWidget& owner, Language language, const QString& title, const QString& suggested,
+                    const QStringList& filters);
+
 }  // namespace tessla

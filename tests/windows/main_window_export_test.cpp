@@ -18,6 +18,7 @@
 
 #include "household_census.h"
 #include "program/program.h"
+#include "program/qt_translations.h"
 #include "skin/picture_button.h"
 #include "storage/temp_dir.h"
 #include "test_text.h"
@@ -277,6 +278,8 @@ TEST_F(ExportWindowTest, ScreenshotOfTheButtonsAndTheDialogs) {
     QDir(shots).removeRecursively();
     QDir().mkpath(shots);
     start(3, {"Lind", "Nr 0"}, true);
+    // Qt's own dialogs in the program's language, as the program shows them.
+    const QtTranslations qtTexts(*program_);
     const ExportActions::Prompts dialogs = window_->exports().prompts();
     for (const Language language : {Language::Swedish, Language::English}) {
         program_->setLanguage(language);
