@@ -132,11 +132,11 @@ FirstRunDialog::FirstRunDialog(Program& program, const FirstRunPlaces& places, Q
       later_(new QPushButton(this)) {
     setObjectName(QStringLiteral("firstrun"));
     paintAsPaper(*this);
+    setFont(serifFont(11));  // the buttons and the folder line in the program's face too
 
     QFont headingFont = serifFont(15);
     headingFont.setBold(true);
     heading_->setFont(headingFont);
-    text_->setFont(serifFont(11));
     text_->setWordWrap(true);
     text_->setFixedWidth(460);
     where_->setWordWrap(true);
