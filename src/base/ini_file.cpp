@@ -5,25 +5,21 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/string_utils.h"
+
 namespace tessla {
 namespace {
 
-std::string_view trimBlanks(std::string_view s) {
+// `s` without spaces, tabs and carriage returns at either end.
+std::string_view trimSpaces(std::string_view s) {
     const auto first = s.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) return {};
     const auto last = s.find_last_not_of(" \t\r");
     return s.substr(first, last - first + 1);
 }
 
-std::string lowerAscii(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return out;
-}
-
 std::string slot(std::string_view section, std::string_view key) {
-    return lowerAscii(trimBlanks(section)) + '\n' + lowerAscii(trimBlanks(key));
+    return lowerAscii(trimSpaces(section)) + '\n' + lowerAscii(trimSpaces(key));
 }
 
 }  // namespace
@@ -42,7 +38,7 @@ void IniFile::parse(std::string_view text) {
     std::string section;
     while (!text.empty()) {
         const auto end = std::min(text.find('\n'), text.size());
-        const std::string_view line = trimBlanks(text.substr(0, end));
+        const std::string_view line = trimSpaces(text.substr(0, end));
         text.remove_prefix(std::min(end + 1, text.size()));
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
@@ -51,7 +47,7 @@ void IniFile::parse(std::string_view text) {
         }
         const auto equals = line.find('=');
         if (equals == std::string_view::npos) continue;
-        values_.emplace(slot(section, line.substr(0, equals)), trimBlanks(line.substr(equals + 1)));
+        values_.emplace(slot(section, line.substr(0, equals)), trimSpaces(line.substr(equals + 1)));
     }
 }
 

@@ -11,6 +11,23 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
+std::string groupedDigits(std::int64_t value, char separator) {
+    const std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string out = value < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string lowerAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
 std::string zeroPadded(std::string_view s, std::size_t width) {
     return std::string(width > s.size() ? width - s.size() : 0, '0') + std::string(s);
 }

@@ -3,6 +3,7 @@
 // Small string helpers shared by the coded-text reader and the button controls. Strings are
 // Windows-1252 bytes.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,12 @@ namespace tessla {
 
 // `s` without the bytes 0 … 32 at either end: the trimming census values get everywhere.
 std::string_view trimBlanks(std::string_view s);
+
+// `value` with `separator` between groups of three digits: 52310 as "52 310" or "52,310".
+std::string groupedDigits(std::int64_t value, char separator);
+
+// `s` with the letters A … Z lowered; every other byte stays as it is.
+std::string lowerAscii(std::string_view s);
 
 // `s` left-padded with "0" to `width` characters; a longer `s` stays whole.
 std::string zeroPadded(std::string_view s, std::size_t width);

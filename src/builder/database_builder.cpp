@@ -373,8 +373,8 @@ class Builder {
         const fs::path target = directory_.target();
         std::ofstream ini(fs::path(directory_.hd()).parent_path().parent_path() / kConfigurationFileName,
                           std::ios::binary);
-        ini << "[kataloger]\ncdbasen=" << (target / "cd").string()
-            << "/\nhdbasen=" << (target / "hd").string() << "/\n[limits]\nutskrift=" << kLimitMax
+        ini << "[kataloger]\ncdbasen=" << cdDirectoryOf(target.string()) << "\nhdbasen=" << hdDirectoryOf(target.string())
+            << "\n[limits]\nutskrift=" << kLimitMax
             << "\nexport=" << kLimitMax << "\n";
         if (!ini.flush()) throw BuildError("cannot write " + std::string(kConfigurationFileName));
     }

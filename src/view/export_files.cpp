@@ -9,6 +9,7 @@
 
 #include "base/cp1252.h"
 #include "base/string_utils.h"
+#include "view/gedcom.h"
 
 namespace tessla {
 
@@ -77,15 +78,8 @@ std::string exportLimitNotice(std::int32_t limit, std::int32_t available, Langua
 
 std::string sourceCitation(const Tenperson& person, Language language, std::string_view version,
                            std::optional<CalendarDate> databaseDate) {
-    const ResidencePlace place = residencePlace(person);
-    std::string citation = english(language) ? "Census of Sweden 1890" : "Folkr\xE4kningen 1890";
-    for (const std::string& part : {place.county, place.parish})
-        if (!part.empty()) citation += ", " + part;
-    if (const std::string_view household = trimBlanks(person.HUSHNR); !household.empty())
-        citation += (english(language) ? ", household " : ", hush\xE5ll ") + std::string(household);
-    citation += ", POSTID " + std::string(trimBlanks(person.POSTID));
     const std::optional<std::string> edition = utf8ToCp1252(programEdition(language, version, databaseDate));
-    return citation + " (" + edition.value_or("Tessla") + ")";
+    return censusTitle(language) + ", " + censusPage(person, language) + " (" + edition.value_or("Tessla") + ")";
 }
 
 std::string suggestedFileName(const Tenperson& person, std::string_view fallback, std::string_view extension) {

@@ -27,13 +27,6 @@ std::string trimmed(std::string_view text) {
     return std::string(trimBlanks(text));
 }
 
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 bool isYear(std::string_view text) {
     return !text.empty() && text.size() <= 4 &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -123,10 +116,6 @@ std::string birthPlace(const Tenperson& person, Language language) {
     std::string land = trimmed(person.FOLAND1890);
     if (land.size() >= 2 && land.front() == '[' && land.back() == ']') land = land.substr(1, land.size() - 2);
     return placeText({parish, land});
-}
-
-std::string censusTitle(Language language) {
-    return english(language) ? "Census of Sweden 1890" : "Folkr\xE4kningen 1890";
 }
 
 std::string sexOf(const Tenperson& person) {
@@ -260,20 +249,6 @@ void writeHeader(GedcomLines& out, const GedcomOrigin& origin) {
     out.text(1, "PUBL", programEdition(origin.language, origin.version, origin.databaseDate));
 }
 
-// County, parish, household number and POSTID of the person's census record.
-std::string censusPage(const Tenperson& person, Language language) {
-    const ResidencePlace place = residencePlace(person);
-    std::vector<std::string> parts;
-    for (const std::string& part : {place.county, place.parish})
-        if (!part.empty()) parts.push_back(part);
-    if (const std::string household = trimmed(person.HUSHNR); !household.empty())
-        parts.push_back((english(language) ? "household " : "hush\xE5ll ") + household);
-    parts.push_back("POSTID " + trimmed(person.POSTID));
-    std::string page;
-    for (const std::string& part : parts) page += (page.empty() ? "" : ", ") + part;
-    return page;
-}
-
 void writePerson(GedcomLines& out, const Tenperson& person, std::size_t number,
                  const std::vector<std::pair<std::size_t, bool>>& familiesAsChild,
                  const std::vector<std::size_t>& familiesAsSpouse, Language language) {
@@ -318,6 +293,23 @@ void writeFamily(GedcomLines& out, const Family& family, std::size_t number) {
 }
 
 }  // namespace
+
+std::string censusTitle(Language language) {
+    return english(language) ? "Census of Sweden 1890" : "Folkr\xE4kningen 1890";
+}
+
+std::string censusPage(const Tenperson& person, Language language) {
+    const ResidencePlace place = residencePlace(person);
+    std::vector<std::string> parts;
+    for (const std::string& part : {place.county, place.parish})
+        if (!part.empty()) parts.push_back(part);
+    if (const std::string household = trimmed(person.HUSHNR); !household.empty())
+        parts.push_back((english(language) ? "household " : "hush\xE5ll ") + household);
+    parts.push_back("POSTID " + trimmed(person.POSTID));
+    std::string page;
+    for (const std::string& part : parts) page += (page.empty() ? "" : ", ") + part;
+    return page;
+}
 
 std::string gedcomBirthDate(std::string_view year) {
     const std::string text = trimmed(year);

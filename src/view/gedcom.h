@@ -28,6 +28,12 @@ struct GedcomOrigin {
 // The longest line of the file, its level, tag and line end not counted apart.
 inline constexpr std::size_t kGedcomLineLength = 255;
 
+// The census as a source: "Folkräkningen 1890" / "Census of Sweden 1890" (Windows-1252).
+std::string censusTitle(Language language);
+// Where the person's record stands in the census: county, parish, household number and POSTID,
+// joined by ", " (Windows-1252).
+std::string censusPage(const Tenperson& person, Language language);
+
 // The date of a year of birth as the roll writes it: "1865" stays, "omkr. 1865", "ca 1865" or
 // "abt 1865" (any case, with or without a full stop) become "ABT 1865", any other text a date
 // phrase in parentheses ("(186?)"); empty for an empty year.

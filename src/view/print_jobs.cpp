@@ -31,10 +31,7 @@ std::optional<std::int32_t> number(std::string_view text) {
 
 // 52310 as "52 310" (Swedish) or "52,310" (English).
 std::string grouped(std::int32_t value, Language language) {
-    std::string digits = std::to_string(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), english(language) ? "," : " ");
-    return digits;
+    return groupedDigits(value, english(language) ? ',' : ' ');
 }
 
 // The record number of row `row` of the person list, or 0 when the row cannot be read.

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "base/cp1252.h"
+#include "base/string_utils.h"
 
 namespace tessla {
 
@@ -258,13 +259,7 @@ std::string chartBarHint(const ChartBar& bar) {
 }
 
 std::string groupedCount(std::int64_t count) {
-    const std::string digits = std::to_string(count < 0 ? -count : count);
-    std::string out = count < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ' ';
-        out += digits[i];
-    }
-    return out;
+    return groupedDigits(count, ' ');
 }
 
 }  // namespace tessla

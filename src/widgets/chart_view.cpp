@@ -171,7 +171,11 @@ void ChartView::resizeEvent(QResizeEvent* event) {
 
 QString ChartView::hintAt(QPoint point) const {
     const int bar = chartBarAt(layout_, point.x(), point.y());
-    return bar < 0 ? QString() : text(chartBarHint(layout_.bars[static_cast<std::size_t>(bar)]));
+    return bar < 0 ? QString() : hintOf(bar);
+}
+
+QString ChartView::hintOf(int bar) const {
+    return text(chartBarHint(layout_.bars[static_cast<std::size_t>(bar)]));
 }
 
 void ChartView::hover(int bar) {
@@ -182,12 +186,12 @@ void ChartView::hover(int bar) {
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    hover(chartBarAt(layout_, point.x(), point.y()));
-    const QString hint = hintAt(point);
-    if (hint.isEmpty())
+    const int bar = chartBarAt(layout_, point.x(), point.y());
+    hover(bar);
+    if (bar < 0)
         QToolTip::hideText();
     else
-        QToolTip::showText(event->globalPosition().toPoint(), hint, this);
+        QToolTip::showText(event->globalPosition().toPoint(), hintOf(bar), this);
 }
 
 void ChartView::leaveEvent(QEvent* event) {

@@ -53,6 +53,8 @@ class ChartView : public QWidget {
   private:
     void relayout();
     void hover(int bar);
+    // The hint of bar `bar` of the layout: its value and count.
+    QString hintOf(int bar) const;
     bool saveSvg(const QString& path) const;
 
     ChartData data_;

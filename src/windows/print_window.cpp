@@ -433,8 +433,12 @@ void Tskriv_form::print(const Job& job, const CollectedPersons& persons, const s
     pg_->setValue(0);
     emit jobPrinting();
     pages.header();
+    int shownPage = -1;
     const auto printing = [&](std::int32_t position) {
-        statuslabel_->setText(status("Skriver sida: ", "Printing page: ") + QString::number(pages.pageNumber()));
+        if (pages.pageNumber() != shownPage) {
+            shownPage = pages.pageNumber();
+            statuslabel_->setText(status("Skriver sida: ", "Printing page: ") + QString::number(shownPage));
+        }
         return step(position);
     };
     bool done = true;
