@@ -29,6 +29,14 @@ char cellCharacter(char c) {
 }  // namespace
 
 std::vector<std::string> wrapCell(TextCanvas& canvas, std::string_view text, int width) {
+    // Most cells fit on one line: measured once whole, as every start of a text that fits fits too.
+    if (text.find('\r') == std::string_view::npos) {
+        std::string whole;
+        for (const char raw : text)
+            if (raw != '\n') whole += cellCharacter(raw);
+        if (whole.empty()) return {};
+        if (canvas.textWidth(whole) <= width) return {whole};
+    }
     std::vector<std::string> lines;
     std::string line;
     bool carried = false;  // the line continues a cut one: its leading blanks are dropped
