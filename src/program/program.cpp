@@ -62,6 +62,13 @@ void Program::runBusy(const std::function<void()>& work) {
     QTimer::singleShot(0, this, [this] { busyGate_.runWaiting(); });
 }
 
+void Program::whenSettled(std::string_view kind, std::function<void()> action) {
+    busyGate_.whenFree(kind, [this, action = std::move(action)] {
+        if (settle_) settle_();
+        action();
+    });
+}
+
 // The program starts in Swedish, and the fault concerns whoever set the program up, so the message
 // gives both languages; the configuration file is named as the program found it.
 QString Program::problemMessage(const DatabaseProblem& problem) const {

@@ -75,6 +75,14 @@ class Program : public QObject, public MessageSink {
     // are shown.
     BusyGate& busyGate() { return busyGate_; }
     void runBusy(const std::function<void()>& work);
+    // Runs `action` once the gate is free and what is still owed to the user's selection is done
+    // (the settler's work: the household of a selection that has not rested yet), so that a
+    // window opened, a job started or a copy made reads what the user has selected, and no
+    // window's own event loop builds meanwhile. A waiting action of the same `kind` is replaced.
+    void whenSettled(std::string_view kind, std::function<void()> action);
+    // The work `whenSettled` does first; none by default. The main window sets it for as long as
+    // it lives.
+    void setSettler(std::function<void()> settle) { settle_ = std::move(settle); }
 
     // Queues a component's message; it is shown after the current event and while the busy gate
     // is free, never from inside a paint or a piece of busy work. One at a time, in order.
@@ -103,6 +111,7 @@ class Program : public QObject, public MessageSink {
     TSPfigurer mainfigur_;
     Language language_ = Language::Swedish;
     BusyGate busyGate_;
+    std::function<void()> settle_;
 
     std::deque<QString> messages_;
     bool showingMessages_ = false;

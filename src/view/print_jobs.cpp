@@ -141,6 +141,19 @@ std::string collectedNote(std::int32_t collected, std::int32_t available, Langua
            " i listans ordning";
 }
 
+std::string printOutcomeText(const PrintOutcome& outcome, Language language) {
+    const bool inEnglish = english(language);
+    if (outcome.cancelled) return inEnglish ? "Printing cancelled" : "Utskriften avbröts";
+    const bool one = outcome.pages == 1;
+    std::string text = grouped(outcome.pages, language);
+    if (inEnglish) {
+        text += one ? " page printed" : " pages printed";
+        return text + (outcome.file.empty() ? " on " + outcome.printer : " to " + outcome.file);
+    }
+    text += one ? " sida utskriven" : " sidor utskrivna";
+    return text + (outcome.file.empty() ? " på " + outcome.printer : " till " + outcome.file);
+}
+
 std::string printSubtitle(std::string_view lead, std::string_view note, PrintDate date, Language language) {
     std::string text(lead);
     if (!note.empty()) text += cp1252(note) + ", ";

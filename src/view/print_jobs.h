@@ -79,6 +79,21 @@ std::string singleRecordLead(Language language);
 // one) + ". "; name and year in Windows-1252.
 std::string householdLead(std::string_view name, std::string_view year, Language language);
 
+// How a job ended, for the line the print window keeps once the job is done.
+struct PrintOutcome {
+    bool cancelled = false;
+    int pages = 0;
+    // The PDF file printed to (UTF-8), empty on a printer.
+    std::string file;
+    // The printer's name (UTF-8) when not printing to a file.
+    std::string printer;
+
+    static PrintOutcome cancelledJob() { return {true, 0, {}, {}}; }
+};
+// That line (UTF-8): "17 sidor utskrivna till /hem/tessla.pdf" / "17 pages printed to …", "… på
+// Skrivaren" / "… on Printer" for a printer, "Utskriften avbröts" / "Printing cancelled".
+std::string printOutcomeText(const PrintOutcome& outcome, Language language);
+
 // A record as printed: "[1]Post " / "[1]Record: " + POSTID, two line breaks, the person text.
 std::string printedRecord(const Tenperson& person, Language language);
 // The six headings and cells of a person's table row.

@@ -167,6 +167,10 @@ void TSPtab::setCurrentRow(std::int32_t row) {
     changeRows(topRowShowing(row, topRow_), row);
 }
 
+void TSPtab::clearCurrentRow() {
+    changeRows(topRow_, -1);
+}
+
 void TSPtab::setFontPointSize(int points) {
     QFont changed = font();
     changed.setPointSize(points);

@@ -75,10 +75,12 @@ class TSPtab : public QWidget {
     // The first row shown, kept within 0 … row count − visible rows.
     std::int32_t topRow() const { return topRow_; }
     void setTopRow(std::int32_t row);
-    // The selected row, -1 when there are no rows. Setting it brings the row into view; a row
-    // outside the grid or one that may not be selected is refused.
+    // The selected row, -1 when there is none (no rows, or cleared). Setting it brings the row
+    // into view; a row outside the grid or one that may not be selected is refused.
     std::int32_t currentRow() const { return currentRow_; }
     void setCurrentRow(std::int32_t row);
+    // Leaves no row selected, until a row is set or chosen again.
+    void clearCurrentRow();
 
     // Whether `row` may become the current row.
     bool selectable(std::int32_t row) const;

@@ -52,7 +52,7 @@ void ExportActions::write(const QString& path, const std::string& content) {
 }
 
 void ExportActions::saveHouseholdGedcom() {
-    program_.busyGate().whenFree("save household", [this] {
+    program_.whenSettled("save household", [this] {
         if (program_.household.size() == 0) return;
         const Language language = program_.language();
         const std::string suggested =
@@ -66,7 +66,7 @@ void ExportActions::saveHouseholdGedcom() {
 }
 
 void ExportActions::saveResultCsv() {
-    program_.busyGate().whenFree("save list", [this] {
+    program_.whenSettled("save list", [this] {
         const std::int32_t limit = program_.configuration().exportLimit;
         const std::int32_t available = browser_.resultCount();
         if (limit <= 0 || available <= 0) return;
@@ -87,7 +87,7 @@ void ExportActions::saveResultCsv() {
 }
 
 void ExportActions::copyCitation() {
-    program_.busyGate().whenFree("copy citation", [this] {
+    program_.whenSettled("copy citation", [this] {
         const std::int32_t record = browser_.shownRecord();
         if (browser_.resultCount() <= 0 || record <= 0) return;
         const Tenperson person = loadPerson(program_.database().tessl(), record);

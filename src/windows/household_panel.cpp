@@ -76,7 +76,7 @@ void HouseholdPanel::applyTexts(Language language) {
 }
 
 void HouseholdPanel::copy() {
-    program_.busyGate().whenFree("copy household", [this] {
+    program_.whenSettled("copy household", [this] {
         putOnClipboard(householdCopyText(program_.household, program_.language()));
     });
 }
@@ -96,6 +96,10 @@ void HouseholdPanel::showHousehold() {
     if (row >= 0) {
         grid_->setTopRow(centredTopRow(grid_->topRow(), visibleRows_, rows, row));
         grid_->setCurrentRow(row);
+    } else {
+        // A household that does not hold the person (a damaged household index) shows no row as
+        // the person's, rather than the row of the household before.
+        grid_->clearCurrentRow();
     }
     refilling_ = false;
     showCaption();

@@ -59,15 +59,18 @@ Tmain_form::Tmain_form(Program& program, QWidget* parent)
     connectControls();
     for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
     program_.setMessageWindow(this);
+    program_.setSettler([this] { settle(); });
     resize(kMinimumWidth, kMinimumHeight);
     applyTexts(program_.language());
     draw(browser_.refresh());
 }
 
-Tmain_form::~Tmain_form() = default;
+Tmain_form::~Tmain_form() {
+    program_.setSettler({});
+}
 
 void Tmain_form::connectControls() {
-    connect(&results_->grid(), &TSPtab::currentRowChanged, this, [this](std::int32_t row) {
+    results_->onRowChosen([this](std::int32_t row) {
         browser_.selectRow(row);
         idleTimer_->start();
     });
@@ -223,9 +226,21 @@ void Tmain_form::tesslaidle() {
         return;
     }
     if (!browser_.restPending()) return;
+    buildHousehold(QEventLoop::AllEvents);
+}
+
+void Tmain_form::settle() {
+    if (!browser_.restPending()) return;
+    // The user asked for something that reads the selection: it is built now, painting meanwhile
+    // but taking no keys or clicks, which would ask for more before this is done.
+    buildHousehold(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Tmain_form::buildHousehold(QEventLoop::ProcessEventsFlags between) {
+    idleTimer_->stop();
     household_->showBuilding();
     BrowserChanges changes;
-    program_.runBusy([&] { changes = browser_.rest([] { QCoreApplication::processEvents(); }); });
+    program_.runBusy([&] { changes = browser_.rest([between] { QCoreApplication::processEvents(between); }); });
     draw(changes);
 }
 
@@ -241,20 +256,20 @@ void Tmain_form::act(MainAction action) {
             // A search fills the database's hit selection, which a household being built reads its
             // members from: the search window opens when the build is done.
             QPointer<SearchWindow> window = action == MainAction::search ? personSearch_ : childSearch_;
-            program_.busyGate().whenFree("search", [this, window] { runSearch(window); });
+            program_.whenSettled("search", [this, window] { runSearch(window); });
             return;
         }
         case MainAction::statistics:
             // The statistics count the result, which a search or a build must not change meanwhile.
             if (browser_.resultCount() == 0 || statistics_ == nullptr) return;
-            program_.busyGate().whenFree("window", [this, window = statistics_] {
+            program_.whenSettled("window", [this, window = statistics_] {
                 if (window != nullptr) showModal(*window, *this);
             });
             return;
         case MainAction::print:
             // With a print limit of 0 the button is hidden, and Ctrl+P does nothing either.
             if (browser_.resultCount() == 0 || print_ == nullptr || program_.configuration().printLimit <= 0) return;
-            program_.busyGate().whenFree("window", [this, window = print_] {
+            program_.whenSettled("window", [this, window = print_] {
                 if (window != nullptr) showModal(*window, *this);
             });
             return;
@@ -262,7 +277,7 @@ void Tmain_form::act(MainAction action) {
         case MainAction::about:
         case MainAction::aboutStamma:
         case MainAction::aboutArkivo:
-            program_.busyGate().whenFree("window", [this, action] { showHelp(action); });
+            program_.whenSettled("window", [this, action] { showHelp(action); });
             return;
     }
 }
@@ -301,7 +316,7 @@ void Tmain_form::runSearch(SearchWindow* window) {
 void Tmain_form::printShownRecord() {
     // The record shown is the program's current person; print jobs never change it.
     if (print_ == nullptr || browser_.shownRecord() <= 0) return;
-    program_.busyGate().whenFree("print", [this, window = print_] {
+    program_.whenSettled("print", [this, window = print_] {
         if (window != nullptr) window->printSingleRecord(program_.currentPerson);
     });
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
 
@@ -89,6 +90,11 @@ class Tmain_form : public QWidget {
     void draw(const BrowserChanges& changes);
     // The selection rested: its household is built (events go on meanwhile) and shown.
     void tesslaidle();
+    // Before a window opens, a job starts or a copy is made: a selection that has not rested yet
+    // gets its household built and shown at once.
+    void settle();
+    // Builds the selection's household, letting the events `between` through, and shows it.
+    void buildHousehold(QEventLoop::ProcessEventsFlags between);
     // Scrolls the result list by the rows `delta` of the wheel makes.
     void wheel(int delta);
     // Places every part from the client size.

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "storage/picture_names.h"
+#include "widgets/elided_label.h"
 #include "widgets/print_paper.h"
 #include "windows/help_window.h"
 #include "windows/window_controls.h"
@@ -94,6 +96,7 @@ Tskriv_form::Tskriv_form(Program& program, Ttextform& help, QWidget* parent)
       pg_(new QProgressBar(panel_)),
       statuslabel_(makeLabel(panel_, "statuslabel")),
       avbrytlabel_(makeLabel(panel_, "avbrytlabel")),
+      resultlabel_(new ElidedLabel(panel_)),
       startknapp_(makePictureButton(panel_, "startknapp", {pic::startknapp, pic::startknappn}, program.mainfigur())),
       startknappE_(
           makePictureButton(panel_, "startknapp_e", {pic::startknappe, pic::startknappen}, program.mainfigur())),
@@ -126,6 +129,9 @@ void Tskriv_form::buildControls() {
     pg_->setObjectName(QStringLiteral("pg"));
     pg_->setTextVisible(false);
     showProgress(false);
+    resultlabel_->setObjectName(QStringLiteral("resultlabel"));
+    resultlabel_->setFont(serifFont(kFontSize));
+    showOutcome({});
     connect(skrivtypcb_, &QComboBox::currentIndexChanged, this, &Tskriv_form::kindChosen);
     for (QComboBox* combo : {sort1cb_, sort2cb_})
         connect(combo, &QComboBox::activated, this, [this] { sortChosen_ = true; });
@@ -169,6 +175,7 @@ void Tskriv_form::placeControls() {
     statuslabel_->setGeometry(progressX, buttonY + 18, progressWidth - 110, 22);
     avbrytlabel_->setGeometry(kClientWidth - kMargin - 108, buttonY + 18, 108, 22);
     avbrytlabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    resultlabel_->setGeometry(progressX, buttonY + 8, progressWidth, 22);
 }
 
 void Tskriv_form::applyTexts(Language language) {
@@ -262,6 +269,8 @@ void Tskriv_form::setRange(const QString& from, const QString& to) {
 
 void Tskriv_form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // A line left by the record printed from the main window belongs to no job of this showing.
+    showOutcome({});
     fillKinds();
     skrivtypcb_->setFocus();
 }
@@ -359,6 +368,7 @@ void Tskriv_form::showProgress(bool shown) {
 void Tskriv_form::run(Job& job) {
     printing_ = true;
     cancel_ = false;
+    showOutcome({});
     setControlsEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // Restores the window however the job ends.
@@ -373,7 +383,14 @@ void Tskriv_form::run(Job& job) {
     } cleanup{*this};
     std::string lead;
     const CollectedPersons persons = collect(job, lead);
-    if (!persons.cancelled) print(job, persons, lead);
+    const std::optional<PrintOutcome> outcome =
+        persons.cancelled ? PrintOutcome::cancelledJob() : print(job, persons, lead);
+    if (outcome) showOutcome(QString::fromStdString(printOutcomeText(*outcome, program_.language())));
+}
+
+void Tskriv_form::showOutcome(const QString& text) {
+    resultlabel_->setFullText(text);
+    resultlabel_->setVisible(!text.isEmpty());
 }
 
 CollectedPersons Tskriv_form::collect(const Job& job, std::string& lead) {
@@ -410,7 +427,8 @@ CollectedPersons Tskriv_form::collect(const Job& job, std::string& lead) {
     return persons;
 }
 
-void Tskriv_form::print(const Job& job, const CollectedPersons& persons, const std::string& lead) {
+std::optional<PrintOutcome> Tskriv_form::print(const Job& job, const CollectedPersons& persons,
+                                               const std::string& lead) {
     const Language language = program_.language();
     const bool english = language == Language::English;
     const bool records = job.single || job.kind == PrintKind::records;
@@ -420,7 +438,7 @@ void Tskriv_form::print(const Job& job, const CollectedPersons& persons, const s
     QPainter painter;
     if (!painter.begin(&printer_)) {
         program_.message(english ? "The printer could not start the print." : "Skrivaren kunde inte starta utskriften.");
-        return;
+        return std::nullopt;
     }
     const QDate today = QDate::currentDate();
     const std::string note = collectedNote(persons.collected, persons.available, language);
@@ -454,10 +472,17 @@ void Tskriv_form::print(const Job& job, const CollectedPersons& persons, const s
     if (!done) {
         // The file was made when the job began; a cancelled job leaves none behind.
         if (!printer_.outputFileName().isEmpty()) QFile::remove(printer_.outputFileName());
-    } else if (printer_.printerState() == QPrinter::Error) {
+        return PrintOutcome::cancelledJob();
+    }
+    if (printer_.printerState() == QPrinter::Error) {
         program_.message(english ? "The print failed: the printer reported an error."
                                  : "Utskriften misslyckades: skrivaren rapporterade ett fel.");
+        return std::nullopt;
     }
+    const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
+    return PrintOutcome{false, pages.pageNumber(),
+                        toFile ? QDir::toNativeSeparators(printer_.outputFileName()).toStdString() : std::string(),
+                        toFile ? std::string() : printer_.printerName().toStdString()};
 }
 
 }  // namespace tessla

@@ -22,6 +22,7 @@ class QProgressBar;
 namespace tessla {
 
 class BackgroundPanel;
+class ElidedLabel;
 class Program;
 class TSPknapp;
 class Ttextform;
@@ -75,8 +76,11 @@ class Tskriv_form : public QDialog {
     void run(Job& job);
     // Reads (and sorts) the job's persons with the progress shown; `lead` gets the subtitle's start.
     CollectedPersons collect(const Job& job, std::string& lead);
-    // Prints them on the printer; a cancelled job removes its file.
-    void print(const Job& job, const CollectedPersons& persons, const std::string& lead);
+    // Prints them on the printer; a cancelled job removes its file. How it ended, or nothing when
+    // the printer failed (a message says so).
+    std::optional<PrintOutcome> print(const Job& job, const CollectedPersons& persons, const std::string& lead);
+    // The line that tells how the last job ended; empty hides it.
+    void showOutcome(const QString& text);
     bool step(int value);
     void setControlsEnabled(bool enabled);
     void showProgress(bool shown);
@@ -106,6 +110,7 @@ class Tskriv_form : public QDialog {
     QProgressBar* pg_;
     QLabel* statuslabel_;
     QLabel* avbrytlabel_;
+    ElidedLabel* resultlabel_;
     TSPknapp* startknapp_;
     TSPknapp* startknappE_;
     TSPknapp* staellinknapp_;

@@ -76,7 +76,7 @@ void RecordPanel::applyTexts(Language language, std::string_view background) {
 
 void RecordPanel::copy() {
     if (!copy_->isEnabled()) return;
-    program_.busyGate().whenFree("copy record", [this] {
+    program_.whenSettled("copy record", [this] {
         // The record shown, which after a household member was chosen is not the selected row's.
         putOnClipboard(recordCopyText(program_.database().tessl(), browser_.shownRecord(), program_.language()));
     });

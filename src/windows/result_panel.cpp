@@ -33,6 +33,9 @@ ResultPanel::ResultPanel(QWidget& parent, Program& program, RecordBrowser& brows
     csv_ = makePictureButton(&parent, "csvknapp", {pic::csvknapp, pic::csvknappn}, figures);
     QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
     linkScrollBar(*scrollBar_, *grid_);
+    QObject::connect(grid_, &TSPtab::currentRowChanged, grid_, [this](std::int32_t row) {
+        if (!refilling_ && chosen_) chosen_(row);
+    });
     grid_->setCellTextProvider(
         [this](std::int32_t row, int column) { return browser_.results().window().personListCell(row, column); });
 }
@@ -77,12 +80,15 @@ void ResultPanel::applyTexts(Language language) {
 
 void ResultPanel::copy() {
     if (!copy_->isEnabled()) return;
-    program_.busyGate().whenFree("copy list", [this] {
+    program_.whenSettled("copy list", [this] {
         putOnClipboard(listCopyText(program_.database().tessllista(), grid_->topRow(), visibleRows_));
     });
 }
 
 void ResultPanel::showResults() {
+    // A new row count moves the grid's current row inside it; that is no choice of the user's,
+    // and must not overwrite the row the browser kept.
+    refilling_ = true;
     const std::int32_t rows = browser_.resultCount();
     grid_->setRowCount(rows);
     grid_->setEnabled(rows > 0);
@@ -95,6 +101,7 @@ void ResultPanel::showResults() {
         grid_->setCurrentRow(row);
         grid_->setFocus();
     }
+    refilling_ = false;
     showCount();
     grid_->update();
 }

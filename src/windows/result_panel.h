@@ -3,6 +3,8 @@
 // The main window's result list: its frame, grid and scroll bar, the count above it, and the
 // buttons that copy and empty the list. It draws what the record browser holds.
 
+#include <functional>
+
 #include "view/main_layout.h"
 #include "view/record_browser.h"
 
@@ -33,9 +35,14 @@ class ResultPanel {
     // rows; a household being built or a print job first ends.
     void copy();
 
+    // `chosen` hears the row the user moves the list to (keys, clicks, the scroll bar's rows);
+    // never a row the panel itself sets while it shows new results.
+    void onRowChosen(std::function<void(std::int32_t row)> chosen) { chosen_ = std::move(chosen); }
+
     void place(const MainLayout& layout);
     void applyTexts(Language language);
-    // The rows, the count and the selected row, as the browser has them now.
+    // The rows, the count and the selected row, as the browser has them now: the browser chose
+    // the row, and the grid follows.
     void showResults();
 
   private:
@@ -49,6 +56,8 @@ class ResultPanel {
     ElidedLabel* count_;
     TSPknapp *copy_, *clear_, *clearEnglish_, *csv_;
     int visibleRows_ = 1;
+    std::function<void(std::int32_t)> chosen_;
+    bool refilling_ = false;
 };
 
 }  // namespace tessla

@@ -339,11 +339,27 @@ void FieldSearchWindow::showRow(Row& row) {
 void FieldSearchWindow::toListMode(Row& row) {
     const std::optional<PickerRequest> request = row.field->toListMode();
     if (!request) return;
+    // The field is disabled in list mode; the focus goes on before that, so that Qt does not hand
+    // it to the field's own type button, which would take Enter as a press.
+    focusAfter(row);
     showRow(row);
     // Marks made before Escape count too, so the field shows them whichever way the picker closes.
     picker_.pick(*request, *this);
     row.field->showPicks(program_.database());
     showRow(row);
+    // The closing picker gives the focus back to whatever had it before (the list button, when it
+    // was pressed from the keyboard, which Enter would press again).
+    focusAfter(row);
+}
+
+void FieldSearchWindow::focusAfter(const Row& row) {
+    const auto next = std::find_if(rows_.begin() + (&row - rows_.data()) + 1, rows_.end(),
+                                   [](const Row& each) { return each.edit->isEnabled(); });
+    if (next != rows_.end()) {
+        next->edit->setFocus();
+    } else {
+        (search_->isVisible() ? search_ : searchEnglish_)->setFocus();
+    }
 }
 
 void FieldSearchWindow::toTypeMode(Row& row) {

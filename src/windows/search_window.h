@@ -92,6 +92,9 @@ class FieldSearchWindow : public SearchWindow {
     // filled.
     void search();
     void focusFirstField();
+    // The focus to the first field after `row` that takes typing, else to the search button: where
+    // Enter searches.
+    void focusAfter(const Row& row);
     void applyTexts(Language language);
 
     Program& program_;

@@ -190,4 +190,5 @@ def main():
         fail("usage: accessibility_bus.py tour OUTPUT_DIR EXPECTED_ROWS | count EXPECTED")
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -64,6 +64,27 @@ TEST(PrintTexts, SortTextsKeysAndRange) {
     EXPECT_EQ(printRange("", "x7").to, kRangeEverything);
 }
 
+// The line the print window keeps once a job is done: how many pages went where, or that the
+// job was cancelled.
+TEST(PrintTexts, TheOutcomeLineSaysHowManyPagesWentWhere) {
+    struct Case {
+        PrintOutcome outcome;
+        Language language;
+        const char* line;  // UTF-8
+    };
+    const Case cases[] = {
+        {{false, 17, "/hem/anna/tessla.pdf", ""}, Language::Swedish, "17 sidor utskrivna till /hem/anna/tessla.pdf"},
+        {{false, 17, "/home/anna/tessla.pdf", ""}, Language::English, "17 pages printed to /home/anna/tessla.pdf"},
+        {{false, 1, "/tmp/a.pdf", ""}, Language::Swedish, "1 sida utskriven till /tmp/a.pdf"},
+        {{false, 1, "/tmp/a.pdf", ""}, Language::English, "1 page printed to /tmp/a.pdf"},
+        {{false, 1204, "", "Kontorets skrivare"}, Language::Swedish, "1 204 sidor utskrivna på Kontorets skrivare"},
+        {{false, 1204, "", "Office"}, Language::English, "1,204 pages printed on Office"},
+        {PrintOutcome::cancelledJob(), Language::Swedish, "Utskriften avbröts"},
+        {PrintOutcome::cancelledJob(), Language::English, "Printing cancelled"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(printOutcomeText(c.outcome, c.language), c.line);
+}
+
 TEST(PrintTexts, SubtitlesInBothDateFormatsWithTheCreditAndTheCollectedNote) {
     const PrintDate date{2026, 3, 9};
     EXPECT_EQ(printSubtitle(recordsLead(Language::Swedish), "", date, Language::Swedish),

@@ -19,6 +19,7 @@
 #include "household_census.h"
 #include "program/program.h"
 #include "program/qt_translations.h"
+#include "support/screenshots.h"
 #include "skin/picture_button.h"
 #include "storage/temp_dir.h"
 #include "test_text.h"
@@ -31,6 +32,8 @@
 
 namespace tessla {
 namespace {
+
+using test::saveShots;
 
 using test::w;
 
@@ -244,18 +247,6 @@ TEST_F(ExportWindowTest, HintsInBothLanguages) {
         EXPECT_EQ(button(name).toolTip(), QString::fromUtf8(swedish));
         program_->setLanguage(Language::English);
         EXPECT_EQ(button(name).toolTip(), QString::fromUtf8(english));
-    }
-}
-
-// Saves `widget` at one and two device pixels a pixel as `shots`/`name`@1x.png and @2x.png.
-void saveShots(QWidget& widget, const QString& shots, const QString& name, QRect area = {}) {
-    if (area.isNull()) area = widget.rect();
-    for (const int ratio : {1, 2}) {
-        QImage shot(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        shot.setDevicePixelRatio(ratio);
-        shot.fill(Qt::white);
-        widget.render(&shot, QPoint(), QRegion(area));
-        shot.save(shots + QStringLiteral("/%1@%2x.png").arg(name).arg(ratio));
     }
 }
 

@@ -113,8 +113,10 @@ class SearchWindowTest : public ::testing::Test {
         });
         return window.exec() == QDialog::Accepted ? 1 : 2;
     }
-    // Presses the list button `name` of `window` and answers the picker with `act` once it shows.
-    void pickWith(QWidget& window, const char* name, const std::function<void(PickerHand&)>& act) {
+    // Presses the list button `name` of `window` (with `press`, by default a click) and answers
+    // the picker with `act` once it shows.
+    void pickWith(QWidget& window, const char* name, const std::function<void(PickerHand&)>& act,
+                  const std::function<void(TSPknapp&)>& press = [](TSPknapp& list) { list.click(); }) {
         auto* probe = new QTimer(&window);
         QObject::connect(probe, &QTimer::timeout, probe, [this, probe, act] {
             if (QApplication::activeModalWidget() != picker_.get()) return;
@@ -124,7 +126,7 @@ class SearchWindowTest : public ::testing::Test {
             act(hand);
         });
         probe->start(0);
-        button(window, name).click();
+        press(button(window, name));
         ASSERT_FALSE(picker_->isVisible());
     }
     static void typeInto(QLineEdit& field, const char* utf8) {
@@ -225,6 +227,49 @@ TEST_F(SearchWindowTest, PicksFromAFlatListAreTheCriterion) {
     });
     EXPECT_EQ(closed, 1);
     EXPECT_THAT(resultNames(db()), UnorderedElementsAre("Ek, Maria", "Öst, Anna"));
+}
+
+// A mended fault: Enter after a pick did not search. The field, disabled for its picks while it
+// had the focus, handed the focus to its own type button, which took Enter as a press and switched
+// the field back to typing; a list button pressed from the keyboard got the focus back when the
+// list closed, and Enter opened the list again. The focus goes on to the next field that takes
+// typing, else to the search button.
+TEST_F(SearchWindowTest, EnterAfterAPickSearchesWithThePicks) {
+    struct Case {
+        SearchWindow* window;
+        const char* stem;
+        bool fromKeyboard;
+        const char* pick;
+        const char* focusAfter;
+        std::vector<std::string> found;
+    };
+    const Case cases[] = {
+        {person_.get(), "en", false, "Ek", "fnedit", {"Ek, Maria"}},
+        {child_.get(), "syskonfn", true, "Erik", "soekknapp", {"Andersson, Anna", "Andersson, Stina"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stem);
+        const std::string list = std::string(c.stem) + "listknapp";
+        const int closed = showing(*c.window, [&] {
+            edit(*c.window, c.stem).setFocus();
+            const auto press = [&](TSPknapp& button) {
+                if (!c.fromKeyboard) return button.click();
+                button.setFocus();
+                QTest::keyClick(&button, Qt::Key_Space);
+            };
+            pickWith(*c.window, list.c_str(), [&](PickerHand& picker) {
+                picker.mark(c.pick);
+                picker.accept();
+            }, press);
+            QWidget* focused = c.window->focusWidget();
+            ASSERT_NE(focused, nullptr);
+            EXPECT_EQ(focused->objectName().toStdString(), c.focusAfter);
+            QTest::keyClick(focused, Qt::Key_Return);
+        });
+        EXPECT_EQ(closed, 1);
+        EXPECT_THAT(resultNames(db()), UnorderedElementsAreArray(c.found));
+        c.window->rensa();
+    }
 }
 
 TEST_F(SearchWindowTest, PicksFromATreeFindAPlaceInsideAParish) {
