@@ -17,18 +17,7 @@ tessla_db=$2
 out=$3
 skin=${4:-}
 
-work=$(mktemp -d)
-xvfb_pid=
-bus_pid=
-launcher_pid=
-app_pid=
-cleanup() {
-  stop_started "$app_pid" "$launcher_pid" "$xvfb_pid"
-  # The session bus runs detached from this shell: it is only told to end.
-  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_work
 
 fail() {
   echo "accessibility bus test: $*" >&2

@@ -14,17 +14,7 @@ tessla_db=$3
 shots=$4
 skin=${5:-}
 
-work=$(mktemp -d)
-xvfb_pid=
-bus_pid=
-launcher_pid=
-app_pid=
-cleanup() {
-  stop_started "$app_pid" "$launcher_pid" "$xvfb_pid"
-  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+start_work
 
 fail() {
   echo "journey $journey: $*" >&2

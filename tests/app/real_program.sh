@@ -1,6 +1,24 @@
 # What the tests of the desktop program in a real X server share; sourced by them. The functions use
 # the test's `work` (its temporary directory) and `fail`.
 
+# Makes the test's temporary directory `work` and ends, at the test's exit, whatever the test
+# started (its program in app_pid, Xvfb, the buses) and removes the directory.
+start_work() {
+  work=$(mktemp -d)
+  xvfb_pid=
+  bus_pid=
+  launcher_pid=
+  app_pid=
+  trap end_work EXIT
+}
+
+end_work() {
+  stop_started "$app_pid" "$launcher_pid" "$xvfb_pid"
+  # The session bus runs detached from this shell: it is only told to end.
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+
 # Builds the database of a small census into $work/db with tessla-db $1, on the skin pictures in
 # $2 when given: three persons of one household, two families.
 build_census_database() {

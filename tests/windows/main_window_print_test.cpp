@@ -19,6 +19,7 @@
 #include "census_fixture.h"
 #include "household_census.h"
 #include "program/program.h"
+#include "support/next_modal.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "storage/temp_dir.h"
@@ -80,15 +81,11 @@ class MainWindowPrintTest : public ::testing::Test {
     QString field(const char* name) { return child<QLineEdit>(*print_, name).text(); }
     // Whether the print window shows modally after `press`; it closes with Escape.
     bool opensPrintWindow(const std::function<void()>& press) {
-        bool shown = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            shown = modal == print_;
-            if (modal != nullptr) QTest::keyClick(modal, Qt::Key_Escape);
-        });
+        bool printWindow = false;
+        const test::NextModal shown([&](QWidget& modal) { printWindow = &modal == print_; });
         press();
         QCoreApplication::processEvents();
-        return shown;
+        return shown.seen() && printWindow;
     }
     // Shortcuts reach an active window only.
     void activate() {

@@ -25,6 +25,7 @@
 #include "skin/scroll_bar.h"
 #include "storage/coded_text.h"
 #include "support/accessible_tree.h"
+#include "support/next_modal.h"
 #include "view/clipboard_texts.h"
 #include "test_text.h"
 #include "widgets/elided_label.h"
@@ -270,16 +271,6 @@ TEST_F(MainWindowTest, TheClearButtonEmptiesTheListAndClearsThePersonSearch) {
     EXPECT_TRUE(search_.focusAsked());
 }
 
-// Runs `look` on the modal window as soon as it shows, then closes it with Escape.
-void whenModalShows(std::function<void(QWidget&)> look) {
-    QTimer::singleShot(0, [look] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        look(*modal);
-        QTest::keyClick(modal, Qt::Key_Escape);
-    });
-}
-
 // The "?", about and logo buttons show their topics in the help window, in the language shown,
 // and the toggles among them come up when it closes.
 TEST_F(MainWindowTest, TheHelpAboutAndLogoButtonsShowTheirTopics) {
@@ -298,7 +289,7 @@ TEST_F(MainWindowTest, TheHelpAboutAndLogoButtonsShowTheirTopics) {
     for (const auto& c : cases) {
         program_->setLanguage(c.language);
         QString title;
-        whenModalShows([&](QWidget& modal) {
+        const test::NextModal shown([&](QWidget& modal) {
             EXPECT_EQ(&modal, &help);
             title = modal.findChild<QLabel*>(QStringLiteral("rubriklabel"))->text();
         });
@@ -321,7 +312,7 @@ TEST_F(MainWindowTest, TheStatisticsCountTheResultAsItIsWhenShown) {
     ASSERT_TRUE(child<TSPknapp>("statknapp").isEnabled());
     const auto persons = [&] {
         std::int32_t counted = -1;
-        whenModalShows([&](QWidget& modal) {
+        const test::NextModal shown([&](QWidget& modal) {
             EXPECT_EQ(&modal, &statistics);
             counted = statistics.table().statistics().persons;
         });

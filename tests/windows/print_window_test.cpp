@@ -22,6 +22,7 @@
 #include "program/program.h"
 #include "skin/picture_button.h"
 #include "storage/temp_dir.h"
+#include "widgets/elided_label.h"
 #include "windows/help_window.h"
 
 namespace tessla {
@@ -238,6 +239,7 @@ TEST_F(PrintWindowTest, TheHouseholdTablePrintsTheShownHousehold) {
     EXPECT_TRUE(printed.contains(QString::fromUtf8("Hushåll för Lind, Sven, f. 1811. "))) << printed.toStdString();
     EXPECT_TRUE(printed.contains("Moberg, Erik"));
     EXPECT_FALSE(printed.contains("Berg, Anna"));
+    EXPECT_EQ(child<ElidedLabel>("resultlabel").fullText(), QString::fromUtf8("1 sida utskriven till ") + path);
 }
 
 TEST_F(PrintWindowTest, TheSingleRecordIsTheOneGivenAndAJobLeavesTheCurrentPersonAlone) {
@@ -276,6 +278,12 @@ TEST_F(PrintWindowTest, EscCancelsAJobWhichLeavesNoFileAndNoMessage) {
     EXPECT_TRUE(child<QComboBox>("skrivtypcb").isEnabled());
     EXPECT_FALSE(child<QProgressBar>("pg").isVisible());
     EXPECT_TRUE(messages.empty());
+    // The job's end stays said until the window shows again.
+    EXPECT_TRUE(child<ElidedLabel>("resultlabel").isVisible());
+    EXPECT_EQ(child<ElidedLabel>("resultlabel").fullText(), QString::fromUtf8("Utskriften avbröts"));
+    window_.hide();
+    window_.show();
+    EXPECT_FALSE(child<ElidedLabel>("resultlabel").isVisible());
 }
 
 // With no printer and no file chosen, each job asks for its PDF file; declining prints nothing.
