@@ -1,20 +1,34 @@
 # Installing Tessla (cmake --install) and its Debian package (cpack): the two programs, the painted
-# skin the first run builds the sample with, the desktop entry, the icon as SVG and as PNGs drawn
-# from it at build time, a manual page for each program and the copyright file. The version is
-# the project's.
+# skin the first run builds the sample with, the desktop entry, the AppStream metainfo software
+# centres read, the icon as SVG and as PNGs drawn from it at build time, a manual page for each
+# program, the copyright file and the changelog. The version is the project's.
 
 include(GNUInstallDirs)
+include(${CMAKE_CURRENT_LIST_DIR}/releases.cmake)
 
 set(TESSLA_APP_ID se.tessla.Tessla)
+set(TESSLA_MAINTAINER "Tessla developers <tessla@example.org>")
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(generated ${PROJECT_BINARY_DIR}/packaging)
 
 install(TARGETS tessla tessla-db RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package, `cmake --install --strip`) also drops the compilers' version
+# notes that every object file brings along, as Debian strips its own programs.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program tessla tessla-db)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")
 install(DIRECTORY ${TESSLA_SKIN_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tessla/skin)
 install(FILES ${packaging}/${TESSLA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/tessla.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${TESSLA_APP_ID}.svg)
 install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessla)
+install(FILES ${packaging}/tessla.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME tessla)
 
 # The PNG icons, drawn from the SVG.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
@@ -41,19 +55,35 @@ foreach(program tessla tessla-db)
   list(APPEND manuals ${generated}/${program}.1.gz)
   install(FILES ${generated}/${program}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-add_custom_target(tessla_package_files ALL DEPENDS ${icons} ${manuals})
+# The release history, kept once in packaging/releases: the metainfo's releases and the Debian
+# changelog (compressed without a name or time stamp, so equal sources give equal bytes).
+tessla_read_releases(${packaging}/releases ${PROJECT_VERSION} "${TESSLA_MAINTAINER}"
+  TESSLA_RELEASES_XML changelog)
+configure_file(${packaging}/${TESSLA_APP_ID}.metainfo.xml.in ${generated}/${TESSLA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${generated}/${TESSLA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+file(WRITE ${generated}/changelog.new "${changelog}")
+file(COPY_FILE ${generated}/changelog.new ${generated}/changelog ONLY_IF_DIFFERENT)
+add_custom_command(OUTPUT ${generated}/changelog.gz
+  COMMAND gzip -9nf -k ${generated}/changelog
+  DEPENDS ${generated}/changelog
+  COMMENT "Compressing the changelog")
+install(FILES ${generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessla)
+
+add_custom_target(tessla_package_files ALL DEPENDS ${icons} ${manuals} ${generated}/changelog.gz)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessla)
 set(CPACK_PACKAGE_VENDOR "Tessla developers")
-set(CPACK_PACKAGE_CONTACT "Tessla developers <tessla@example.org>")
+set(CPACK_PACKAGE_CONTACT "${TESSLA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "search a Swedish census of about 1890")
+# Debian's lines of a description are at most 80 characters, the leading space included.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tessla searches a read-only database of a Swedish national census of about 1890 by up to six\n"
-    "criteria, shows the formatted record and the household split into families, prints, copies and\n"
-    "counts statistics, in Swedish or English. tessla-db, its command-line companion, generates a\n"
-    "synthetic census, builds databases and searches them. On the first run the program offers to\n"
-    "build a sample database of 200 000 made-up persons.")
+    "Tessla searches a read-only database of a Swedish national census of about\n"
+    "1890 by up to six criteria, shows the formatted record and the household\n"
+    "split into families, prints, copies and counts statistics, in Swedish or\n"
+    "English. tessla-db, its command-line companion, generates a synthetic\n"
+    "census, builds databases and searches them. On the first run the program\n"
+    "offers to build a sample database of 200 000 made-up persons.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -1,19 +1,41 @@
 #!/usr/bin/env bash
-# Tessla's package on a fresh Debian 12: debootstraps bookworm into ROOT (unless it is there
-# already), installs the package with apt (which must pull in everything it needs), checks that
-# tessla-db --help exits 0, then starts tessla under Xvfb inside the root as a newcomer would:
-# accepts the offer of the sample database with the keyboard (xdotool), waits for the build, searches
-# and checks that a record shows (copied with Ctrl+C). Screenshots go to SHOTS. Needs root.
+# Tessla on a fresh Debian 12, as a newcomer meets it, in a root debootstrapped with
+# --variant=minbase bookworm (as a container image is). Needs root, debootstrap and ImageMagick on
+# the host (scripts/setup installs both). Not part of scripts/test: it downloads a system and takes
+# minutes (the package) or most of an hour and more (the tests).
 #
 #   tests/install/fresh_debian_test.sh PACKAGE.deb [ROOT] [SHOTS]
 #
-# Needs debootstrap and ImageMagick on the host (scripts/setup installs both).
-# Not part of scripts/test: it downloads a system and takes minutes.
+# The package: debootstraps bookworm into ROOT (unless it is there already), installs the package
+# with apt (which must pull in everything it needs), validates the installed tree's AppStream
+# metainfo from the host, checks that tessla-db --help exits 0, then starts tessla under Xvfb
+# inside the root as a newcomer would: accepts the offer of the sample database with the keyboard
+# (xdotool), waits for the build, searches and checks that a record shows (copied with Ctrl+C).
+# Screenshots go to SHOTS.
+#
+#   tests/install/fresh_debian_test.sh --run-tests [ROOT] [LOGS]
+#
+# The README's tests: debootstraps bookworm into ROOT, which must not exist yet (a root used before
+# already holds what scripts/setup installs, and would hide a missing step), copies the
+# repository's committed tree (HEAD) into it and runs scripts/test there as root: the setup
+# installs its packages, everything is built and every test runs. Its output goes to LOGS.
 set -euo pipefail
 
-deb=$(realpath "$1")
-root=$(realpath -m "${2:-/work/fresh-debian}")
-shots=$(realpath -m "${3:-$(dirname "$deb")/screenshots/fresh_debian}")
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+if [ "${1:-}" = --run-tests ]; then
+  mode=tests
+  root=$(realpath -m "${2:-/work/fresh-debian-tests}")
+  shots=$(realpath -m "${3:-$repo/build/fresh_debian_tests}")
+  if [ -e "$root" ] && [ -n "$(ls -A "$root")" ]; then
+    echo "fresh-debian: $root exists; the tests run in a root debootstrapped for them" >&2
+    exit 2
+  fi
+else
+  mode=package
+  deb=$(realpath "$1")
+  root=$(realpath -m "${2:-/work/fresh-debian}")
+  shots=$(realpath -m "${3:-$(dirname "$deb")/screenshots/fresh_debian}")
+fi
 mkdir -p "$shots"
 
 say() { printf '%s fresh-debian: %s\n' "$(date +%T)" "$*"; }
@@ -32,6 +54,10 @@ mounted=()
 cleanup() {
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  # Whatever the run left going inside the root (an X server, a session bus), by process id.
+  for proc in /proc/[0-9]*; do
+    [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ] && kill "${proc#/proc/}" 2>/dev/null || true
+  done
   sleep 0.5
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[$i]}" 2>/dev/null || true; done
 }
@@ -55,6 +81,25 @@ bind /proc
 bind /sys
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 
+if [ "$mode" = tests ]; then
+  # No services started inside the root while packages install, as in a container image.
+  printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+  chmod 755 "$root/usr/sbin/policy-rc.d"
+  commit=$(git -C "$repo" rev-parse HEAD)
+  mkdir -p "$root/root/tessla"
+  git -C "$repo" archive "$commit" | tar -x -C "$root/root/tessla"
+  say "running scripts/test of $commit in the root (output in $shots/scripts-test.log)"
+  t=$(date +%s)
+  status=0
+  in_root bash -c 'cd /root/tessla && scripts/test' >"$shots/scripts-test.log" 2>&1 || status=$?
+  minutes=$((($(date +%s) - t) / 60))
+  grep -E '^[0-9]+% tests passed|tests failed out of|The following tests FAILED' -A 20 "$shots/scripts-test.log" |
+    head -30 || true
+  [ "$status" -eq 0 ] || fail "scripts/test exited $status after $minutes min: $(tail -20 "$shots/scripts-test.log")"
+  say "scripts/test passed in $minutes min; $(($(date +%s) - start)) s in all"
+  exit 0
+fi
+
 # The package, with its dependencies, as a user installs it.
 t=$(date +%s)
 cp "$deb" "$root/tmp/tessla.deb"
@@ -63,6 +108,11 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/tessla.deb
   fail "installing the package: $(tail -20 "$shots/apt.log")"
 say "package installed with apt in $(($(date +%s) - t)) s ($(grep -c '^Setting up' "$shots/apt.log") packages set up)"
 in_root dpkg -s qt6-translations-l10n >/dev/null 2>&1 || fail "the recommended Qt translations were not installed"
+
+# The installed metainfo, with the desktop entry and the icons it names, as software centres read it.
+appstreamcli validate-tree --no-net "$root" >"$shots/appstream.txt" 2>&1 ||
+  fail "appstreamcli validate-tree: $(cat "$shots/appstream.txt")"
+say "appstreamcli validate-tree: $(tail -1 "$shots/appstream.txt")"
 
 in_root tessla-db --help >"$shots/tessla-db-help.txt" || fail "tessla-db --help did not exit 0"
 grep -q '^usage: tessla-db' "$shots/tessla-db-help.txt" || fail "tessla-db --help printed no usage"
