@@ -36,7 +36,7 @@ std::string personFieldName(int field) {
 }
 
 CensusReader::CensusReader(std::istream& in, WarningSink warn, std::size_t personsMax)
-    : csv_(in), warn_(std::move(warn)), personsMax_(personsMax) {
+    : csv_(in, kCsvRowBytesMax), warn_(std::move(warn)), personsMax_(personsMax) {
     readHeader();
 }
 
@@ -55,6 +55,7 @@ void CensusReader::readHeader() {
     if (!csv_.next(header) || (header.size() == 1 && header[0].empty())) {
         throw CensusInputError("the census file is empty");
     }
+    if (!csv_.error().empty()) fail(csv_.line(), -1, csv_.error());
     columnCount_ = header.size();
     columns_.fill(SIZE_MAX);
     for (std::size_t column = 0; column < header.size(); ++column) {

@@ -57,6 +57,11 @@ inline constexpr std::size_t kSingleLineFieldMax = 6000;
 inline constexpr std::size_t kRemarkFieldMax = 9999;
 inline constexpr std::size_t kRecordMax = 25000;  // the stored record: each field with two bytes more
 inline constexpr std::size_t kPersonsMax = 6000000;
+// The most bytes of the census CSV that one row (or the header) may take. A person's fields hold
+// at most 25 000 bytes of at most three bytes of UTF-8 each; the limit leaves room for that and
+// for columns the builder does not read, and bounds what a damaged or hostile file makes the
+// reader hold.
+inline constexpr std::size_t kCsvRowBytesMax = 1 << 20;
 
 // Why the input cannot become a database: says where, in the user's terms.
 class CensusInputError : public std::runtime_error {

@@ -1,5 +1,7 @@
 #include "builder/csv_reader.h"
 
+#include "base/string_utils.h"
+
 namespace tessla {
 
 // The input is read in large pieces; get and peek work on the buffer.
@@ -22,8 +24,8 @@ int CsvReader::get() {
     return c;
 }
 
-void CsvReader::fail(const char* what) {
-    if (error_.empty()) error_ = what;
+void CsvReader::fail(std::string what) {
+    if (error_.empty()) error_ = std::move(what);
 }
 
 bool CsvReader::next(std::vector<std::string>& fields) {
@@ -35,7 +37,12 @@ bool CsvReader::next(std::vector<std::string>& fields) {
     std::string field;
     bool quoted = false;      // inside a quoted field
     bool afterQuote = false;  // a quoted field has been closed
-    for (;; c = get()) {
+    for (std::size_t taken = 1;; c = get(), ++taken) {
+        if (taken > maxRecordBytes_) {
+            fail("the record is longer than " +
+                 groupedDigits(static_cast<std::int64_t>(maxRecordBytes_), ' ') + " bytes");
+            break;
+        }
         if (quoted) {
             if (c == EOF) {
                 fail("a quoted field is not closed");

@@ -28,6 +28,12 @@ std::string joinedRow(const std::array<std::string, kTableColumns>& cells, std::
     return row + csvField(cp1252ToUtf8(trimBlanks(last))) + std::string(kCrLf);
 }
 
+// The first characters with which a spreadsheet starts a formula, or which it drops before
+// looking for one.
+bool startsAsFormula(std::string_view text) {
+    return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 std::string systemReason(int error) {
     return std::strerror(error);
 }
@@ -35,9 +41,11 @@ std::string systemReason(int error) {
 }  // namespace
 
 std::string csvField(std::string_view utf8) {
-    if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(utf8);
+    std::string text = startsAsFormula(utf8) ? "'" : "";
+    text += utf8;
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string field = "\"";
-    for (const char c : utf8) {
+    for (const char c : text) {
         field += c;
         if (c == '"') field += '"';
     }

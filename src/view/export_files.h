@@ -17,7 +17,10 @@
 namespace tessla {
 
 // A field as RFC 4180 writes it: in double quotes, with each quote doubled, when it holds a
-// comma, a quote, a carriage return or a line feed; as it stands otherwise.
+// comma, a quote, a carriage return or a line feed; as it stands otherwise. A text that begins
+// with "=", "+", "-", "@", a tab or a carriage return gets an apostrophe in front first: census
+// texts come from anyone's file, and a spreadsheet would take such a cell as a formula, while it
+// shows a cell that begins with an apostrophe as the text after it.
 std::string csvField(std::string_view utf8);
 // The header row: the six display columns' headings and POSTID, ended by carriage return and
 // line feed (UTF-8).

@@ -406,6 +406,9 @@ TEST(DatabaseBuilderTest, RefusesBadInputWithLineAndFieldAndLeavesNothing) {
         {"places separated from their row", censusOf({kRows[4], rowWith(5, 18, "Amerika Förenta staterna")}),
          "rows 1 and 2 of the census: the values \"Amerika\" and \"Amerika Förenta staterna\""},
         {"unclosed quote", censusOf({kRows[0], "P2,\"Uppsala"}), "line 3: a quoted field is not closed"},
+        {"unclosed quote in the header", "\"" + censusOf({kRows[0]}), "line 1: a quoted field is not closed"},
+        {"row longer than any person", censusOf({rowWith(0, 26, std::string(kCsvRowBytesMax, 'x'))}),
+         "line 2: the record is longer than 1 048 576 bytes"},
     };
     for (const Case& c : cases) {
         test::TempDir dir;

@@ -12,6 +12,7 @@
 #include "base/configuration.h"
 #include "census/household.h"
 #include "database/database.h"
+#include "python_csv.h"
 #include "sample_database.h"
 #include "storage/temp_dir.h"
 #include "tools/run_tool.h"
@@ -61,24 +62,6 @@ class ExportSampleTest : public ::testing::Test {
 
     static std::string ini_() { return dir_->path() + "db/tessla.ini"; }
 
-    // The rows of a CSV file as Python's csv module reads them, fields joined by 0x1F.
-    static std::vector<std::vector<std::string>> readWithPython(const std::string& path) {
-        const std::string script =
-            "import csv, sys\n"
-            "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
-            "    for row in csv.reader(f, strict=True):\n"
-            "        print('\\x1f'.join(row))\n";
-        std::ofstream(dir_->path() + "read.py") << script;
-        std::string output;
-        EXPECT_EQ(shell("python3 " + test::shellQuoted(dir_->path() + "read.py") + " " + test::shellQuoted(path),
-                        &output),
-                  0)
-            << output;
-        std::vector<std::vector<std::string>> rows;
-        for (const std::string& line : lines(output)) rows.push_back(split(line, '\x1f'));
-        return rows;
-    }
-
     static test::TempDir* dir_;
 };
 
@@ -94,7 +77,7 @@ TEST_F(ExportSampleTest, ACsvOf2000PersonsReadsBackAsTheSearchRows) {
     EXPECT_TRUE(exported.out.empty());
 
     const std::vector<std::string> listedLines = lines(listed.out);
-    const auto rows = readWithPython(path);
+    const auto rows = test::readCsvWithPython(path);
     ASSERT_EQ(listedLines.size(), 2000u);
     ASSERT_EQ(rows.size(), 2001u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"Namn", "Född", "Födelseförsamling", "Yrke/titel",
@@ -121,7 +104,7 @@ TEST_F(ExportSampleTest, AnExportLimitOf500Writes500RowsAndSaysSo) {
     const std::string limited = dir_->path() + "db/limit500.ini";
     const test::ToolRun run = test::runTool({"search", "--ini", limited, "--last-name", "B", "--csv", "--out", path});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(readWithPython(path).size(), 501u);
+    EXPECT_EQ(test::readCsvWithPython(path).size(), 501u);
     std::string grouped = std::to_string(available);
     grouped.insert(grouped.size() - 3, ",");
     EXPECT_EQ(run.err, "The list is longer than the export limit. The file gets the first 500 of " + grouped +

@@ -7,9 +7,11 @@
 #include <filesystem>
 
 #include "census_fixture.h"
+#include "formula_census.h"
+#include "python_csv.h"
 #include "run_tool.h"
-#include "storage/temp_dir.h"
 #include "storage/picture_names.h"
+#include "storage/temp_dir.h"
 
 namespace tessla {
 namespace {
@@ -148,6 +150,17 @@ TEST_F(QueryCommandsTest, HouseholdGedcomAndSearchCsvWriteTheExportFiles) {
     const auto first = runTool({"search", "--ini", ini(), "--last-name", "Berg", "--csv", "--limit", "1"});
     EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 2);
     EXPECT_NE(first.err.find("The file gets the first 1 of 3 in list order."), std::string::npos) << first.err;
+}
+
+// Census texts that a spreadsheet would take as formulas leave as text: one apostrophe in front.
+TEST(QueryCommandsFormulaTest, SearchCsvWritesFormulaCellsWithAnApostropheInFront) {
+    test::CensusFixture fixture(test::formulaCensusRows());
+    const test::TempDir dir;
+    const auto run = runTool({"search", "--ini", fixture.iniPath(), "--first-names", "Karl;+Anna;Anna",
+                              "--csv", "--out", dir.path() + "formulas.csv"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(test::personRowsByPostid(test::readCsvWithPython(dir.path() + "formulas.csv")),
+              test::formulaCensusCsvRows());
 }
 
 TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {

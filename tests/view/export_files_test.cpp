@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "census_fixture.h"
+#include "python_csv.h"
 #include "test_text.h"
 
 namespace tessla {
@@ -25,8 +26,45 @@ TEST(CsvExport, FieldsAreQuotedAsRfc4180Says) {
         {"rad\r\nrad", "\"rad\r\nrad\""},
         {"rad\nrad", "\"rad\nrad\""},
         {"Åsa; ö", "Åsa; ö"},
+        {"=1+1", "'=1+1"},
+        {"=HYPERLINK(\"http://x.invalid\",\"Klicka\")",
+         "\"'=HYPERLINK(\"\"http://x.invalid\"\",\"\"Klicka\"\")\""},
+        {"\rrad", "\"'\rrad\""},
+        {"a=b", "a=b"},
     };
     for (const auto& [value, field] : cases) EXPECT_EQ(csvField(value), field) << value;
+}
+
+// Every cell that a spreadsheet would take as a formula, or strip to one, gets one apostrophe in
+// front and no other cell does; a real CSV reader reads each back whole, its quoting intact.
+TEST(CsvExport, FormulaCellsReadBackWithOneApostropheInFront) {
+    const std::pair<std::string, bool> cases[] = {
+        {"=HYPERLINK(\"http://x.invalid\",\"Klicka\")", true},
+        {"+Anna", true},
+        {"@SUM(1)", true},
+        {"-1+1", true},
+        {"-", true},
+        {"=A1,\"B\"\r\n", true},
+        {"\t=1+1", true},
+        {"\r\n=1+1", true},
+        {"Anna", false},
+        {"1850", false},
+        {"Lind, Karl", false},
+        {"A-1", false},
+        {" =1+1", false},
+        {"'=1+1", false},
+        {"", false},
+    };
+    test::TempDir dir;
+    std::string file;
+    for (const auto& [text, formula] : cases) file += csvField(text) + "," + csvField("slut") + "\r\n";
+    std::ofstream(dir.path() + "cells.csv", std::ios::binary) << file;
+    const auto rows = test::readCsvWithPython(dir.path() + "cells.csv");
+    ASSERT_EQ(rows.size(), std::size(cases));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& [text, formula] = cases[i];
+        EXPECT_EQ(rows[i], (std::vector<std::string>{(formula ? "'" : "") + text, "slut"})) << text;
+    }
 }
 
 TEST(CsvExport, HeaderAndRowInUtf8) {

@@ -16,9 +16,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formula_census.h"
 #include "household_census.h"
 #include "program/program.h"
 #include "program/qt_translations.h"
+#include "python_csv.h"
 #include "support/screenshots.h"
 #include "skin/picture_button.h"
 #include "storage/temp_dir.h"
@@ -73,11 +75,11 @@ class ExportWindowTest : public ::testing::Test {
         census_ = nullptr;
     }
 
-    // The program on the census with export limit `exportLimit`, its main window shown, and
-    // the persons whose names begin with `names` found; the prompts answer as the test says
-    // unless `dialogs` keeps the real ones.
+    // The program on the census (`shown_`, or the household census) with export limit
+    // `exportLimit`, its main window shown, and the persons whose names begin with `names` found;
+    // the prompts answer as the test says unless `dialogs` keeps the real ones.
     void start(int exportLimit, std::vector<std::string> names, bool dialogs = false) {
-        std::string ini = fileTextOf(census_->iniPath());
+        std::string ini = fileTextOf((shown_ ? shown_.get() : census_)->iniPath());
         ini.replace(ini.find("export=10000"), 12, "export=" + std::to_string(exportLimit));
         const std::string path = dir_.path() + "tessla.ini";
         std::ofstream(path) << ini;
@@ -117,6 +119,7 @@ class ExportWindowTest : public ::testing::Test {
     }
 
     static test::CensusFixture* census_;
+    std::unique_ptr<test::CensusFixture> shown_;
     test::TempDir dir_;
     std::unique_ptr<Program> program_;
     std::unique_ptr<Tmain_form> window_;
@@ -175,6 +178,15 @@ TEST_F(ExportWindowTest, TheListBeyondTheExportLimitIsNoticedFirstAndALimitOf0Hi
     start(0, {"Nr 0"});
     EXPECT_FALSE(button("csvknapp").isVisible());
     EXPECT_TRUE(button("kopilistaknapp").isVisible());
+}
+
+TEST_F(ExportWindowTest, TheListsFormulaCellsAreWrittenWithAnApostropheInFront) {
+    shown_ = std::make_unique<test::CensusFixture>(test::formulaCensusRows());
+    start(10000, {"=", "+", "Berg"});
+    answer_ = QString::fromStdString(dir_.path() + "formulas.csv");
+    press("csvknapp");
+    EXPECT_EQ(test::personRowsByPostid(test::readCsvWithPython(dir_.path() + "formulas.csv")),
+              test::formulaCensusCsvRows());
 }
 
 // The names of a CSV file's rows, in order.
