@@ -2,10 +2,12 @@
 // input a fuzzer once kept: calls the target's LLVMFuzzerTestOneInput on each file of the folders
 // given, in name order, naming each file before it runs (the last name shown is the one that
 // failed). The targets write their scratch files under the temporary folder; the replay gives them
-// one of their own and removes it at the end. A folder that is missing or holds no input fails.
+// one of their own, in memory where it can, and removes it at the end. A folder that is missing or holds no
+// input fails.
 //   <target>_replay FOLDER...
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -39,10 +41,16 @@ void replay(const fs::path& input) {
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
+// The targets that read files write them for every input: in memory (/dev/shm) when the machine
+// has it, several times faster than on disk.
+fs::path scratchParent() {
+    return ::access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm") : fs::temp_directory_path();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string scratch = (fs::temp_directory_path() / "tessla-replay-XXXXXX").string();
+    std::string scratch = (scratchParent() / "tessla-replay-XXXXXX").string();
     if (::mkdtemp(scratch.data()) == nullptr || ::setenv("TMPDIR", scratch.c_str(), 1) != 0) {
         std::perror("replay: scratch folder");
         return 2;
