@@ -109,7 +109,8 @@ BENCHMARK(BM_OpenLargestList)->UseManualTime()->Iterations(20)->Unit(benchmark::
 // The tree of residence parishes and their places, collapsed.
 void BM_OpenParishTree(benchmark::State& state) {
     Session session;
-    timeOpening(state, session, {15, {"Boendeort, församling", "Parish of residence"}, {"", ""}, true, "HJ008"});
+    timeOpening(state, session,
+                {15, {"Boendeort, församling", "Parish of residence"}, {"", ""}, true, "HJ008"});
 }
 BENCHMARK(BM_OpenParishTree)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 

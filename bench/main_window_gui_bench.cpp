@@ -24,9 +24,9 @@
 #include <QTimer>
 
 #include "program/program.h"
-#include "windows/search_window.h"
-#include "windows/main_window.h"
 #include "widgets/table_grid.h"
+#include "windows/main_window.h"
+#include "windows/search_window.h"
 
 namespace tessla {
 namespace {

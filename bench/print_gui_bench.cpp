@@ -34,8 +34,8 @@ int pdfPages(const QString& path) {
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {path});
     info.waitForFinished(60000);
-    const auto match =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(info.readAllStandardOutput()));
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                           .match(QString::fromUtf8(info.readAllStandardOutput()));
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 

@@ -88,8 +88,8 @@ BENCHMARK(BM_CountBirthYears)->UseManualTime()->Iterations(10)->Unit(benchmark::
 
 void setBirthYearChart(Session& s) {
     const Statistics& statistics = s.window->table().statistics();
-    s.chart().setData(chartData(statistics, StatisticsProperty::Year,
-                                statisticsPropertyLabel(StatisticsProperty::Year)));
+    s.chart().setData(
+        chartData(statistics, StatisticsProperty::Year, statisticsPropertyLabel(StatisticsProperty::Year)));
 }
 
 // From the counted rows to the chart on the screen: the years binned, laid out at the chart's size

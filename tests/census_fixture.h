@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "base/configuration.h"
-#include "database/database.h"
 #include "builder/database_builder.h"
+#include "database/database.h"
 #include "storage/message_sink.h"
 #include "storage/temp_dir.h"
 

@@ -98,7 +98,8 @@ class Progress {
     Progress(const BuildMessages& out, const BuildOptions& options) : out_(out), options_(options) {}
 
     void persons(std::size_t done, std::uint64_t bytesRead, std::uint64_t bytesTotal) {
-        const double part = bytesTotal > 0 ? static_cast<double>(bytesRead) / static_cast<double>(bytesTotal) : 0;
+        const double part =
+            bytesTotal > 0 ? static_cast<double>(bytesRead) / static_cast<double>(bytesTotal) : 0;
         step("reading the census", kReadingEnds * std::min(part, 1.0));
         const auto now = Clock::now();
         if (now - last_ < std::chrono::seconds(1)) return;
@@ -165,7 +166,10 @@ class ListAccumulators final : public ListValueSink {
 class Builder {
   public:
     Builder(const BuildOptions& options, const BuildMessages& progress, const BuildMessages& warn)
-        : options_(options), progress_(progress, options), warn_(warn), directory_(targetOf(options), options.force) {}
+        : options_(options),
+          progress_(progress, options),
+          warn_(warn),
+          directory_(targetOf(options), options.force) {}
 
     BuildReport run() {
         readCensus();
@@ -223,7 +227,8 @@ class Builder {
             household.push_back(row);
             if (masterTexts_.size() % kPersonsPerStep == 0) {
                 progress_.persons(masterTexts_.size(),
-                                  static_cast<std::uint64_t>(std::max<std::streamoff>(in.tellg(), 0)), fileSize);
+                                  static_cast<std::uint64_t>(std::max<std::streamoff>(in.tellg(), 0)),
+                                  fileSize);
             }
         }
         flushHousehold(household);
@@ -246,7 +251,8 @@ class Builder {
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i + 1);
         // The comparisons a sort of n makes, about n log2 n, measure how far it has come; the
         // step also asks the stop token, whose exception leaves the sort (and `order`) unfinished.
-        const double expected = static_cast<double>(order.size()) * std::log2(std::max<double>(order.size(), 2));
+        const double expected =
+            static_cast<double>(order.size()) * std::log2(std::max<double>(order.size(), 2));
         std::uint64_t comparisons = 0;
         std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
             if (++comparisons % kComparisonsPerStep == 0) {
@@ -268,7 +274,8 @@ class Builder {
             if (!writer.append(masterTexts_.text(order[i]), order[i], 0, {})) fail(masterList());
             if ((i + 1) % kPersonsPerStep == 0) {
                 const double part = static_cast<double>(i + 1) / static_cast<double>(order.size());
-                progress_.step("writing the master list", kSortingEnds + (kMasterListEnds - kSortingEnds) * part);
+                progress_.step("writing the master list",
+                               kSortingEnds + (kMasterListEnds - kSortingEnds) * part);
             }
         }
         if (!writer.close()) fail(masterList());
@@ -281,7 +288,8 @@ class Builder {
         for (std::size_t i = 0; i < lists.size(); ++i) {
             const WordListSettings& list = lists[i];
             const double part = static_cast<double>(i) / static_cast<double>(lists.size());
-            progress_.stage("writing " + std::string(list.name), kMasterListEnds + (kWordListsEnd - kMasterListEnds) * part);
+            progress_.stage("writing " + std::string(list.name),
+                            kMasterListEnds + (kWordListsEnd - kMasterListEnds) * part);
             const int source = list.number == 41 ? kAllOccupations : list.number;
             std::vector<ListAccumulator::Row> rows = lists_.at(source).finish(personOf, list.hasParentTable);
             if (list.number == 41) {
@@ -373,8 +381,8 @@ class Builder {
         const fs::path target = directory_.target();
         std::ofstream ini(fs::path(directory_.hd()).parent_path().parent_path() / kConfigurationFileName,
                           std::ios::binary);
-        ini << "[kataloger]\ncdbasen=" << cdDirectoryOf(target.string()) << "\nhdbasen=" << hdDirectoryOf(target.string())
-            << "\n[limits]\nutskrift=" << kLimitMax
+        ini << "[kataloger]\ncdbasen=" << cdDirectoryOf(target.string())
+            << "\nhdbasen=" << hdDirectoryOf(target.string()) << "\n[limits]\nutskrift=" << kLimitMax
             << "\nexport=" << kLimitMax << "\n";
         if (!ini.flush()) throw BuildError("cannot write " + std::string(kConfigurationFileName));
     }

@@ -59,7 +59,8 @@ void generateSample(const SampleOptions& options, const fs::path& csv) {
     CensusGenerator::writeHeader(out);
     for (std::uint64_t households = 1; generator.writeNextHousehold(out); ++households) {
         if (households % kHouseholdsPerStep != 0) continue;
-        const double part = static_cast<double>(generator.personsWritten()) / static_cast<double>(options.persons);
+        const double part =
+            static_cast<double>(generator.personsWritten()) / static_cast<double>(options.persons);
         if (options.steps) options.steps(BuildStep{"generating the census", kGeneratingEnds * part});
         if (options.stop.stop_requested()) throw BuildCancelled();
     }

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "database/database.h"
 #include "census/person.h"
+#include "database/database.h"
 
 namespace tessla {
 

@@ -234,7 +234,8 @@ char roleDigit(char roleLetter) {
 // One parish is written with the wrong name and province in the census; it is corrected wherever
 // the residence is shown.
 std::string correctedResidenceParish(const Tenperson& p) {
-    if (p.HEMFO == "V\xE4stra Ny (\xD6rebro l\xE4n);\xD6sterg\xF6tland") return "Hammar (\xD6rebro l\xE4n);N\xE4rke";
+    if (p.HEMFO == "V\xE4stra Ny (\xD6rebro l\xE4n);\xD6sterg\xF6tland")
+        return "Hammar (\xD6rebro l\xE4n);N\xE4rke";
     return p.HEMFO;
 }
 
@@ -242,9 +243,10 @@ ResidencePlace residencePlace(const Tenperson& p) {
     const std::string parish = correctedResidenceParish(p);
     const std::size_t open = parish.find(" (");
     const std::size_t close = parish.find(");", open == std::string::npos ? 0 : open);
-    if (open == std::string::npos || close == std::string::npos) return {trimmed(p.HEMBY), trimmed(parish), trimmed(p.HEMLEN), ""};
-    return {trimmed(p.HEMBY), trimmed(parish.substr(0, open)), trimmed(parish.substr(open + 2, close - open - 2)),
-            trimmed(parish.substr(close + 2))};
+    if (open == std::string::npos || close == std::string::npos)
+        return {trimmed(p.HEMBY), trimmed(parish), trimmed(p.HEMLEN), ""};
+    return {trimmed(p.HEMBY), trimmed(parish.substr(0, open)),
+            trimmed(parish.substr(open + 2, close - open - 2)), trimmed(parish.substr(close + 2))};
 }
 
 std::string householdKey(const Tenperson& p) {

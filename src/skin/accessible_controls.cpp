@@ -48,9 +48,12 @@ void AccessibleButton::doAction(const QString& actionName) {
     if (actionName == pressAction() || (checkable() && actionName == toggleAction())) {
         // Pressed once the event loop is back: a button that opens a modal window must not hold
         // the assistive client's call until that window closes.
-        QMetaObject::invokeMethod(widget(), [button = QPointer<TSPknapp>(&button())] {
-            if (button != nullptr) button->click();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            widget(),
+            [button = QPointer<TSPknapp>(&button())] {
+                if (button != nullptr) button->click();
+            },
+            Qt::QueuedConnection);
     } else {
         QAccessibleWidget::doAction(actionName);
     }

@@ -11,10 +11,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "view/caption_layout.h"
 #include "skin/control_palette.h"
 #include "skin/figure_set.h"
 #include "skin/qt_text.h"
+#include "view/caption_layout.h"
 
 namespace tessla {
 

@@ -91,7 +91,8 @@ void OutlineView::expandera(std::int32_t r) {
     if (!isTree()) return;
     indexThrough(kIndexEntries - 1);  // the index stays the one of the last byggvy
     walkReached(
-        r, [this](std::int32_t q) { synl_.satt(q, true); }, [this](std::int32_t q) { return expanderad_.testa(q); });
+        r, [this](std::int32_t q) { synl_.satt(q, true); },
+        [this](std::int32_t q) { return expanderad_.testa(q); });
     expanderad_.satt(r, true);
 }
 

@@ -166,8 +166,8 @@ inline constexpr std::string_view allNames[] = {
     tslsok,          tslsokbarn,      tslsoklista,   tslstat,        abcknapp,       abcknappn,
     listknapp,       listknappn,      tabellboll,    tslprint,       tslprinte,      startknapp,
     startknappn,     startknappe,     startknappen,  staellinknapp,  staellinknappn, staellinknappe,
-    staellinknappen, tslhelp,         stangknapp,    stangknappn,    rundknapp,
-    gedcomknapp,     gedcomknappn,    csvknapp,      csvknappn,      kallknapp,      kallknappn,
+    staellinknappen, tslhelp,         stangknapp,    stangknappn,    rundknapp,      gedcomknapp,
+    gedcomknappn,    csvknapp,        csvknappn,     kallknapp,      kallknappn,
 };
 
 namespace detail {

@@ -9,8 +9,8 @@ void BusyGate::whenFree(std::string_view kind, std::function<void()> action) {
         action();
         return;
     }
-    const auto same = std::find_if(waiting_.begin(), waiting_.end(),
-                                   [&](const Waiting& w) { return w.kind == kind; });
+    const auto same =
+        std::find_if(waiting_.begin(), waiting_.end(), [&](const Waiting& w) { return w.kind == kind; });
     if (same != waiting_.end()) {
         same->action = std::move(action);
         return;

@@ -1,11 +1,11 @@
 #include "view/export_files.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "base/cp1252.h"
 #include "base/string_utils.h"
@@ -87,10 +87,12 @@ std::string exportLimitNotice(std::int32_t limit, std::int32_t available, Langua
 std::string sourceCitation(const Tenperson& person, Language language, std::string_view version,
                            std::optional<CalendarDate> databaseDate) {
     const std::optional<std::string> edition = utf8ToCp1252(programEdition(language, version, databaseDate));
-    return censusTitle(language) + ", " + censusPage(person, language) + " (" + edition.value_or("Tessla") + ")";
+    return censusTitle(language) + ", " + censusPage(person, language) + " (" + edition.value_or("Tessla") +
+           ")";
 }
 
-std::string suggestedFileName(const Tenperson& person, std::string_view fallback, std::string_view extension) {
+std::string suggestedFileName(const Tenperson& person, std::string_view fallback,
+                              std::string_view extension) {
     std::string name;
     for (const std::string_view part : {trimBlanks(person.ENAMN), trimBlanks(person.FNAMN)}) {
         if (part.empty()) continue;
@@ -99,7 +101,8 @@ std::string suggestedFileName(const Tenperson& person, std::string_view fallback
     }
     std::string safe;
     for (const char c : cp1252ToUtf8(name)) {
-        if (static_cast<unsigned char>(c) < 32 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+        if (static_cast<unsigned char>(c) < 32 ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
             continue;
         safe += c;
     }

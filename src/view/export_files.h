@@ -34,9 +34,9 @@ std::string csvFile(const CollectedPersons& persons, Language language);
 
 // What a CSV export of the result list writes and how much of the result that is.
 struct CsvExport {
-    std::string text;             // UTF-8
-    std::int32_t written = 0;     // the rows written
-    std::int32_t available = 0;   // the persons of the result
+    std::string text;            // UTF-8
+    std::int32_t written = 0;    // the rows written
+    std::int32_t available = 0;  // the persons of the result
     bool cancelled = false;
 };
 // The first `limit` persons of the result list (the export limit), in list order or, given

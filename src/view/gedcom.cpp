@@ -112,7 +112,8 @@ std::string countryName(Language language) {
 // the roll names, without its brackets.
 std::string birthPlace(const Tenperson& person, Language language) {
     const std::string parish = withoutParentheses(person.FOFORS1890);
-    if (!trimBlanks(person.FOLEN1890).empty()) return placeText({parish, person.FOLEN1890, countryName(language)});
+    if (!trimBlanks(person.FOLEN1890).empty())
+        return placeText({parish, person.FOLEN1890, countryName(language)});
     std::string land = trimmed(person.FOLAND1890);
     if (land.size() >= 2 && land.front() == '[' && land.back() == ']') land = land.substr(1, land.size() - 2);
     return placeText({parish, land});
@@ -272,7 +273,8 @@ void writePerson(GedcomLines& out, const Tenperson& person, std::size_t number,
     const ResidencePlace home = residencePlace(person);
     out.plain(1, "CENS");
     out.plain(2, "DATE", "1890");
-    if (const std::string place = placeText({home.village, home.parish, home.county, home.province}); !place.empty())
+    if (const std::string place = placeText({home.village, home.parish, home.county, home.province});
+        !place.empty())
         out.value(2, "PLAC", place, kPlaceSize);
     out.plain(2, "SOUR", kSource);
     out.value(3, "PAGE", censusPage(person, language), kPageSize);
@@ -326,7 +328,8 @@ std::string gedcomBirthDate(std::string_view year) {
     return "(" + phrase.substr(0, kDateSize - 2) + ")";
 }
 
-std::string householdGedcom(const std::vector<std::optional<Tenperson>>& entries, const GedcomOrigin& origin) {
+std::string householdGedcom(const std::vector<std::optional<Tenperson>>& entries,
+                            const GedcomOrigin& origin) {
     std::vector<const Tenperson*> persons;
     std::vector<std::size_t> groupOf;
     std::size_t group = 0;

@@ -71,10 +71,12 @@ std::optional<CalendarDate> fileDate(const std::string& path) {
     return CalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-std::string programEdition(Language language, std::string_view version, std::optional<CalendarDate> databaseDate) {
+std::string programEdition(Language language, std::string_view version,
+                           std::optional<CalendarDate> databaseDate) {
     std::string text = "Tessla " + std::string(version);
     if (databaseDate)
-        text += (language == Language::English ? ", database " : ", databasdatum ") + dateText(*databaseDate, language);
+        text += (language == Language::English ? ", database " : ", databasdatum ") +
+                dateText(*databaseDate, language);
     return text;
 }
 
@@ -98,9 +100,9 @@ HelpPage missingTopicPage(std::string_view key, Language language) {
                 "[6]This database has no help text " + std::string(key) +
                     ". It was built before that text was written; a database built with this version of "
                     "Tessla has it."};
-    return {"Hj\xE4lptext saknas",
-            "[6]Den h\xE4r databasen har ingen hj\xE4lptext " + std::string(key) +
-                ". Den byggdes innan texten skrevs; en databas byggd med den h\xE4r versionen av Tessla har den."};
+    return {"Hj\xE4lptext saknas", "[6]Den h\xE4r databasen har ingen hj\xE4lptext " + std::string(key) +
+                                       ". Den byggdes innan texten skrevs; en databas byggd med den h\xE4r "
+                                       "versionen av Tessla har den."};
 }
 
 }  // namespace tessla

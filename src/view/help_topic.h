@@ -37,7 +37,8 @@ std::string aboutTitle(std::string_view title, Language language, std::string_vi
 // The program and its data as a citation names them: "Tessla 1.02, databasdatum 2026-12-11" in
 // Swedish, "Tessla 1.02, database 12/11/2026" in English (the date as the about title writes it);
 // without a date "Tessla 1.02".
-std::string programEdition(Language language, std::string_view version, std::optional<CalendarDate> databaseDate);
+std::string programEdition(Language language, std::string_view version,
+                           std::optional<CalendarDate> databaseDate);
 
 // The row file of the residence-parish word list `tessls15` as its properties name it: the file
 // whose date is the database's.

@@ -49,8 +49,8 @@ std::uint32_t pickerCellStyle(std::uint32_t ord2, bool picked, bool treePlace) {
 
 std::string pickerCountLabel(Language language, std::int32_t picked, std::int32_t rows) {
     const bool english = language == Language::English;
-    return std::string(english ? "Selected: " : "Valda: ") + std::to_string(picked) + (english ? " of " : " av ") +
-           std::to_string(rows);
+    return std::string(english ? "Selected: " : "Valda: ") + std::to_string(picked) +
+           (english ? " of " : " av ") + std::to_string(rows);
 }
 
 // ---- the table -------------------------------------------------------------------------------------
@@ -147,7 +147,8 @@ void PickerMarking::extend(PickerTable& table, std::int32_t from, std::int32_t t
 
 PickerPositions::Rows quickFindRows(PickerPositions::Rows now, std::int32_t found, std::int32_t rows) {
     if (found >= now.top && found < now.top + kPickerVisibleRows) return {now.top, found};
-    const std::int32_t top = std::clamp(found - kPickerVisibleRows / 2, 0, std::max(0, rows - kPickerVisibleRows));
+    const std::int32_t top =
+        std::clamp(found - kPickerVisibleRows / 2, 0, std::max(0, rows - kPickerVisibleRows));
     return {top, found};
 }
 

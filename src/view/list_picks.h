@@ -26,7 +26,7 @@ struct PickerRequest {
     int list = 0;  // `tessls<list>`; outside 1 … kPickerLists: an empty picker
     std::array<const char*, 2> title{"", ""};
     std::array<const char*, 2> extraHint{"", ""};  // a second line under the title; often empty
-    bool tree = false;  // the tree of a list with a parent table (else one table row per list row)
+    bool tree = false;        // the tree of a list with a parent table (else one table row per list row)
     const char* helpId = "";  // the help topic of the picker's help button
 };
 

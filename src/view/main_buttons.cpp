@@ -42,7 +42,8 @@ int mainButtonX(const MainButtonRow& row, Language language, int windowWidth) {
     return x == kFromRight ? windowWidth - kMainButtonEdge - row.size.width : x;
 }
 
-bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton, std::int32_t printLimit) {
+bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton,
+                     std::int32_t printLimit) {
     const bool english = language == Language::English;
     if (!row.english.empty() && englishButton != english) return false;
     if (row.x[english ? 1 : 0] == kHidden) return false;

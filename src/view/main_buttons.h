@@ -31,7 +31,7 @@ struct ButtonFace {
 struct MainButtonRow {
     std::string_view name;  // the Swedish button's object name; an English button's adds "_e"
     ButtonFace swedish;
-    ButtonFace english;     // empty: one button for both languages
+    ButtonFace english;  // empty: one button for both languages
     // x in each language, Swedish first: from the window's left edge, kFromRight from its right
     // edge, kHidden when the button is not shown in that language.
     std::array<int, 2> x;
@@ -58,7 +58,8 @@ std::span<const MainButtonRow> mainButtons();
 int mainButtonX(const MainButtonRow& row, Language language, int windowWidth);
 // Whether `row`'s button is shown in `language`: in a language with its own button only the
 // button of that language shows, and printing shows only with a print limit above 0.
-bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton, std::int32_t printLimit);
+bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton,
+                     std::int32_t printLimit);
 // The help topic `action` shows in `language` ("HJ001" for help, "HJ022" about, "HJ024" and
 // "HJ025" the logos); empty for an action that shows no help text. The publisher's logo shows the
 // co-publisher's text in English.

@@ -96,8 +96,8 @@ std::string sortText(PrintKeys keys, Language language) {
     static constexpr const char* kFirst[2][5] = {
         {"ordnad efter namn", "ordnad efter födelseår", "ordnad efter födelseförsamling",
          "ordnad efter boendeförsamling/plats", "ordnad som en husförhörslängd"},
-        {"sorted by name", "sorted by year of birth", "sorted by place of birth", "sorted by place of residence",
-         "household examination roll"}};
+        {"sorted by name", "sorted by year of birth", "sorted by place of birth",
+         "sorted by place of residence", "household examination roll"}};
     static constexpr const char* kSecond[2][4] = {
         {" + namn", " + födelseår", " + födelseförsamling", " + boendeförsamling/plats"},
         {" + name", " + year of birth", " + place of birth", " + place of residence"}};
@@ -105,7 +105,8 @@ std::string sortText(PrintKeys keys, Language language) {
     if (keys.first < 1 || keys.first > 5) return {};
     std::string text = kFirst[lang][keys.first - 1];
     // The English roll says nothing of its second key.
-    const bool second = keys.second >= 1 && keys.second <= 4 && !(lang == 1 && keys.first == kHouseholdOrderKey);
+    const bool second =
+        keys.second >= 1 && keys.second <= 4 && !(lang == 1 && keys.first == kHouseholdOrderKey);
     if (second) text += kSecond[lang][keys.second - 1];
     return text;
 }

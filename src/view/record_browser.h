@@ -20,8 +20,12 @@
 
 namespace tessla {
 
-constexpr std::int32_t listRow(std::int32_t gridRow) { return gridRow < 0 ? -1 : gridRow + 1; }
-constexpr std::int32_t gridRow(std::int32_t listRow) { return listRow < 1 ? -1 : listRow - 1; }
+constexpr std::int32_t listRow(std::int32_t gridRow) {
+    return gridRow < 0 ? -1 : gridRow + 1;
+}
+constexpr std::int32_t gridRow(std::int32_t listRow) {
+    return listRow < 1 ? -1 : listRow - 1;
+}
 
 // What an event changed, for the window to draw again.
 struct BrowserChanges {

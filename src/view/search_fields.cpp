@@ -198,10 +198,10 @@ constexpr FieldDefinition kChildFields[] = {
 constexpr FormDefinition kPersonForm{
     SearchForm::Person, {"Tessla, sök", "Tessla, Search"}, "HJ002", picture::tslsok, kPersonFields};
 constexpr FormDefinition kChildForm{SearchForm::Child,
-                              {"Tessla, sök barn", "Tessla, Child search"},
-                              "HJ003",
-                              picture::tslsokbarn,
-                              kChildFields};
+                                    {"Tessla, sök barn", "Tessla, Child search"},
+                                    "HJ003",
+                                    picture::tslsokbarn,
+                                    kChildFields};
 
 // The names of the place-kind buttons after their stem, by kind.
 constexpr std::array<const char*, 4> kKindNames = {"len", "fors", "landskap", "nation"};

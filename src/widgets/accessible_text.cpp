@@ -121,9 +121,12 @@ QStringList AccessibleLink::actionNames() const {
 
 void AccessibleLink::doAction(const QString& actionName) {
     if (actionName != pressAction() || !isValid()) return;
-    QMetaObject::invokeMethod(view_.data(), [view = view_, index = index_, generation = generation_] {
-        if (view != nullptr && view->textGeneration() == generation) view->followLink(index);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        view_.data(),
+        [view = view_, index = index_, generation = generation_] {
+            if (view != nullptr && view->textGeneration() == generation) view->followLink(index);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace tessla

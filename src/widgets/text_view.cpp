@@ -122,7 +122,8 @@ void TSPdyntex::drawFocusedLink(QPainter& painter) {
     for (const Tkodtextp& run : kodtxt_.runs()) {
         if (!run.link || run.linkIndex != focusedLink_) continue;
         const int top = run.rect.top - kodtxt_.verticalOffset();
-        painter.drawRect(QRect(run.rect.left - 2, top, run.rect.right - run.rect.left + 3, run.rect.bottom - run.rect.top - 1));
+        painter.drawRect(QRect(run.rect.left - 2, top, run.rect.right - run.rect.left + 3,
+                               run.rect.bottom - run.rect.top - 1));
     }
 }
 

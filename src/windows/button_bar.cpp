@@ -22,7 +22,8 @@ ButtonBar::ButtonBar(QWidget& parent, Program& program, std::function<void(MainA
             TSPknapp* button =
                 makePictureButton(&parent, name, english ? row.english : row.swedish, program.mainfigur());
             button->setStaydown(row.staydown);
-            QObject::connect(button, &TSPknapp::OnTryckt, button, [this, action = row.action] { pressed_(action); });
+            QObject::connect(button, &TSPknapp::OnTryckt, button,
+                             [this, action = row.action] { pressed_(action); });
             buttons_.push_back({&row, button, english});
         }
     }
@@ -45,8 +46,10 @@ void ButtonBar::makeFlagsAndHelp(QWidget& parent) {
     }
     swedish_->setHint(QStringLiteral("Svenska"));
     english_->setHint(QStringLiteral("English"));
-    QObject::connect(swedish_, &TSPknapp::OnTryckt, swedish_, [this] { program_.setLanguage(Language::Swedish); });
-    QObject::connect(english_, &TSPknapp::OnTryckt, english_, [this] { program_.setLanguage(Language::English); });
+    QObject::connect(swedish_, &TSPknapp::OnTryckt, swedish_,
+                     [this] { program_.setLanguage(Language::Swedish); });
+    QObject::connect(english_, &TSPknapp::OnTryckt, english_,
+                     [this] { program_.setLanguage(Language::English); });
 }
 
 void ButtonBar::setWindow(MainAction action, QDialog* window) {
@@ -63,7 +66,8 @@ void ButtonBar::place(int width, int height, Language language) {
     for (const Button& button : buttons_) {
         const QSize size(button.row->size.width, button.row->size.height);
         const int x = mainButtonX(*button.row, language, width);
-        if (x != kHidden) button.widget->setGeometry(QRect(QPoint(x, height - kMainButtonEdge - size.height()), size));
+        if (x != kHidden)
+            button.widget->setGeometry(QRect(QPoint(x, height - kMainButtonEdge - size.height()), size));
     }
     const QSize help(pic::helpButtonSize.width, pic::helpButtonSize.height);
     const QSize flag(pic::flagSize.width, pic::flagSize.height);

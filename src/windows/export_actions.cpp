@@ -18,8 +18,8 @@ namespace tessla {
 namespace {
 
 bool noticeBox(QWidget& owner, Language language, const QString& notice) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Tessla"), notice, QMessageBox::Ok | QMessageBox::Cancel,
-                    &owner);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Tessla"), notice,
+                    QMessageBox::Ok | QMessageBox::Cancel, &owner);
     box.setObjectName(QStringLiteral("exportnotis"));
     box.button(QMessageBox::Ok)->setText(inLanguage(language, "Fortsätt", "Continue"));
     box.button(QMessageBox::Cancel)->setText(inLanguage(language, "Avbryt", "Cancel"));
@@ -36,8 +36,10 @@ ExportActions::ExportActions(QWidget& owner, Program& program, const RecordBrows
     prompts_.goOn = [this](const QString& notice) { return noticeBox(owner_, program_.language(), notice); };
 }
 
-QString ExportActions::askFileName(const QString& title, const std::string& suggested, const QString& filter) {
-    const QString path = prompts_.fileName(title, QDir(folder_).filePath(QString::fromStdString(suggested)), filter);
+QString ExportActions::askFileName(const QString& title, const std::string& suggested,
+                                   const QString& filter) {
+    const QString path =
+        prompts_.fileName(title, QDir(folder_).filePath(QString::fromStdString(suggested)), filter);
     if (!path.isEmpty()) folder_ = QFileInfo(path).absolutePath();
     return path;
 }
@@ -45,9 +47,10 @@ QString ExportActions::askFileName(const QString& title, const std::string& sugg
 void ExportActions::write(const QString& path, const std::string& content) {
     const std::optional<std::string> failure = writeFileWhole(path.toStdString(), content);
     if (!failure) return;
-    const std::string text = inLanguage(program_.language(), "Filen kunde inte sparas:", "The file could not be saved:")
-                                 .toStdString() +
-                             " " + path.toStdString() + "\n" + *failure;
+    const std::string text =
+        inLanguage(program_.language(), "Filen kunde inte sparas:", "The file could not be saved:")
+            .toStdString() +
+        " " + path.toStdString() + "\n" + *failure;
     program_.message(utf8ToCp1252(text).value_or(text));
 }
 
@@ -55,13 +58,14 @@ void ExportActions::saveHouseholdGedcom() {
     program_.whenSettled("save household", [this] {
         if (program_.household.size() == 0) return;
         const Language language = program_.language();
-        const std::string suggested =
-            suggestedFileName(program_.currentPerson, language == Language::English ? "household" : "hushall", "ged");
-        const QString path = askFileName(inLanguage(language, "Spara hushållet som GEDCOM-fil",
-                                                    "Save the household as a GEDCOM file"),
-                                         suggested, QStringLiteral("GEDCOM (*.ged)"));
+        const std::string suggested = suggestedFileName(
+            program_.currentPerson, language == Language::English ? "household" : "hushall", "ged");
+        const QString path = askFileName(
+            inLanguage(language, "Spara hushållet som GEDCOM-fil", "Save the household as a GEDCOM file"),
+            suggested, QStringLiteral("GEDCOM (*.ged)"));
         if (path.isEmpty()) return;
-        program_.runBusy([&] { write(path, householdGedcom(program_.database(), program_.household, language)); });
+        program_.runBusy(
+            [&] { write(path, householdGedcom(program_.database(), program_.household, language)); });
     });
 }
 
@@ -80,7 +84,8 @@ void ExportActions::saveResultCsv() {
         if (path.isEmpty()) return;
         const std::optional<PrintKeys> keys = sortOrder_ ? sortOrder_() : std::nullopt;
         program_.runBusy([&] {
-            const CsvExport csv = exportResult(program_.database(), limit, keys, language, [] { return true; });
+            const CsvExport csv =
+                exportResult(program_.database(), limit, keys, language, [] { return true; });
             write(path, csv.text);
         });
     });

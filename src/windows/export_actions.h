@@ -25,7 +25,8 @@ class ExportActions {
     // whether to go on after a notice. By default a save dialog and a message box over the
     // owner; tests answer themselves.
     struct Prompts {
-        std::function<QString(const QString& title, const QString& suggested, const QString& filter)> fileName;
+        std::function<QString(const QString& title, const QString& suggested, const QString& filter)>
+            fileName;
         std::function<bool(const QString& notice)> goOn;
     };
 

@@ -83,12 +83,14 @@ struct SampleJob {
 };
 
 // Writes the user's file naming `directory` and opens it; a failed write is told.
-bool writeAndOpen(Program& program, QWidget& owner, const FirstRunPlaces& places, const std::string& directory) {
+bool writeAndOpen(Program& program, QWidget& owner, const FirstRunPlaces& places,
+                  const std::string& directory) {
     const std::string error = writeUserConfiguration(places.userFile, directory);
     if (!error.empty()) {
         tell(owner, program.language(),
              QStringLiteral("Inställningsfilen kan inte skrivas.\n\n%1").arg(QString::fromStdString(error)),
-             QStringLiteral("The configuration file cannot be written.\n\n%1").arg(QString::fromStdString(error)));
+             QStringLiteral("The configuration file cannot be written.\n\n%1")
+                 .arg(QString::fromStdString(error)));
         return false;
     }
     return program.openDatabase(places.userFile);
@@ -172,7 +174,8 @@ FirstRunDialog::FirstRunDialog(Program& program, const FirstRunPlaces& places, Q
     connect(directory_, &QPushButton::clicked, this, [this] { choose(Choice::Directory); });
     connect(later_, &QPushButton::clicked, this, &QDialog::reject);
     connect(language_, &QPushButton::clicked, this, [this] {
-        program_.setLanguage(program_.language() == Language::English ? Language::Swedish : Language::English);
+        program_.setLanguage(program_.language() == Language::English ? Language::Swedish
+                                                                      : Language::English);
     });
     connect(&program_, &Program::languageChanged, this, [this] { retranslate(); });
     retranslate();
@@ -190,11 +193,12 @@ void FirstRunDialog::retranslate() {
         "som du redan har.",
         "There is no database to search yet. Tessla can build a sample database with a made-up census "
         "of 200 000 persons, which takes about half a minute, or use a database you already have."));
-    where_->setText(places_.sampleDirectory.empty()
-                        ? inLanguage(language, "Det finns ingen datamapp för exempeldatabasen (HOME saknas).",
-                                     "There is no data folder for the sample database (HOME is not set).")
-                        : inLanguage(language, "Exempeldatabasen hamnar i %1", "The sample database goes into %1")
-                              .arg(QDir::toNativeSeparators(QString::fromStdString(places_.sampleDirectory))));
+    where_->setText(
+        places_.sampleDirectory.empty()
+            ? inLanguage(language, "Det finns ingen datamapp för exempeldatabasen (HOME saknas).",
+                         "There is no data folder for the sample database (HOME is not set).")
+            : inLanguage(language, "Exempeldatabasen hamnar i %1", "The sample database goes into %1")
+                  .arg(QDir::toNativeSeparators(QString::fromStdString(places_.sampleDirectory))));
     language_->setText(inLanguage(language, "In English", "På svenska"));
     sample_->setText(inLanguage(language, "Bygg exempeldatabasen", "Build the sample database"));
     directory_->setText(inLanguage(language, "Välj en databas …", "Choose a database …"));
@@ -220,9 +224,11 @@ bool offerFirstRun(Program& program, QWidget& owner, const FirstRunPlaces& place
                 break;
             case FirstRunDialog::Choice::Directory: {
                 const QString directory = QFileDialog::getExistingDirectory(
-                    &owner, inLanguage(program.language(), "Välj databasens mapp", "Choose the database's folder"),
+                    &owner,
+                    inLanguage(program.language(), "Välj databasens mapp", "Choose the database's folder"),
                     QDir::homePath());
-                if (!directory.isEmpty() && useDatabaseDirectory(program, owner, places, directory.toStdString()))
+                if (!directory.isEmpty() &&
+                    useDatabaseDirectory(program, owner, places, directory.toStdString()))
                     return true;
                 break;
             }
@@ -295,7 +301,8 @@ bool buildSample(Program& program, QWidget& owner, const FirstRunPlaces& places)
             stop.request_stop();
             return;
         }
-        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         progress.setValue(static_cast<int>(step.done * kProgressSteps));
         progress.setLabelText(stageText(buildStageOf(step.what), language) + QStringLiteral("\n") +
                               timeLeftText(step.done, elapsed, language));
@@ -330,7 +337,8 @@ bool useDatabaseDirectory(Program& program, QWidget& owner, const FirstRunPlaces
         const QString detail = QString::fromStdString(describeDatabaseProblem(*problem));
         const QString path = QString::fromStdString(directory);
         tell(owner, program.language(),
-             QStringLiteral("Mappen %1 innehåller ingen databas som Tessla kan öppna.\n\n%2").arg(path, detail),
+             QStringLiteral("Mappen %1 innehåller ingen databas som Tessla kan öppna.\n\n%2")
+                 .arg(path, detail),
              QStringLiteral("The folder %1 holds no database that Tessla can open.\n\n%2").arg(path, detail));
         return false;
     }

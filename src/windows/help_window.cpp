@@ -70,7 +70,8 @@ Ttextform::Ttextform(Program& program, QWidget* parent)
     connect(texten_, &TSPdyntex::OnClick, this, &Ttextform::followLink);
     // The text is read and its links followed with the keyboard too.
     texten_->setKeyboardLinks(true);
-    connect(texten_, &TSPdyntex::scrolledByKeys, vistextscr_, [this](int offset) { vistextscr_->setPosition(offset + 1); });
+    connect(texten_, &TSPdyntex::scrolledByKeys, vistextscr_,
+            [this](int offset) { vistextscr_->setPosition(offset + 1); });
     connect(slutknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
     connect(&program, &Program::languageChanged, this, &Ttextform::applyTexts);
     applyTexts(program.language());

@@ -25,7 +25,8 @@ HouseholdPanel::HouseholdPanel(QWidget& parent, Program& program, RecordBrowser&
       caption_(new ElidedLabel(&parent)),
       copy_(makePictureButton(&parent, "kopihushknapp", {pic::kopihushknapp, pic::kopihushknappn},
                               program.mainfigur())),
-      gedcom_(makePictureButton(&parent, "gedcomknapp", {pic::gedcomknapp, pic::gedcomknappn}, program.mainfigur())) {
+      gedcom_(makePictureButton(&parent, "gedcomknapp", {pic::gedcomknapp, pic::gedcomknappn},
+                                program.mainfigur())) {
     frame_->setObjectName(QStringLiteral("htabellpanel"));
     scrollBar_->setObjectName(QStringLiteral("hscr"));
     caption_->setObjectName(QStringLiteral("plabel"));

@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window's household list: its frame, grid and scroll bar, the caption above it naming
-// the selected person, and the buttons that copy it and save it as a GEDCOM file. It draws what the record browser holds.
+// the selected person, and the buttons that copy it and save it as a GEDCOM file. It draws what the record
+// browser holds.
 
 #include <functional>
 

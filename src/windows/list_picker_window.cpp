@@ -83,7 +83,8 @@ Tsoktabform::Tsoktabform(Program& program, Ttextform& help, QWidget* parent)
     jaknapp_->setFont(styled(11, true, false));
     jaknapp_->setButtext("OK");
     rensaknapp_ = makePictureButton(panel_, "rensaknapp", {pic::rensaknapp, pic::rensaknappn}, figures);
-    rensaknappEnglish_ = makePictureButton(panel_, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
+    rensaknappEnglish_ =
+        makePictureButton(panel_, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
     hjelpknapp_ = makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
     stangknapp_ = makePictureButton(panel_, "stangknapp", {pic::stangknapp, pic::stangknappn}, figures);
 
@@ -149,7 +150,8 @@ void Tsoktabform::connectControls() {
     connect(snabbsokedit_, &QLineEdit::textChanged, this, &Tsoktabform::quickFind);
     connect(jaknapp_, &TSPknapp::OnTryckt, this, &QDialog::accept);
     connect(stangknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
-    for (TSPknapp* button : {rensaknapp_, rensaknappEnglish_}) connect(button, &TSPknapp::OnTryckt, this, &Tsoktabform::clear);
+    for (TSPknapp* button : {rensaknapp_, rensaknappEnglish_})
+        connect(button, &TSPknapp::OnTryckt, this, &Tsoktabform::clear);
     connect(hjelpknapp_, &TSPknapp::OnTryckt, this, [this] {
         if (owner_ != nullptr) help_.showTopic(request_.helpId, *owner_);
     });
@@ -187,7 +189,8 @@ void Tsoktabform::prepare(const PickerRequest& request, QWidget& owner) {
 }
 
 void Tsoktabform::finish() {
-    if (table_.available()) program_.pickerPositions.save(request_.list, {tab_->topRow(), tab_->currentRow()});
+    if (table_.available())
+        program_.pickerPositions.save(request_.list, {tab_->topRow(), tab_->currentRow()});
     table_ = PickerTable(nullptr, false);
     tab_->setRowCount(0);
     owner_ = nullptr;
@@ -216,9 +219,8 @@ void Tsoktabform::applyTexts(Language language) {
 }
 
 void Tsoktabform::showCount() {
-    count_->setText(table_.available() ? QString::fromStdString(pickerCountLabel(program_.language(),
-                                                                                 table_.pickedCount(),
-                                                                                 table_.listRows()))
+    count_->setText(table_.available() ? QString::fromStdString(pickerCountLabel(
+                                             program_.language(), table_.pickedCount(), table_.listRows()))
                                        : QString());
 }
 
@@ -266,7 +268,8 @@ void Tsoktabform::quickFind(const QString& text) {
     const std::optional<std::string> key = toCp1252(text);
     const std::optional<std::int32_t> found = key ? table_.find(*key) : std::nullopt;
     if (!found) return;
-    const PickerPositions::Rows rows = quickFindRows({tab_->topRow(), tab_->currentRow()}, *found, table_.rows());
+    const PickerPositions::Rows rows =
+        quickFindRows({tab_->topRow(), tab_->currentRow()}, *found, table_.rows());
     tab_->setTopRow(rows.top);
     tab_->setCurrentRow(rows.current);
 }
@@ -303,7 +306,8 @@ bool Tsoktabform::eventFilter(QObject* watched, QEvent* event) {
         wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
         return true;
     }
-    if (watched == tab_ && event->type() == QEvent::KeyPress) return markByKey(*static_cast<QKeyEvent*>(event));
+    if (watched == tab_ && event->type() == QEvent::KeyPress)
+        return markByKey(*static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
 }
 

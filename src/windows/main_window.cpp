@@ -20,10 +20,10 @@
 #include "widgets/table_grid.h"
 #include "windows/button_bar.h"
 #include "windows/export_actions.h"
+#include "windows/help_window.h"
 #include "windows/household_panel.h"
 #include "windows/print_window.h"
 #include "windows/record_panel.h"
-#include "windows/help_window.h"
 #include "windows/result_panel.h"
 #include "windows/search_window.h"
 #include "windows/statistics_window.h"
@@ -46,7 +46,8 @@ Tmain_form::Tmain_form(Program& program, QWidget* parent)
       results_(std::make_unique<ResultPanel>(*huvudpanel_, program, browser_)),
       household_(std::make_unique<HouseholdPanel>(*huvudpanel_, program, browser_)),
       record_(std::make_unique<RecordPanel>(*huvudpanel_, program, browser_)),
-      buttons_(std::make_unique<ButtonBar>(*huvudpanel_, program, [this](MainAction action) { act(action); })),
+      buttons_(
+          std::make_unique<ButtonBar>(*huvudpanel_, program, [this](MainAction action) { act(action); })),
       exports_(std::make_unique<ExportActions>(*this, program, browser_)),
       idleTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("main_form"));
@@ -77,7 +78,8 @@ void Tmain_form::connectControls() {
     household_->onMemberChosen([this](std::int32_t row) { draw(browser_.selectHouseholdRow(row)); });
     connect(&record_->deselectButton(), &TSPknapp::OnTryckt, this, [this] { draw(browser_.deselect()); });
     connect(&record_->printButton(), &TSPknapp::OnTryckt, this, &Tmain_form::printShownRecord);
-    connect(&household_->gedcomButton(), &TSPknapp::OnTryckt, this, [this] { exports_->saveHouseholdGedcom(); });
+    connect(&household_->gedcomButton(), &TSPknapp::OnTryckt, this,
+            [this] { exports_->saveHouseholdGedcom(); });
     connect(&results_->csvButton(), &TSPknapp::OnTryckt, this, [this] { exports_->saveResultCsv(); });
     connect(&record_->citationButton(), &TSPknapp::OnTryckt, this, [this] { exports_->copyCitation(); });
     for (const Language language : {Language::Swedish, Language::English}) {
@@ -129,7 +131,8 @@ void Tmain_form::setPrint(Tskriv_form& window) {
 
 void Tmain_form::setHelp(Ttextform& window) {
     help_ = &window;
-    for (const MainAction action : {MainAction::help, MainAction::about, MainAction::aboutStamma, MainAction::aboutArkivo})
+    for (const MainAction action :
+         {MainAction::help, MainAction::about, MainAction::aboutStamma, MainAction::aboutArkivo})
         buttons_->setWindow(action, &window);
 }
 
@@ -240,7 +243,8 @@ void Tmain_form::buildHousehold(QEventLoop::ProcessEventsFlags between) {
     idleTimer_->stop();
     household_->showBuilding();
     BrowserChanges changes;
-    program_.runBusy([&] { changes = browser_.rest([between] { QCoreApplication::processEvents(between); }); });
+    program_.runBusy(
+        [&] { changes = browser_.rest([between] { QCoreApplication::processEvents(between); }); });
     draw(changes);
 }
 
@@ -268,7 +272,8 @@ void Tmain_form::act(MainAction action) {
             return;
         case MainAction::print:
             // With a print limit of 0 the button is hidden, and Ctrl+P does nothing either.
-            if (browser_.resultCount() == 0 || print_ == nullptr || program_.configuration().printLimit <= 0) return;
+            if (browser_.resultCount() == 0 || print_ == nullptr || program_.configuration().printLimit <= 0)
+                return;
             program_.whenSettled("window", [this, window = print_] {
                 if (window != nullptr) showModal(*window, *this);
             });
@@ -310,7 +315,8 @@ void Tmain_form::runSearch(SearchWindow* window) {
     draw(browser_.searchAccepted());
     // A search that found persons offers them all for printing.
     if (result == 1 && print_ != nullptr)
-        print_->setRange(QStringLiteral("1"), QString::number(program_.database().tessllista().vald().antal()));
+        print_->setRange(QStringLiteral("1"),
+                         QString::number(program_.database().tessllista().vald().antal()));
 }
 
 void Tmain_form::printShownRecord() {

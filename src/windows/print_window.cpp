@@ -97,15 +97,17 @@ Tskriv_form::Tskriv_form(Program& program, Ttextform& help, QWidget* parent)
       statuslabel_(makeLabel(panel_, "statuslabel")),
       avbrytlabel_(makeLabel(panel_, "avbrytlabel")),
       resultlabel_(new ElidedLabel(panel_)),
-      startknapp_(makePictureButton(panel_, "startknapp", {pic::startknapp, pic::startknappn}, program.mainfigur())),
-      startknappE_(
-          makePictureButton(panel_, "startknapp_e", {pic::startknappe, pic::startknappen}, program.mainfigur())),
+      startknapp_(
+          makePictureButton(panel_, "startknapp", {pic::startknapp, pic::startknappn}, program.mainfigur())),
+      startknappE_(makePictureButton(panel_, "startknapp_e", {pic::startknappe, pic::startknappen},
+                                     program.mainfigur())),
       staellinknapp_(makePictureButton(panel_, "staellinknapp", {pic::staellinknapp, pic::staellinknappn},
                                        program.mainfigur())),
-      staellinknappE_(makePictureButton(panel_, "staellinknapp_e", {pic::staellinknappe, pic::staellinknappen},
-                                        program.mainfigur())),
+      staellinknappE_(makePictureButton(panel_, "staellinknapp_e",
+                                        {pic::staellinknappe, pic::staellinknappen}, program.mainfigur())),
       helpknapp_(makePictureButton(panel_, "helpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
-      slutknapp_(makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())) {
+      slutknapp_(
+          makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())) {
     setObjectName(QStringLiteral("skriv_form"));
     setFixedSize(kClientWidth, kClientHeight);
     printer_.setDocName(QStringLiteral("Tessla"));
@@ -224,7 +226,8 @@ void Tskriv_form::fillKinds() {
     {
         const QSignalBlocker block(skrivtypcb_);
         skrivtypcb_->clear();
-        for (const PrintKind kind : {PrintKind::records, PrintKind::table, PrintKind::roll, PrintKind::household})
+        for (const PrintKind kind :
+             {PrintKind::records, PrintKind::table, PrintKind::roll, PrintKind::household})
             skrivtypcb_->addItem(
                 QString::fromStdString(printKindText(kind, maximum, program_.household.size(), language)));
         skrivtypcb_->setCurrentIndex(chosen);
@@ -238,12 +241,12 @@ void Tskriv_form::fillKinds() {
 
 void Tskriv_form::kindChosen(int kind) {
     const bool table = kind == static_cast<int>(PrintKind::table);
-    for (QWidget* widget : std::initializer_list<QWidget*>{ordnalabel_, firstsortlabel_, sort1cb_,
-                                                           secondsortlabel_, sort2cb_})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ordnalabel_, firstsortlabel_, sort1cb_, secondsortlabel_, sort2cb_})
         widget->setEnabled(table);
     const bool range = kind != static_cast<int>(PrintKind::household);
-    for (QWidget* widget : std::initializer_list<QWidget*>{antskrivlabel_, startpostedit_, postinterstreck_,
-                                                           slutpostedit_})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{antskrivlabel_, startpostedit_, postinterstreck_, slutpostedit_})
         widget->setEnabled(range);
 }
 
@@ -306,7 +309,8 @@ bool Tskriv_form::havePrinter() {
     if (printer_.outputFormat() == QPrinter::NativeFormat || (!chosen.isEmpty() && chosen != askedFile_))
         return true;
     const QString file = askSaveFile(
-        *this, program_.language(), inLanguage(program_.language(), "Spara utskriften som PDF", "Save the print as PDF"),
+        *this, program_.language(),
+        inLanguage(program_.language(), "Spara utskriften som PDF", "Save the print as PDF"),
         chosen.isEmpty() ? QStringLiteral("tessla.pdf") : chosen, {QStringLiteral("PDF (*.pdf)")});
     if (file.isEmpty()) return false;
     printer_.setOutputFormat(QPrinter::PdfFormat);
@@ -343,17 +347,18 @@ QString Tskriv_form::status(const char* swedish, const char* english) const {
 }
 
 void Tskriv_form::setControlsEnabled(bool enabled) {
-    for (QWidget* widget : std::initializer_list<QWidget*>{skrivtypcb_, startknapp_, startknappE_, staellinknapp_,
-                                                           staellinknappE_, helpknapp_, slutknapp_}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{skrivtypcb_, startknapp_, startknappE_, staellinknapp_,
+                                         staellinknappE_, helpknapp_, slutknapp_}) {
         widget->setEnabled(enabled);
     }
     if (enabled) {
         kindChosen(skrivtypcb_->currentIndex());
         return;
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{ordnalabel_, firstsortlabel_, sort1cb_, secondsortlabel_,
-                                                           sort2cb_, antskrivlabel_, startpostedit_,
-                                                           postinterstreck_, slutpostedit_})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{ordnalabel_, firstsortlabel_, sort1cb_, secondsortlabel_, sort2cb_,
+                                         antskrivlabel_, startpostedit_, postinterstreck_, slutpostedit_})
         widget->setEnabled(false);
     // Esc reaches the window while its controls are disabled.
     setFocus();
@@ -396,10 +401,11 @@ void Tskriv_form::showOutcome(const QString& text) {
 CollectedPersons Tskriv_form::collect(const Job& job, std::string& lead) {
     const Language language = program_.language();
     Database& db = program_.database();
-    const std::int32_t members = job.kind == PrintKind::household ? program_.household.size()
-                                                                   : db.tessllista().vald().antal();
-    const std::int32_t most =
-        job.kind == PrintKind::records ? printMaximum(members, program_.configuration().printLimit) : kMostCollected;
+    const std::int32_t members =
+        job.kind == PrintKind::household ? program_.household.size() : db.tessllista().vald().antal();
+    const std::int32_t most = job.kind == PrintKind::records
+                                  ? printMaximum(members, program_.configuration().printLimit)
+                                  : kMostCollected;
     pg_->setRange(0, std::max(1, std::min({clampToInt(1LL + job.range.to - job.range.from), members, most})));
     pg_->setValue(0);
     statuslabel_->setText(status("Läser poster ...", "Reading ..."));
@@ -437,7 +443,8 @@ std::optional<PrintOutcome> Tskriv_form::print(const Job& job, const CollectedPe
     printer_.setPageOrientation(records ? QPageLayout::Portrait : QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer_)) {
-        program_.message(english ? "The printer could not start the print." : "Skrivaren kunde inte starta utskriften.");
+        program_.message(english ? "The printer could not start the print."
+                                 : "Skrivaren kunde inte starta utskriften.");
         return std::nullopt;
     }
     const QDate today = QDate::currentDate();
@@ -480,9 +487,10 @@ std::optional<PrintOutcome> Tskriv_form::print(const Job& job, const CollectedPe
         return std::nullopt;
     }
     const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
-    return PrintOutcome{false, pages.pageNumber(),
-                        toFile ? QDir::toNativeSeparators(printer_.outputFileName()).toStdString() : std::string(),
-                        toFile ? std::string() : printer_.printerName().toStdString()};
+    return PrintOutcome{
+        false, pages.pageNumber(),
+        toFile ? QDir::toNativeSeparators(printer_.outputFileName()).toStdString() : std::string(),
+        toFile ? std::string() : printer_.printerName().toStdString()};
 }
 
 }  // namespace tessla

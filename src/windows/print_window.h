@@ -78,7 +78,8 @@ class Tskriv_form : public QDialog {
     CollectedPersons collect(const Job& job, std::string& lead);
     // Prints them on the printer; a cancelled job removes its file. How it ended, or nothing when
     // the printer failed (a message says so).
-    std::optional<PrintOutcome> print(const Job& job, const CollectedPersons& persons, const std::string& lead);
+    std::optional<PrintOutcome> print(const Job& job, const CollectedPersons& persons,
+                                      const std::string& lead);
     // The line that tells how the last job ended; empty hides it.
     void showOutcome(const QString& text);
     bool step(int value);

@@ -33,7 +33,8 @@ RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& brows
     TSPfigurer& figures = program.mainfigur();
     deselect_ = makePictureButton(frame_, "postejknapp", {pic::postejknapp, pic::postejknappn}, figures);
     copy_ = makePictureButton(frame_, "kopipostknapp", {pic::kopipostknapp, pic::kopipostknappn}, figures);
-    print_ = makePictureButton(frame_, "postskrivknapp", {pic::postskrivknapp, pic::postskrivknappn}, figures);
+    print_ =
+        makePictureButton(frame_, "postskrivknapp", {pic::postskrivknapp, pic::postskrivknappn}, figures);
     cite_ = makePictureButton(frame_, "kallknapp", {pic::kallknapp, pic::kallknappn}, figures);
     // The main window enables printing while it has a print window and persons are listed.
     print_->setEnabled(false);
@@ -64,7 +65,8 @@ void RecordPanel::applyTexts(Language language, std::string_view background) {
     setHint(*deselect_, language, "Välj bort personen", "Deselect record");
     setHint(*copy_, language, "Kopiera till urklipp", "Copy to clipboard");
     setHint(*print_, language, "Skriv ut personen", "Print record");
-    setHint(*cite_, language, "Kopiera en källhänvisning till urklipp (Ctrl+K)", "Copy a source citation to clipboard (Ctrl+K)");
+    setHint(*cite_, language, "Kopiera en källhänvisning till urklipp (Ctrl+K)",
+            "Copy a source citation to clipboard (Ctrl+K)");
     const QString name = inLanguage(language, "Personpost", "Record");
     text_->setAccessibleName(name);
     scrollBar_->setAccessibleName(name);
@@ -78,7 +80,8 @@ void RecordPanel::copy() {
     if (!copy_->isEnabled()) return;
     program_.whenSettled("copy record", [this] {
         // The record shown, which after a household member was chosen is not the selected row's.
-        putOnClipboard(recordCopyText(program_.database().tessl(), browser_.shownRecord(), program_.language()));
+        putOnClipboard(
+            recordCopyText(program_.database().tessl(), browser_.shownRecord(), program_.language()));
     });
 }
 

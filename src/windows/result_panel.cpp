@@ -27,17 +27,20 @@ ResultPanel::ResultPanel(QWidget& parent, Program& program, RecordBrowser& brows
     frame_->setObjectName(QStringLiteral("tabellpanel"));
     scrollBar_->setObjectName(QStringLiteral("personscr"));
     count_->setObjectName(QStringLiteral("antallabel"));
-    copy_ = makePictureButton(&parent, "kopilistaknapp", {pic::kopilistaknapp, pic::kopilistaknappn}, figures);
+    copy_ =
+        makePictureButton(&parent, "kopilistaknapp", {pic::kopilistaknapp, pic::kopilistaknappn}, figures);
     clear_ = makePictureButton(&parent, "rensaknapp", {pic::rensaknapp, pic::rensaknappn}, figures);
-    clearEnglish_ = makePictureButton(&parent, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
+    clearEnglish_ =
+        makePictureButton(&parent, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
     csv_ = makePictureButton(&parent, "csvknapp", {pic::csvknapp, pic::csvknappn}, figures);
     QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
     linkScrollBar(*scrollBar_, *grid_);
     QObject::connect(grid_, &TSPtab::currentRowChanged, grid_, [this](std::int32_t row) {
         if (!refilling_ && chosen_) chosen_(row);
     });
-    grid_->setCellTextProvider(
-        [this](std::int32_t row, int column) { return browser_.results().window().personListCell(row, column); });
+    grid_->setCellTextProvider([this](std::int32_t row, int column) {
+        return browser_.results().window().personListCell(row, column);
+    });
 }
 
 void ResultPanel::place(const MainLayout& layout) {
@@ -65,7 +68,8 @@ void ResultPanel::applyTexts(Language language) {
     clear_->setVisible(!english);
     clearEnglish_->setVisible(english);
     setHint(*copy_, language, "Kopiera listan till urklipp", "Copy list to clipboard");
-    setHint(*csv_, language, "Spara listan som CSV-fil för ett kalkylprogram", "Save the list as a CSV file for a spreadsheet");
+    setHint(*csv_, language, "Spara listan som CSV-fil för ett kalkylprogram",
+            "Save the list as a CSV file for a spreadsheet");
     // The clear buttons' hint is the same in both languages; a screen reader hears the name in each.
     for (TSPknapp* button : {clear_, clearEnglish_}) {
         setHint(*button, language, "Töm listan", "Töm listan");

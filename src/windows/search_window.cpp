@@ -211,7 +211,8 @@ void FieldSearchWindow::makeRows(QGridLayout& grid) {
             group = field.definition().group;
             if (hasHeading(*group)) {
                 auto* heading = new PartHeading(panel_, line == 0);
-                heading->setObjectName(QString::fromLatin1(field.definition().stem) + QStringLiteral("rubrik"));
+                heading->setObjectName(QString::fromLatin1(field.definition().stem) +
+                                       QStringLiteral("rubrik"));
                 grid.addWidget(heading, line++, kLabelColumn, 1, kKindColumn);
                 headings_.emplace_back(heading, *group);
             }
@@ -239,7 +240,8 @@ void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field,
         auto* modes = new QHBoxLayout;
         modes->setSpacing(2);
         TSPfigurer& figures = program_.mainfigur();
-        row.type = makePictureButton(panel_, typeButtonName(definition), {pic::abcknapp, pic::abcknappn}, figures);
+        row.type =
+            makePictureButton(panel_, typeButtonName(definition), {pic::abcknapp, pic::abcknappn}, figures);
         row.list =
             makePictureButton(panel_, listButtonName(definition), {pic::listknapp, pic::listknappn}, figures);
         for (TSPknapp* button : {row.type, row.list}) {

@@ -44,7 +44,8 @@ SpecialCharacters::SpecialCharacters(QWidget* parent) : QWidget(parent), label_(
         button->setFocusPolicy(Qt::NoFocus);
         button->setAccessibleText(QStringLiteral("Insert ") + character);
         connect(button, &TSPknapp::OnTryckt, this, [character] {
-            if (QLineEdit* edit = focusedEdit(); edit != nullptr && edit->isEnabled() && !edit->isReadOnly()) {
+            if (QLineEdit* edit = focusedEdit();
+                edit != nullptr && edit->isEnabled() && !edit->isReadOnly()) {
                 edit->insert(character);
             }
         });

@@ -235,7 +235,8 @@ void Tstatform::paintRowBar(QPainter& painter, std::int32_t row, const QRect& re
 
 void Tstatform::saveChart() {
     const QString suggested =
-        QDir(saveDirectory_).filePath(QString::fromStdString(chart_->data().fileName) + QStringLiteral(".png"));
+        QDir(saveDirectory_)
+            .filePath(QString::fromStdString(chart_->data().fileName) + QStringLiteral(".png"));
     const QString path =
         askSaveFile(*this, Language::Swedish, QString::fromUtf8("Spara diagrammet"), suggested,
                     {QStringLiteral("PNG-bild (*.png)"), QStringLiteral("SVG-bild (*.svg)")});

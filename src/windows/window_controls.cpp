@@ -5,9 +5,9 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
 
@@ -26,7 +26,8 @@ LayoutRect layoutRectOf(const QRect& r) {
 
 }  // namespace
 
-TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const ButtonFace& face, TSPfigurer& figures) {
+TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const ButtonFace& face,
+                            TSPfigurer& figures) {
     auto* button = new TSPknapp(parent);
     button->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     button->setFigurer(&figures);
@@ -48,7 +49,8 @@ void setReadingTabOrder(QWidget& window) {
     // The controls stand where their layouts put them, even before the window first shows.
     if (window.layout() != nullptr) window.layout()->activate();
     for (QLayout* layout : window.findChildren<QLayout*>()) {
-        if (layout->parentWidget() != nullptr && layout->parentWidget()->window() == &window) layout->activate();
+        if (layout->parentWidget() != nullptr && layout->parentWidget()->window() == &window)
+            layout->activate();
     }
     std::vector<QWidget*> controls;
     std::vector<LayoutRect> rects;

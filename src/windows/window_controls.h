@@ -23,7 +23,8 @@ inline QRect rectOf(const LayoutRect& r) {
 }
 
 // A picture button named `name` on `parent`, showing `face` from `figures`.
-TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const ButtonFace& face, TSPfigurer& figures);
+TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const ButtonFace& face,
+                            TSPfigurer& figures);
 
 // The text of `language` of a pair; both texts are UTF-8.
 QString inLanguage(Language language, const char* swedish, const char* english);

@@ -22,7 +22,8 @@ constexpr std::uint64_t kPersons = 6000;
 
 std::vector<std::string> filesUnder(const std::string& directory) {
     std::vector<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(directory)) files.push_back(entry.path().string());
+    for (const auto& entry : fs::recursive_directory_iterator(directory))
+        files.push_back(entry.path().string());
     return files;
 }
 
@@ -39,13 +40,16 @@ TEST(SampleDatabase, BuildsAnOpeningDatabaseReportingStepsInOrderAndLeavesNoCsv)
     EXPECT_EQ(openCheckedDatabase(db, readConfiguration(options.directory)), std::nullopt);
     EXPECT_EQ(db.tessl().count(), static_cast<std::int32_t>(kPersons));
     std::vector<std::string> top;
-    for (const auto& entry : fs::directory_iterator(dir.path() + "data/tessla")) top.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(dir.path() + "data/tessla"))
+        top.push_back(entry.path().filename());
     EXPECT_EQ(top, std::vector<std::string>{"sample"});
 
     ASSERT_FALSE(steps.empty());
-    for (std::size_t i = 1; i < steps.size(); ++i) ASSERT_LE(steps[i - 1].done, steps[i].done) << steps[i].what;
+    for (std::size_t i = 1; i < steps.size(); ++i)
+        ASSERT_LE(steps[i - 1].done, steps[i].done) << steps[i].what;
     EXPECT_EQ(steps.back().done, 1.0);
-    for (const char* stage : {"generating", "reading", "sorting", "writing the master list", "writing tessls1"}) {
+    for (const char* stage :
+         {"generating", "reading", "sorting", "writing the master list", "writing tessls1"}) {
         const auto count = std::count_if(steps.begin(), steps.end(),
                                          [&](const BuildStep& step) { return step.what.starts_with(stage); });
         EXPECT_GT(count, 0) << stage;
@@ -55,8 +59,8 @@ TEST(SampleDatabase, BuildsAnOpeningDatabaseReportingStepsInOrderAndLeavesNoCsv)
 // Stopped in each stage, the sample leaves nothing: not the folders on the way, not the CSV, not
 // the half-built database.
 TEST(SampleDatabase, StoppedInAnyStageLeavesNothing) {
-    for (const char* stage : {"generating", "reading", "sorting", "writing the master list", "writing tessls20",
-                              "writing the pictures", "finishing"}) {
+    for (const char* stage : {"generating", "reading", "sorting", "writing the master list",
+                              "writing tessls20", "writing the pictures", "finishing"}) {
         const test::TempDir dir;
         std::stop_source stop;
         SampleOptions options;

@@ -41,7 +41,8 @@ std::vector<std::string> lines(const std::string& text) {
 
 // Runs a shell command; its exit status, with standard output and error together in `output`.
 int shell(const std::string& command, std::string* output = nullptr) {
-    const std::string file = std::filesystem::temp_directory_path() / ("tessla-shell-" + std::to_string(::getpid()));
+    const std::string file =
+        std::filesystem::temp_directory_path() / ("tessla-shell-" + std::to_string(::getpid()));
     const int status = std::system((command + " > " + test::shellQuoted(file) + " 2>&1").c_str());
     if (output) *output = test::fileText(file);
     std::filesystem::remove(file);
@@ -68,7 +69,8 @@ class ExportSampleTest : public ::testing::Test {
 test::TempDir* ExportSampleTest::dir_ = nullptr;
 
 TEST_F(ExportSampleTest, ACsvOf2000PersonsReadsBackAsTheSearchRows) {
-    const test::ToolRun listed = test::runTool({"search", "--ini", ini_(), "--last-name", "B", "--limit", "2000"});
+    const test::ToolRun listed =
+        test::runTool({"search", "--ini", ini_(), "--last-name", "B", "--limit", "2000"});
     ASSERT_EQ(listed.status, 0) << listed.err;
     const std::string path = dir_->path() + "b.csv";
     const test::ToolRun exported = test::runTool(
@@ -80,8 +82,9 @@ TEST_F(ExportSampleTest, ACsvOf2000PersonsReadsBackAsTheSearchRows) {
     const auto rows = test::readCsvWithPython(path);
     ASSERT_EQ(listedLines.size(), 2000u);
     ASSERT_EQ(rows.size(), 2001u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"Namn", "Född", "Födelseförsamling", "Yrke/titel",
-                                                 "Civilstånd/familjest.", "Boendeförsamling/plats", "POSTID"}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"Namn", "Född", "Födelseförsamling", "Yrke/titel",
+                                        "Civilstånd/familjest.", "Boendeförsamling/plats", "POSTID"}));
     Database db(nullptr);
     db.open(readConfiguration(dir_->path() + "db/"));
     for (std::size_t i = 0; i < listedLines.size(); ++i) {
@@ -102,7 +105,8 @@ TEST_F(ExportSampleTest, AnExportLimitOf500Writes500RowsAndSaysSo) {
     ASSERT_GT(available, 500);
     const std::string path = dir_->path() + "limit.csv";
     const std::string limited = dir_->path() + "db/limit500.ini";
-    const test::ToolRun run = test::runTool({"search", "--ini", limited, "--last-name", "B", "--csv", "--out", path});
+    const test::ToolRun run =
+        test::runTool({"search", "--ini", limited, "--last-name", "B", "--csv", "--out", path});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(test::readCsvWithPython(path).size(), 501u);
     std::string grouped = std::to_string(available);
@@ -111,7 +115,8 @@ TEST_F(ExportSampleTest, AnExportLimitOf500Writes500RowsAndSaysSo) {
                            " in list order.\n");
     const test::ToolRun more =
         test::runTool({"search", "--ini", limited, "--last-name", "B", "--csv", "--limit", "2000"});
-    EXPECT_EQ(std::count(more.out.begin(), more.out.end(), '\n'), 501) << "--limit does not pass the export limit";
+    EXPECT_EQ(std::count(more.out.begin(), more.out.end(), '\n'), 501)
+        << "--limit does not pass the export limit";
 }
 
 // The record of the first of the first 400 households with the most families.
@@ -140,15 +145,16 @@ std::size_t recordsOf(const std::string& gedcom, const std::string& tag) {
 }
 
 TEST_F(ExportSampleTest, GrampsImportsAHouseholdWithoutWarnings) {
-    if (shell("command -v gramps") != 0) GTEST_SKIP() << "gramps is not installed: the import check is skipped";
+    if (shell("command -v gramps") != 0)
+        GTEST_SKIP() << "gramps is not installed: the import check is skipped";
     Database db(nullptr);
     db.open(readConfiguration(dir_->path() + "db/"));
     std::int32_t members = 0, groups = 0;
     const std::int32_t record = recordOfALargeHousehold(db, &members, &groups);
     ASSERT_GT(groups, 1);
     const std::string path = dir_->path() + "household.ged";
-    const test::ToolRun run =
-        test::runTool({"household", "--ini", ini_(), "--record", std::to_string(record), "--gedcom", "--out", path});
+    const test::ToolRun run = test::runTool(
+        {"household", "--ini", ini_(), "--record", std::to_string(record), "--gedcom", "--out", path});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string written = test::fileText(path);
     ASSERT_EQ(recordsOf(written, "INDI"), static_cast<std::size_t>(members));
@@ -159,11 +165,13 @@ TEST_F(ExportSampleTest, GrampsImportsAHouseholdWithoutWarnings) {
     const std::string home = "HOME=" + test::shellQuoted(dir_->path() + "gramps-home") + " ";
     std::filesystem::create_directories(dir_->path() + "gramps-home");
     std::string output;
-    ASSERT_EQ(shell(home + "timeout 300 gramps -y -C household -i " + test::shellQuoted(path), &output), 0) << output;
+    ASSERT_EQ(shell(home + "timeout 300 gramps -y -C household -i " + test::shellQuoted(path), &output), 0)
+        << output;
     EXPECT_NE(output.find("GEDCOM import report: No errors detected"), std::string::npos) << output;
     EXPECT_EQ(output.find("Line "), std::string::npos) << output;
     const std::string back = dir_->path() + "back.ged";
-    ASSERT_EQ(shell(home + "timeout 300 gramps -y -O household -e " + test::shellQuoted(back), &output), 0) << output;
+    ASSERT_EQ(shell(home + "timeout 300 gramps -y -O household -e " + test::shellQuoted(back), &output), 0)
+        << output;
     const std::string imported = test::fileText(back);
     EXPECT_EQ(recordsOf(imported, "INDI"), static_cast<std::size_t>(members)) << "the persons gramps holds";
     EXPECT_EQ(recordsOf(imported, "FAM"), families) << "the families gramps holds";

@@ -21,7 +21,8 @@ struct Heard {
 // Walks the accessible tree from `node` through every shown control, noting what is heard of
 // each by object name (a table's cells are its own matter) and, as faults, every control without
 // a role or, outside the panels that only hold controls, without a name.
-inline void listen(QAccessibleInterface* node, std::map<QString, Heard>& heard, std::vector<std::string>& faults) {
+inline void listen(QAccessibleInterface* node, std::map<QString, Heard>& heard,
+                   std::vector<std::string>& faults) {
     auto* widget = qobject_cast<QWidget*>(node->object());
     if (widget == nullptr || !widget->isVisible()) return;
     const QString object =

@@ -125,12 +125,13 @@ TEST_F(QueryCommandsTest, HouseholdGedcomAndSearchCsvWriteTheExportFiles) {
     const test::TempDir dir;
     const auto gedcom = runTool({"household", "--ini", ini(), "--record", "2", "--gedcom", "--lang", "en"});
     ASSERT_EQ(gedcom.status, 0) << gedcom.err;
-    for (const char* line : {"0 HEAD\r\n", "1 NAME Karl Johan /Berg/\r\n", "1 HUSB @I1@\r\n", "1 CHIL @I3@\r\n",
-                             "3 PAGE Uppsala län, Alunda, household 1, POSTID P3\r\n", "0 TRLR\r\n"})
+    for (const char* line :
+         {"0 HEAD\r\n", "1 NAME Karl Johan /Berg/\r\n", "1 HUSB @I1@\r\n", "1 CHIL @I3@\r\n",
+          "3 PAGE Uppsala län, Alunda, household 1, POSTID P3\r\n", "0 TRLR\r\n"})
         EXPECT_NE(gedcom.out.find(line), std::string::npos) << line;
     EXPECT_EQ(gedcom.out.find("Brita"), std::string::npos) << "the widow's household is another";
-    const auto saved = runTool({"household", "--ini", ini(), "--record", "2", "--gedcom", "--lang", "en", "--out",
-                                dir.path() + "berg.ged"});
+    const auto saved = runTool({"household", "--ini", ini(), "--record", "2", "--gedcom", "--lang", "en",
+                                "--out", dir.path() + "berg.ged"});
     EXPECT_EQ(saved.status, 0) << saved.err;
     EXPECT_EQ(saved.out, "");
     const std::string file = test::fileText(dir.path() + "berg.ged");
@@ -149,7 +150,8 @@ TEST_F(QueryCommandsTest, HouseholdGedcomAndSearchCsvWriteTheExportFiles) {
               "\"Alunda (Uppsala län, Uppland)/Norrby\",P1\r\n");
     const auto first = runTool({"search", "--ini", ini(), "--last-name", "Berg", "--csv", "--limit", "1"});
     EXPECT_EQ(std::count(first.out.begin(), first.out.end(), '\n'), 2);
-    EXPECT_NE(first.err.find("The file gets the first 1 of 3 in list order."), std::string::npos) << first.err;
+    EXPECT_NE(first.err.find("The file gets the first 1 of 3 in list order."), std::string::npos)
+        << first.err;
 }
 
 // Census texts that a spreadsheet would take as formulas leave as text: one apostrophe in front.
@@ -187,8 +189,12 @@ TEST_F(QueryCommandsTest, BadUsageAndUnusableDatabasesHaveTheirExitStatus) {
         {{"search", "--ini", ini(), "--last-name", "~Ber*"},
          1,
          "--last-name: a \"~\" word finds the spellings of a whole name and cannot hold \"*\": \"~Ber*\""},
-        {{"child-search", "--ini", ini(), "--mother-last-name", "Ek;  ~*son"}, 1, "--mother-last-name: a \"~\""},
-        {{"search", "--ini", ini(), "--last-name", "Berg", "--out", "x.csv"}, 1, "--out and --lang need --csv"},
+        {{"child-search", "--ini", ini(), "--mother-last-name", "Ek;  ~*son"},
+         1,
+         "--mother-last-name: a \"~\""},
+        {{"search", "--ini", ini(), "--last-name", "Berg", "--out", "x.csv"},
+         1,
+         "--out and --lang need --csv"},
         {{"household", "--ini", ini(), "--record", "1", "--out", "x.ged"}, 1, "--out needs --gedcom"},
         {{"household", "--ini", ini(), "--record", "1", "--gedcom", "--out", "/nonexistent/x.ged"},
          2,

@@ -125,8 +125,9 @@ TEST_F(ClipboardTextsTest, TheListCopyTakesNameAndYearAsTheRowHoldsThem) {
     // No placeholder for the missing name, the whole year where the grid shows 11 characters,
     // and the long name cut at 255 characters where the grid's rows stop at 119. A row without a
     // name comes last in the list.
-    EXPECT_EQ(linesOf(listCopyText(master(), 0, 16)),
-              (std::vector<std::string>{longName.substr(0, kCopyLineLength), w("\tomkring år 1850 eller 1851")}));
+    EXPECT_EQ(
+        linesOf(listCopyText(master(), 0, 16)),
+        (std::vector<std::string>{longName.substr(0, kCopyLineLength), w("\tomkring år 1850 eller 1851")}));
 }
 
 TEST_F(ClipboardTextsTest, TheRecordCopyIsTheHeadedPersonTextWithoutMarkupInCrLfLines) {

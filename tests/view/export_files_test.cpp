@@ -68,8 +68,9 @@ TEST(CsvExport, FormulaCellsReadBackWithOneApostropheInFront) {
 }
 
 TEST(CsvExport, HeaderAndRowInUtf8) {
-    EXPECT_EQ(csvHeader(Language::Swedish),
-              "Namn,Född,Födelseförsamling,Yrke/titel,Civilstånd/familjest.,Boendeförsamling/plats,POSTID\r\n");
+    EXPECT_EQ(
+        csvHeader(Language::Swedish),
+        "Namn,Född,Födelseförsamling,Yrke/titel,Civilstånd/familjest.,Boendeförsamling/plats,POSTID\r\n");
     EXPECT_EQ(csvHeader(Language::English),
               "Name,Born,Place of birth,Prof./title,Family status,Place of residence,POSTID\r\n");
     Tenperson person;
@@ -95,7 +96,8 @@ std::vector<std::string> postids(const std::string& csv) {
     std::istringstream in(csv);
     std::string line;
     std::getline(in, line);  // the header
-    while (std::getline(in, line)) out.push_back(line.substr(line.rfind(',') + 1, line.size() - line.rfind(',') - 2));
+    while (std::getline(in, line))
+        out.push_back(line.substr(line.rfind(',') + 1, line.size() - line.rfind(',') - 2));
     return out;
 }
 
@@ -120,11 +122,13 @@ TEST(CsvExport, TheResultUpToTheLimitInListOrderOrSortedAsThePrintWindowSorts) {
     EXPECT_EQ(two.available, 3);
     EXPECT_EQ(exportLimitNotice(two.written, two.available, Language::Swedish),
               "Listan är längre än exportgränsen. Filen får de första 2 av 3 i listans ordning.");
-    EXPECT_EQ(exportLimitNotice(500, 2000, Language::English),
-              "The list is longer than the export limit. The file gets the first 500 of 2,000 in list order.");
+    EXPECT_EQ(
+        exportLimitNotice(500, 2000, Language::English),
+        "The list is longer than the export limit. The file gets the first 500 of 2,000 in list order.");
 
     int steps = 0;
-    const CsvExport cancelled = exportResult(census.db(), 10, std::nullopt, Language::Swedish, [&] { return ++steps < 2; });
+    const CsvExport cancelled =
+        exportResult(census.db(), 10, std::nullopt, Language::Swedish, [&] { return ++steps < 2; });
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_TRUE(cancelled.text.empty());
 }
@@ -178,7 +182,8 @@ TEST(WriteFileWhole, WritesReplacesAndLeavesNothingWhenItFails) {
     EXPECT_EQ(writeFileWhole(path, "second"), std::nullopt);
     EXPECT_EQ(contentOf(path), "second");
     EXPECT_EQ(entriesIn(dir.path()), 1u) << "no temporary file is left";
-    EXPECT_EQ(std::filesystem::status(path).permissions(), static_cast<std::filesystem::perms>(0666 & ~umask_))
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              static_cast<std::filesystem::perms>(0666 & ~umask_))
         << "an ordinary file, not one for its owner alone";
 
     // A folder that does not exist, and a name that is a folder: a reason, and nothing left.

@@ -20,12 +20,17 @@ namespace {
 std::vector<test::CensusRow> farmRows(const std::string& remarks) {
     const auto person = [](std::string postid, std::string famnr, std::string role, std::string first,
                            std::string last, std::string sex, std::string year) {
-        return test::CensusRow{{"POSTID", postid},  {"HEMLEN", "Uppsala län"},
+        return test::CensusRow{{"POSTID", postid},
+                               {"HEMLEN", "Uppsala län"},
                                {"HEMFO", "Alunda (Uppsala län);Uppland"},
-                               {"HEMBY", "Norrby, östra"}, {"HUSHNR", "12"},
-                               {"FAMNR", famnr},   {"FAMSTKOD", role},
-                               {"FNAMN", first},   {"ENAMN", last},
-                               {"GENUS", sex},     {"FODAR", year},
+                               {"HEMBY", "Norrby, östra"},
+                               {"HUSHNR", "12"},
+                               {"FAMNR", famnr},
+                               {"FAMSTKOD", role},
+                               {"FNAMN", first},
+                               {"ENAMN", last},
+                               {"GENUS", sex},
+                               {"FODAR", year},
                                {"FOFORS1890", "Alunda (Uppsala län)"},
                                {"FOLEN1890", "Uppsala län"}};
     };
@@ -107,10 +112,10 @@ class GedcomTest : public ::testing::Test {
         HouseholdList household;
         household.buildHousehold(census_->db(), householdKey(loadPerson(census_->db().tessl(), 1)));
         const CollectedPersons members = collectHousehold(census_->db(), household, [] { return true; });
-        swedish_ = new std::string(
-            householdGedcom(members.entries, {Language::Swedish, "1.02", CalendarDate{2026, 12, 10}, {2026, 12, 11}}));
-        english_ = new std::string(householdGedcom(members.entries, {Language::English, "1.02", std::nullopt,
-                                                                    {2026, 3, 5}}));
+        swedish_ = new std::string(householdGedcom(
+            members.entries, {Language::Swedish, "1.02", CalendarDate{2026, 12, 10}, {2026, 12, 11}}));
+        english_ = new std::string(
+            householdGedcom(members.entries, {Language::English, "1.02", std::nullopt, {2026, 3, 5}}));
     }
     static void TearDownTestSuite() {
         delete census_;
@@ -138,12 +143,13 @@ TEST_F(GedcomTest, HoldsTheLinesOfTheHousehold) {
         "1 OCCU Torpare (Hemmansägare)", "1 OCCU Piga @@ gården",
         // The census event at the residence, the village's comma no place level, cited.
         "1 CENS", "2 DATE 1890", "2 PLAC Norrby; östra, Alunda, Uppsala län, Uppland", "2 SOUR @S1@",
-        "3 PAGE Uppsala län, Alunda, hushåll 12, POSTID P-1", "3 PAGE Uppsala län, Alunda, hushåll 12, POSTID P-9",
-        "1 NOTE Flyttade hit 1888 @@ Norrby.", "2 CONT", "2 CONT Sista raden", "2 PEDI foster", "0 TRLR"};
+        "3 PAGE Uppsala län, Alunda, hushåll 12, POSTID P-1",
+        "3 PAGE Uppsala län, Alunda, hushåll 12, POSTID P-9", "1 NOTE Flyttade hit 1888 @@ Norrby.", "2 CONT",
+        "2 CONT Sista raden", "2 PEDI foster", "0 TRLR"};
     for (const std::string& line : swedish)
         EXPECT_NE(swedish_->find(line + "\r\n"), std::string::npos) << line;
-    const std::vector<std::string> english = {"1 TITL Census of Sweden 1890", "1 PUBL Tessla 1.02", "1 DATE 5 MAR 2026",
-                                              "2 PLAC Alunda, Uppsala län, Sweden",
+    const std::vector<std::string> english = {"1 TITL Census of Sweden 1890", "1 PUBL Tessla 1.02",
+                                              "1 DATE 5 MAR 2026", "2 PLAC Alunda, Uppsala län, Sweden",
                                               "3 PAGE Uppsala län, Alunda, household 12, POSTID P-1"};
     for (const std::string& line : english)
         EXPECT_NE(english_->find(line + "\r\n"), std::string::npos) << line;
@@ -156,7 +162,7 @@ TEST_F(GedcomTest, ParsesWithLevelsCrossReferencesAndNoteWhole) {
     const std::vector<GedcomLine> lines = parse(*swedish_);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front().level, 0);
-    std::map<std::string, std::string> records;                      // xref → record tag
+    std::map<std::string, std::string> records;                                  // xref → record tag
     std::map<std::string, std::set<std::pair<std::string, std::string>>> links;  // xref → (tag, pointer)
     std::string record, note;
     bool inNote = false;
@@ -190,7 +196,8 @@ TEST_F(GedcomTest, ParsesWithLevelsCrossReferencesAndNoteWhole) {
     EXPECT_EQ(std::count(swedish_->begin(), swedish_->end(), '\n'), static_cast<long>(lines.size()));
 
     // Every pointer resolves, and each family link has its back-link.
-    const std::map<std::string, std::string> backLink = {{"HUSB", "FAMS"}, {"WIFE", "FAMS"}, {"CHIL", "FAMC"}};
+    const std::map<std::string, std::string> backLink = {
+        {"HUSB", "FAMS"}, {"WIFE", "FAMS"}, {"CHIL", "FAMC"}};
     int persons = 0, families = 0;
     for (const auto& [from, pointers] : links) {
         for (const auto& [tag, to] : pointers) {
@@ -226,7 +233,8 @@ TEST_F(GedcomTest, FamiliesFollowTheRoles) {
     std::string family;
     for (const GedcomLine& line : parse(*swedish_)) {
         if (line.level == 0) family = line.tag == "FAM" ? line.xref : "";
-        if (!family.empty() && line.level == 1) members[family + " " + line.tag].push_back(postidOf[line.value]);
+        if (!family.empty() && line.level == 1)
+            members[family + " " + line.tag].push_back(postidOf[line.value]);
     }
     using V = std::vector<std::string>;
     EXPECT_EQ(members["@F1@ HUSB"], V{"P-1"});
@@ -245,10 +253,11 @@ TEST_F(GedcomTest, FamiliesFollowTheRoles) {
 
 TEST(GedcomValues, BirthDatesAsTheRollWritesThem) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1865", "1865"},         {" 1865 ", "1865"},  {"omkr. 1865", "ABT 1865"}, {"Omkr 1865", "ABT 1865"},
-        {"ca 1865", "ABT 1865"},  {"ca. 1865", "ABT 1865"}, {"abt 1865", "ABT 1865"}, {"ABT 1865", "ABT 1865"},
-        {"186?", "(186?)"},       {"ca 18", "ABT 18"},  {"omkr. 18?", "(omkr. 18?)"}, {"", ""},
-        {"(1865)", "(1865)"},     {"1865-66", "(1865-66)"},
+        {"1865", "1865"},          {" 1865 ", "1865"},           {"omkr. 1865", "ABT 1865"},
+        {"Omkr 1865", "ABT 1865"}, {"ca 1865", "ABT 1865"},      {"ca. 1865", "ABT 1865"},
+        {"abt 1865", "ABT 1865"},  {"ABT 1865", "ABT 1865"},     {"186?", "(186?)"},
+        {"ca 18", "ABT 18"},       {"omkr. 18?", "(omkr. 18?)"}, {"", ""},
+        {"(1865)", "(1865)"},      {"1865-66", "(1865-66)"},
     };
     for (const auto& [year, date] : cases) EXPECT_EQ(gedcomBirthDate(test::w(year)), date) << year;
     EXPECT_LE(gedcomBirthDate(std::string(80, 'x')).size(), 35u) << "a date phrase is cut to the date's size";
@@ -269,8 +278,9 @@ TEST(GedcomValues, LongValuesAreCutToTheirSizesOnWholeCharacters) {
     person.OVRIGT = test::w(repeated("é", 600));
     const std::string file = householdGedcom({person}, {});
     for (const GedcomLine& line : parse(file)) {
-        const auto characters = std::count_if(line.value.begin(), line.value.end(),
-                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+        const auto characters = std::count_if(line.value.begin(), line.value.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        });
         if (line.tag == "NAME" && line.level == 1) {
             EXPECT_LE(characters, 120) << line.value;
         }

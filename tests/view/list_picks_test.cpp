@@ -44,7 +44,8 @@ class ListPicksTest : public ::testing::Test {
     static TSPstruktlista& parishes() { return db().tessls(kParishes); }
     static std::vector<std::string> texts(PickerTable& table) {
         std::vector<std::string> shown;
-        for (std::int32_t row = 1; row <= table.rows(); ++row) shown.push_back(cp1252ToUtf8(table.cellText(row, 1)));
+        for (std::int32_t row = 1; row <= table.rows(); ++row)
+            shown.push_back(cp1252ToUtf8(table.cellText(row, 1)));
         return shown;
     }
 
@@ -82,13 +83,13 @@ TEST(ListPicksRulesTest, QuickFindCentresAHiddenRowWithinTheList) {
         PickerPositions::Rows want;
     };
     for (const Case& c : {
-             Case{{0, 0}, 5, 100, {0, 5}},      // shown: only the current row moves
-             Case{{0, 3}, 17, 100, {0, 17}},    // the last row shown
-             Case{{0, 0}, 18, 100, {9, 18}},    // the first row below
+             Case{{0, 0}, 5, 100, {0, 5}},    // shown: only the current row moves
+             Case{{0, 3}, 17, 100, {0, 17}},  // the last row shown
+             Case{{0, 0}, 18, 100, {9, 18}},  // the first row below
              Case{{0, 0}, 50, 100, {41, 50}},
-             Case{{40, 45}, 3, 100, {0, 3}},    // above: clamped to the first row
-             Case{{0, 0}, 99, 100, {82, 99}},   // near the end: the last 18 rows
-             Case{{0, 0}, 9, 10, {0, 9}},       // every row fits
+             Case{{40, 45}, 3, 100, {0, 3}},   // above: clamped to the first row
+             Case{{0, 0}, 99, 100, {82, 99}},  // near the end: the last 18 rows
+             Case{{0, 0}, 9, 10, {0, 9}},      // every row fits
              Case{{5, 5}, 2, 12, {0, 2}},
          }) {
         EXPECT_EQ(quickFindRows(c.now, c.found, c.rows), c.want) << c.found << " of " << c.rows;
@@ -116,7 +117,8 @@ TEST_F(ListPicksTest, TreeShowsEveryParishWhateverIsPickedAndOpensAndClosesThem)
 
     EXPECT_FALSE(table.toggleOpen(3));  // outside the table
     ASSERT_TRUE(table.toggleOpen(0));
-    EXPECT_EQ(texts(table), (std::vector<std::string>{"Alunda", "    Norrby", "    Söderby", "Eda", "Ovanåker"}));
+    EXPECT_EQ(texts(table),
+              (std::vector<std::string>{"Alunda", "    Norrby", "    Söderby", "Eda", "Ovanåker"}));
     EXPECT_EQ(table.cellText(3, 2), "\t2");
     EXPECT_EQ(table.listRow(4), 6);
     EXPECT_FALSE(table.toggleOpen(1));  // a place opens nothing

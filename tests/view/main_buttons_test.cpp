@@ -52,9 +52,9 @@ TEST(MainButtons, PrintingAndStatisticsNeedAWindowAndPersonsOthersTheirWindowQui
         std::int32_t results;
         bool enabled;
     } cases[] = {
-        {"skrivknapp", true, 1, true},    {"skrivknapp", true, 0, false}, {"skrivknapp", false, 5, false},
-        {"sokknapp", true, 0, true},      {"sokknapp", false, 5, false},  {"stmknapp", false, 0, false},
-        {"statknapp", true, 0, false},    {"statknapp", true, 3, true},   {"avslutaknapp", false, 0, true},
+        {"skrivknapp", true, 1, true}, {"skrivknapp", true, 0, false}, {"skrivknapp", false, 5, false},
+        {"sokknapp", true, 0, true},   {"sokknapp", false, 5, false},  {"stmknapp", false, 0, false},
+        {"statknapp", true, 0, false}, {"statknapp", true, 3, true},   {"avslutaknapp", false, 0, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(mainButtonEnabled(row(c.name), c.window, c.results), c.enabled)
@@ -67,10 +67,14 @@ TEST(MainButtons, HelpTopicsOfTheHelpAboutAndLogoButtons) {
         Language language;
         std::string_view topic;
     } cases[] = {
-        {MainAction::help, Language::Swedish, "HJ001"},        {MainAction::help, Language::English, "HJ001"},
-        {MainAction::about, Language::English, "HJ022"},       {MainAction::aboutStamma, Language::Swedish, "HJ024"},
-        {MainAction::aboutArkivo, Language::Swedish, "HJ025"}, {MainAction::aboutArkivo, Language::English, "HJ024"},
-        {MainAction::search, Language::Swedish, ""},           {MainAction::quit, Language::English, ""},
+        {MainAction::help, Language::Swedish, "HJ001"},
+        {MainAction::help, Language::English, "HJ001"},
+        {MainAction::about, Language::English, "HJ022"},
+        {MainAction::aboutStamma, Language::Swedish, "HJ024"},
+        {MainAction::aboutArkivo, Language::Swedish, "HJ025"},
+        {MainAction::aboutArkivo, Language::English, "HJ024"},
+        {MainAction::search, Language::Swedish, ""},
+        {MainAction::quit, Language::English, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(mainHelpTopic(c.action, c.language), c.topic) << static_cast<int>(c.action);

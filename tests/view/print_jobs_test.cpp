@@ -73,11 +73,17 @@ TEST(PrintTexts, TheOutcomeLineSaysHowManyPagesWentWhere) {
         const char* line;  // UTF-8
     };
     const Case cases[] = {
-        {{false, 17, "/hem/anna/tessla.pdf", ""}, Language::Swedish, "17 sidor utskrivna till /hem/anna/tessla.pdf"},
-        {{false, 17, "/home/anna/tessla.pdf", ""}, Language::English, "17 pages printed to /home/anna/tessla.pdf"},
+        {{false, 17, "/hem/anna/tessla.pdf", ""},
+         Language::Swedish,
+         "17 sidor utskrivna till /hem/anna/tessla.pdf"},
+        {{false, 17, "/home/anna/tessla.pdf", ""},
+         Language::English,
+         "17 pages printed to /home/anna/tessla.pdf"},
         {{false, 1, "/tmp/a.pdf", ""}, Language::Swedish, "1 sida utskriven till /tmp/a.pdf"},
         {{false, 1, "/tmp/a.pdf", ""}, Language::English, "1 page printed to /tmp/a.pdf"},
-        {{false, 1204, "", "Kontorets skrivare"}, Language::Swedish, "1 204 sidor utskrivna på Kontorets skrivare"},
+        {{false, 1204, "", "Kontorets skrivare"},
+         Language::Swedish,
+         "1 204 sidor utskrivna på Kontorets skrivare"},
         {{false, 1204, "", "Office"}, Language::English, "1,204 pages printed on Office"},
         {PrintOutcome::cancelledJob(), Language::Swedish, "Utskriften avbröts"},
         {PrintOutcome::cancelledJob(), Language::English, "Printing cancelled"},
@@ -95,16 +101,15 @@ TEST(PrintTexts, SubtitlesInBothDateFormatsWithTheCreditAndTheCollectedNote) {
                 "Tessla · Stamma and Arkivo"));
     EXPECT_EQ(collectedNote(10000, 52310, Language::Swedish), "de första 10 000 av 52 310 i listans ordning");
     EXPECT_EQ(collectedNote(800, 800, Language::Swedish), "");
-    EXPECT_EQ(householdLead("Lind, Per", "1850", Language::English),
-              "Household of Lind, Per, b. 1850. ");
+    EXPECT_EQ(householdLead("Lind, Per", "1850", Language::English), "Household of Lind, Per, b. 1850. ");
     EXPECT_EQ(householdLead("Lind, Per", "", Language::Swedish), w("Hushåll för Lind, Per. "));
 }
 
 test::CensusRow person(const std::string& id, const std::string& last, const std::string& year,
                        const std::string& parish, const std::string& household) {
-    return {{"POSTID", id},        {"ENAMN", last},  {"FNAMN", "Per"},      {"FODAR", year},
-            {"HEMLEN", "Gävleborg"}, {"HEMFO", parish}, {"HUSHNR", household}, {"FAMNR", "1"},
-            {"FAMSTKOD", "F"}};
+    return {{"POSTID", id},        {"ENAMN", last},         {"FNAMN", "Per"},
+            {"FODAR", year},       {"HEMLEN", "Gävleborg"}, {"HEMFO", parish},
+            {"HUSHNR", household}, {"FAMNR", "1"},          {"FAMSTKOD", "F"}};
 }
 
 class PrintJobsTest : public ::testing::Test {
@@ -115,9 +120,9 @@ class PrintJobsTest : public ::testing::Test {
         const char* parishes[] = {"Alfta", "Bollnäs", "Alfta"};
         const char* numbers[] = {"1", "1", "2"};
         for (int k = 1; k <= 9; ++k)
-            rows.push_back(person("P" + std::to_string(k), "Namn" + std::string(1, static_cast<char>('J' - k)),
-                                  std::to_string(1800 + 10 * ((k * 7) % 9)), parishes[(k - 1) / 3],
-                                  numbers[(k - 1) / 3]));
+            rows.push_back(person(
+                "P" + std::to_string(k), "Namn" + std::string(1, static_cast<char>('J' - k)),
+                std::to_string(1800 + 10 * ((k * 7) % 9)), parishes[(k - 1) / 3], numbers[(k - 1) / 3]));
         census_ = new test::CensusFixture(rows);
     }
     static void TearDownTestSuite() {
@@ -190,8 +195,9 @@ TEST_F(PrintJobsTest, TheRollSeparatesEveryHouseholdAlsoOfEqualNumbersInTwoParis
         collectResult(census_->db(), printKeys(PrintKind::roll, 0, 0), '/', Language::Swedish, kGoOn);
     std::vector<std::string> parishes;
     for (const auto& entry : persons.entries) parishes.push_back(entry->HEMFO + " " + entry->HUSHNR);
-    EXPECT_EQ(parishes, (std::vector<std::string>{"Alfta 1", "Alfta 1", "Alfta 1", "Alfta 2", "Alfta 2",
-                                                  "Alfta 2", w("Bollnäs 1"), w("Bollnäs 1"), w("Bollnäs 1")}));
+    EXPECT_EQ(parishes,
+              (std::vector<std::string>{"Alfta 1", "Alfta 1", "Alfta 1", "Alfta 2", "Alfta 2", "Alfta 2",
+                                        w("Bollnäs 1"), w("Bollnäs 1"), w("Bollnäs 1")}));
     TestPaper paper;
     PrintPages pages(paper, kA4Landscape, {});
     pages.header();
@@ -236,7 +242,8 @@ TEST(PrintJobs, RecordsPrintTheirLeadAndText) {
     PrintPages pages(paper, {794, 1123, 96, 96}, {});
     pages.header();
     int printed = 0;
-    EXPECT_FALSE(printRecords(pages, persons, {}, Language::Swedish, [&](std::int32_t) { return ++printed < 2; }));
+    EXPECT_FALSE(
+        printRecords(pages, persons, {}, Language::Swedish, [&](std::int32_t) { return ++printed < 2; }));
     EXPECT_EQ(printed, 2) << "a cancel request stops before the next record";
 }
 

@@ -18,9 +18,11 @@ using test::w;
 // The POSTID of every person of the census by the name the result list shows.
 std::map<std::string, std::string> postidsByName() {
     std::map<std::string, std::string> postids = {
-        {w("Lind, Karl Johan"), "A-1"}, {w("Lind f. Berg, Anna Maria"), "A-2"}, {w("Lind, Erik"), "A-3"},
-        {w("Lind, Stina"), "A-4"},      {w("Lind, Per"), "A-5"},                {w("Lind, Kajsa"), "A-6"},
-        {w("Persdotter, Maja"), "A-7"}, {w("Nilsson, Olof"), "A-8"},            {w("Öberg, Lars"), "C-1"},
+        {w("Lind, Karl Johan"), "A-1"}, {w("Lind f. Berg, Anna Maria"), "A-2"},
+        {w("Lind, Erik"), "A-3"},       {w("Lind, Stina"), "A-4"},
+        {w("Lind, Per"), "A-5"},        {w("Lind, Kajsa"), "A-6"},
+        {w("Persdotter, Maja"), "A-7"}, {w("Nilsson, Olof"), "A-8"},
+        {w("Öberg, Lars"), "C-1"},
     };
     for (int k = 1; k <= 150; ++k) {
         char name[32];
@@ -59,7 +61,9 @@ class RecordBrowserTest : public ::testing::Test {
         return browser_.searchAccepted();
     }
     // The name result row `row` shows, and the POSTID of the person of that name.
-    std::string rowName(std::int32_t row) { return browser_.results().window().personListCell(listRow(row), 1); }
+    std::string rowName(std::int32_t row) {
+        return browser_.results().window().personListCell(listRow(row), 1);
+    }
     std::string postidOf(const std::string& name) { return postids_.at(name); }
     // The grid row of the result list that shows `name` (UTF-8).
     std::int32_t rowNamed(std::string_view name) {
@@ -232,8 +236,9 @@ TEST_F(RecordBrowserTest, ASelectionChangedDuringTheBuildIsTakenUpAtTheNextRest)
 
 // Without a readable household index the selected person's own record shows.
 TEST(RecordBrowserDamaged, WithoutAHouseholdIndexTheSelectedPersonsRecordShows) {
-    test::CensusFixture census(std::vector<test::CensusRow>{{{"POSTID", "P1"}, {"ENAMN", "Ek"}, {"HUSHNR", "1"}},
-                                                            {{"POSTID", "P2"}, {"ENAMN", "Al"}, {"HUSHNR", "2"}}});
+    test::CensusFixture census(
+        std::vector<test::CensusRow>{{{"POSTID", "P1"}, {"ENAMN", "Ek"}, {"HUSHNR", "1"}},
+                                     {{"POSTID", "P2"}, {"ENAMN", "Al"}, {"HUSHNR", "2"}}});
     const Configuration config = readConfigurationFile(census.iniPath());
     census.db().close();
     std::ofstream(config.hdbasen + "tessls5.i", std::ios::trunc);  // there, but cannot be read

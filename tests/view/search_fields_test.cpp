@@ -77,7 +77,8 @@ TEST_F(SearchFieldsTest, NameFieldsHintAtSpellingVariants) {
         for (const FieldDefinition& definition : formDefinition(form).fields) {
             const Bilingual hint = typeHint(definition);
             const bool swedish = std::string_view(hint[0]).find('~') != std::string_view::npos;
-            EXPECT_EQ(swedish, std::string_view(hint[1]).find('~') != std::string_view::npos) << definition.stem;
+            EXPECT_EQ(swedish, std::string_view(hint[1]).find('~') != std::string_view::npos)
+                << definition.stem;
             if (swedish) withTilde.push_back(definition.stem);
         }
     }

@@ -186,8 +186,8 @@ TEST(StatisticsChartTest, YearBarsStandOnTheAxisInTheirBinsAndReachTheirCounts) 
 // hundred years.
 TEST(StatisticsChartTest, ManyYearsInLittleRoomStillShowEveryBar) {
     const ChartLayout layout = layoutChart(
-        chartData(statisticsOf({{"0890", 2}, {"1500", 1}, {"1890", 3}}, 6), StatisticsProperty::Year, "F"), 400,
-        300, kMetrics);
+        chartData(statisticsOf({{"0890", 2}, {"1500", 1}, {"1890", 3}}, 6), StatisticsProperty::Year, "F"),
+        400, 300, kMetrics);
     ASSERT_EQ(layout.bars.size(), 3u);
     for (const ChartBar& bar : layout.bars) {
         EXPECT_DOUBLE_EQ(bar.box.width, 1.0) << bar.label;

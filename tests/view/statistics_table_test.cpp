@@ -100,7 +100,8 @@ TEST_F(StatisticsTableTest, EachRowsBarIsItsShareOfTheLargestCountInBothOrders) 
     for (const StatisticsSort sort : {StatisticsSort::Value, StatisticsSort::Count}) {
         table_.sortBy(sort);
         std::vector<double> shares;
-        for (std::int32_t row = 0; row <= table_.rowCount() + 1; ++row) shares.push_back(table_.barShare(row));
+        for (std::int32_t row = 0; row <= table_.rowCount() + 1; ++row)
+            shares.push_back(table_.barShare(row));
         // Rows 1 … 4 are 1830 (3), 1842 (2), 1845 (2), 1850 (1) in both orders here.
         EXPECT_EQ(shares, (std::vector<double>{0, 1, 2.0 / 3, 2.0 / 3, 1.0 / 3, 0}));
     }

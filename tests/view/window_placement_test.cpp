@@ -20,7 +20,8 @@ TEST(WindowPlacement, AModalWindowCentresOverItsOwnerWhenItFitsElseOnTheScreen) 
         {"taller than the owner", {100, 50, 800, 600}, 400, 601, {760, 239}},
         {"an owner partly off the screen", {-300, -100, 800, 600}, 400, 300, {-100, 50}},
     };
-    for (const auto& c : cases) EXPECT_EQ(modalPlacement(c.owner, c.width, c.height, screen), c.expected) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(modalPlacement(c.owner, c.width, c.height, screen), c.expected) << c.name;
 }
 
 }  // namespace

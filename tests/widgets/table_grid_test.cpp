@@ -446,8 +446,9 @@ TEST(TableGridTest, DoubleClicksReportTheRowAndARightDoubleClickIsASecondPress) 
 
     // Two quick right clicks on one row come as press, release, press, double click, release: two
     // presses, each a gesture of its own.
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
-                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    for (const QEvent::Type type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
         const bool down = type != QEvent::MouseButtonRelease;
         sendMouse(*grid, type, third, Qt::RightButton, down ? Qt::RightButton : Qt::NoButton);
     }

@@ -6,9 +6,9 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 

@@ -85,16 +85,28 @@ TEST_F(EveryWindowHeardTest, EveryControlHasARoleAndANameAndFieldsAreNamedByThei
         std::array<const char*, 2> title;
         std::vector<std::array<const char*, 3>> fields;  // object, Swedish name, English name
     } windows[] = {
-        {"person search", &search_, [this] { showModal(search_, owner_); }, {"Tessla, sök", "Tessla, Search"},
+        {"person search",
+         &search_,
+         [this] { showModal(search_, owner_); },
+         {"Tessla, sök", "Tessla, Search"},
          {{"enedit", "Efternamn", "Last name"}, {"fodedit", "Födelseår", "Year of birth"}}},
-        {"child search", &childSearch_, [this] { showModal(childSearch_, owner_); },
+        {"child search",
+         &childSearch_,
+         [this] { showModal(childSearch_, owner_); },
          {"Tessla, sök barn", "Tessla, Child search"},
-         {{"farenedit", "Far, efternamn", "Father, last name"}, {"syskonfnedit", "Syskon, förnamn", "Sibling, first name"}}},
-        {"picker", &picker_,
-         [this] { picker_.pick({15, {"Boendeort, församling", "Parish of residence"}, {"", ""}, true, "HJ008"}, owner_); },
+         {{"farenedit", "Far, efternamn", "Father, last name"},
+          {"syskonfnedit", "Syskon, förnamn", "Sibling, first name"}}},
+        {"picker",
+         &picker_,
+         [this] {
+             picker_.pick({15, {"Boendeort, församling", "Parish of residence"}, {"", ""}, true, "HJ008"},
+                          owner_);
+         },
          {"Tessla, söklista", "Tessla, Search list"},
          {{"snabbsokedit", "Snabbsök i listan", "Quick find ..."}}},
-        {"statistics", &statistics_, [this] { showModal(statistics_, owner_); },
+        {"statistics",
+         &statistics_,
+         [this] { showModal(statistics_, owner_); },
          {"Tessla, statistik", "Tessla, statistik"},
          {{"rcb", "Räkna:", "Räkna:"}, {"sortcb", "Sortera på:", "Sortera på:"}}},
         {"help", &help_, [this] { help_.showTopic("HJ001", owner_); }, {"Tessla, hjälp", "Tessla, Help"}, {}},
@@ -168,7 +180,10 @@ TEST_F(EveryWindowHeardTest, TabGoesThroughEveryWindowInReadingOrder) {
     const std::pair<QWidget*, std::function<void()>> windows[] = {
         {&search_, [this] { showModal(search_, owner_); }},
         {&childSearch_, [this] { showModal(childSearch_, owner_); }},
-        {&picker_, [this] { picker_.pick({2, {"Förnamn", "First name"}, {"", ""}, false, "HJ005"}, owner_); }},
+        {&picker_,
+         [this] {
+             picker_.pick({2, {"Förnamn", "First name"}, {"", ""}, false, "HJ005"}, owner_);
+         }},
         {&statistics_, [this] { showModal(statistics_, owner_); }},
         {&help_, [this] { help_.showTopic("HJ001", owner_); }},
     };

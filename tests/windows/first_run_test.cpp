@@ -128,7 +128,8 @@ TEST_F(FirstRunTest, AFolderTooLongOrWithoutADatabaseIsRefusedWithAMessage) {
         QString message;
         closeMessage(message);
         EXPECT_FALSE(useDatabaseDirectory(program_, owner_, places_, c.folder));
-        EXPECT_TRUE(message.contains(QString::fromUtf8(c.message), Qt::CaseInsensitive)) << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.message), Qt::CaseInsensitive))
+            << message.toStdString();
         EXPECT_EQ(files(), std::vector<std::string>{}) << c.folder;
     }
     places_.sampleDirectory = "/" + std::string(kComponentDirectoryMax, 's') + "/";

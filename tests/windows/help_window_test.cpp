@@ -184,7 +184,8 @@ TEST_F(HelpWindowTest, AMissingTopicSaysSoInEachLanguageAndTheCloseButtonCloses)
     program_.setLanguage(Language::English);
     whileShown("HJ099", [&] {
         EXPECT_EQ(title(), "Help text missing");
-        EXPECT_NE(texten().plainText().indexOf("This database has no help text HJ099e."), -1) << texten().plainText().toStdString();
+        EXPECT_NE(texten().plainText().indexOf("This database has no help text HJ099e."), -1)
+            << texten().plainText().toStdString();
     });
     program_.setLanguage(Language::Swedish);
     const int result = whileShown("HJ099", [&] {

@@ -42,8 +42,12 @@ std::vector<test::CensusRow> pickerRows() {
     for (int k = 0; k < kNames; ++k) {
         const auto& home = homes[k % 4];
         const std::string name = "Namn" + std::string(k < 10 ? "0" : "") + std::to_string(k);
-        rows.push_back({{"HEMLEN", "Uppsala län"}, {"HEMFO", home[0]}, {"HEMBY", home[1]},
-                        {"HUSHNR", std::to_string(k + 1)}, {"FNAMN", "Anna"}, {"ENAMN", name}});
+        rows.push_back({{"HEMLEN", "Uppsala län"},
+                        {"HEMFO", home[0]},
+                        {"HEMBY", home[1]},
+                        {"HUSHNR", std::to_string(k + 1)},
+                        {"FNAMN", "Anna"},
+                        {"ENAMN", name}});
     }
     return rows;
 }
@@ -120,12 +124,17 @@ class ListPickerWindowTest : public ::testing::Test {
         const QRect cell = grid().cellRect(row, 0);
         return cell.center();
     }
-    void rightPress(std::int32_t row) { mouse(QEvent::MouseButtonPress, row, Qt::RightButton, Qt::RightButton); }
+    void rightPress(std::int32_t row) {
+        mouse(QEvent::MouseButtonPress, row, Qt::RightButton, Qt::RightButton);
+    }
     void rightDragTo(std::int32_t row) { mouse(QEvent::MouseMove, row, Qt::NoButton, Qt::RightButton); }
-    void rightRelease(std::int32_t row) { mouse(QEvent::MouseButtonRelease, row, Qt::RightButton, Qt::NoButton); }
+    void rightRelease(std::int32_t row) {
+        mouse(QEvent::MouseButtonRelease, row, Qt::RightButton, Qt::NoButton);
+    }
     void mouse(QEvent::Type type, std::int32_t row, Qt::MouseButton button, Qt::MouseButtons held) {
         const QPoint point = rowPoint(row);
-        QMouseEvent event(type, QPointF(point), QPointF(grid().mapToGlobal(point)), button, held, Qt::NoModifier);
+        QMouseEvent event(type, QPointF(point), QPointF(grid().mapToGlobal(point)), button, held,
+                          Qt::NoModifier);
         QApplication::sendEvent(&grid(), &event);
     }
     std::vector<std::string> shownRows() {
@@ -187,29 +196,32 @@ TEST_F(ListPickerWindowTest, RightPressTogglesAndDraggingGivesEachRowThePressedS
 }
 
 TEST_F(ListPickerWindowTest, OkAndEnterKeepTheMarksInListOrderAndEscapeKeepsThemToo) {
-    EXPECT_EQ(pickWhile(lastNames(), [&] {
-                  rightPress(12);
-                  rightRelease(12);
-                  rightPress(3);
-                  rightRelease(3);
-                  child<TSPknapp>("jaknapp").click();
-              }),
+    EXPECT_EQ(pickWhile(lastNames(),
+                        [&] {
+                            rightPress(12);
+                            rightRelease(12);
+                            rightPress(3);
+                            rightRelease(3);
+                            child<TSPknapp>("jaknapp").click();
+                        }),
               1);
     EXPECT_EQ(sammanfatta(list(kLastNames)), "Namn03;Namn12");
 
-    EXPECT_EQ(pickWhile(lastNames(), [&] {
-                  rightPress(0);
-                  rightRelease(0);
-                  QTest::keyClick(&quickFind(), Qt::Key_Return);
-              }),
+    EXPECT_EQ(pickWhile(lastNames(),
+                        [&] {
+                            rightPress(0);
+                            rightRelease(0);
+                            QTest::keyClick(&quickFind(), Qt::Key_Return);
+                        }),
               1);
     EXPECT_EQ(sammanfatta(list(kLastNames)), "Namn00;Namn03;Namn12");
 
-    EXPECT_EQ(pickWhile(lastNames(), [&] {
-                  rightPress(3);
-                  rightRelease(3);
-                  QTest::keyClick(&quickFind(), Qt::Key_Escape);
-              }),
+    EXPECT_EQ(pickWhile(lastNames(),
+                        [&] {
+                            rightPress(3);
+                            rightRelease(3);
+                            QTest::keyClick(&quickFind(), Qt::Key_Escape);
+                        }),
               2);
     EXPECT_EQ(sammanfatta(list(kLastNames)), "Namn00;Namn12");
     EXPECT_EQ(pickWhile(lastNames(), [&] { child<TSPknapp>("stangknapp").click(); }), 2);
@@ -371,7 +383,8 @@ TEST_F(ListPickerWindowTest, ControlsFitWithoutOverlapInBothLanguages) {
             if (const auto* label = qobject_cast<QLabel*>(widget)) {
                 EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
             }
-            for (QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* sibling :
+                 widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if (sibling == widget || !sibling->isVisibleTo(picker_.get())) continue;
                 EXPECT_FALSE(sibling->geometry().intersects(widget->geometry()))
                     << name << " overlaps " << sibling->objectName().toStdString();

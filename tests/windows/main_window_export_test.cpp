@@ -21,9 +21,9 @@
 #include "program/program.h"
 #include "program/qt_translations.h"
 #include "python_csv.h"
-#include "support/screenshots.h"
 #include "skin/picture_button.h"
 #include "storage/temp_dir.h"
+#include "support/screenshots.h"
 #include "test_text.h"
 #include "widgets/table_grid.h"
 #include "windows/export_actions.h"
@@ -153,7 +153,8 @@ TEST_F(ExportWindowTest, TheHouseholdIsSavedAsGedcomUnderTheNameTheDialogSuggest
     press("gedcomknapp");
     EXPECT_EQ(asked_.back(), "Save the household as a GEDCOM file");
     EXPECT_EQ(QFileInfo(suggested_).absolutePath() + "/", QString::fromStdString(dir_.path()));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2) << "the ini and farm.ged";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2)
+        << "the ini and farm.ged";
 }
 
 TEST_F(ExportWindowTest, TheListBeyondTheExportLimitIsNoticedFirstAndALimitOf0HidesTheButton) {
@@ -162,7 +163,8 @@ TEST_F(ExportWindowTest, TheListBeyondTheExportLimitIsNoticedFirstAndALimitOf0Hi
     goOn_ = false;
     press("csvknapp");
     ASSERT_EQ(notices_.size(), 1u);
-    EXPECT_EQ(notices_[0], "Listan är längre än exportgränsen. Filen får de första 3 av 99 i listans ordning.");
+    EXPECT_EQ(notices_[0],
+              "Listan är längre än exportgränsen. Filen får de första 3 av 99 i listans ordning.");
     EXPECT_TRUE(asked_.empty()) << "declined at the notice, nothing is asked or written";
     EXPECT_FALSE(std::filesystem::exists(dir_.path() + "list.csv"));
 
@@ -205,8 +207,8 @@ TEST_F(ExportWindowTest, TheListTakesThePrintWindowsSortOrderOnceOneIsChosenTher
     const std::string path = dir_.path() + "lind.csv";
     answer_ = QString::fromStdString(path);
     using V = std::vector<std::string>;
-    const V byName = {"Lind f. Berg, Anna Maria", "Lind, Erik", "Lind, Kajsa", "Lind, Karl Johan", "Lind, Per",
-                      "Lind, Stina"};
+    const V byName = {"Lind f. Berg, Anna Maria", "Lind, Erik", "Lind, Kajsa",
+                      "Lind, Karl Johan",         "Lind, Per",  "Lind, Stina"};
     press("csvknapp");
     EXPECT_EQ(namesIn(fileTextOf(path)), byName) << "the list's order while no sort order is chosen";
 
@@ -235,7 +237,8 @@ TEST_F(ExportWindowTest, TheCitationIsCopiedByItsButtonAndCtrlKInTheLanguageShow
     QApplication::clipboard()->clear();
     press("kallknapp");
     const QString swedish = QApplication::clipboard()->text();
-    EXPECT_TRUE(swedish.startsWith("Folkräkningen 1890, Uppsala län, Alunda, hushåll 7, POSTID A-7 (Tessla 1.02, databasdatum "))
+    EXPECT_TRUE(swedish.startsWith(
+        "Folkräkningen 1890, Uppsala län, Alunda, hushåll 7, POSTID A-7 (Tessla 1.02, databasdatum "))
         << swedish.toStdString();
     program_->setLanguage(Language::English);
     QApplication::clipboard()->clear();
@@ -251,8 +254,10 @@ TEST_F(ExportWindowTest, HintsInBothLanguages) {
     const std::tuple<const char*, const char*, const char*> hints[] = {
         {"gedcomknapp", "Spara hushållet som GEDCOM-fil för ett släktforskningsprogram",
          "Save the household as a GEDCOM file for a family-tree program"},
-        {"csvknapp", "Spara listan som CSV-fil för ett kalkylprogram", "Save the list as a CSV file for a spreadsheet"},
-        {"kallknapp", "Kopiera en källhänvisning till urklipp (Ctrl+K)", "Copy a source citation to clipboard (Ctrl+K)"},
+        {"csvknapp", "Spara listan som CSV-fil för ett kalkylprogram",
+         "Save the list as a CSV file for a spreadsheet"},
+        {"kallknapp", "Kopiera en källhänvisning till urklipp (Ctrl+K)",
+         "Copy a source citation to clipboard (Ctrl+K)"},
     };
     for (const auto& [name, swedish, english] : hints) {
         program_->setLanguage(Language::Swedish);

@@ -26,8 +26,8 @@
 #include "storage/coded_text.h"
 #include "support/accessible_tree.h"
 #include "support/next_modal.h"
-#include "view/clipboard_texts.h"
 #include "test_text.h"
+#include "view/clipboard_texts.h"
 #include "widgets/elided_label.h"
 #include "widgets/table_grid.h"
 #include "widgets/text_view.h"
@@ -282,8 +282,8 @@ TEST_F(MainWindowTest, TheHelpAboutAndLogoButtonsShowTheirTopics) {
         Language language;
         std::string topic;
     } cases[] = {
-        {"fragaknapp", Language::Swedish, "HJ001"}, {"omknapp", Language::Swedish, "HJ022"},
-        {"stmknapp", Language::Swedish, "HJ024"},   {"arkivoknapp", Language::Swedish, "HJ025"},
+        {"fragaknapp", Language::Swedish, "HJ001"},   {"omknapp", Language::Swedish, "HJ022"},
+        {"stmknapp", Language::Swedish, "HJ024"},     {"arkivoknapp", Language::Swedish, "HJ025"},
         {"arkivoknapp", Language::English, "HJ024e"}, {"omknapp_e", Language::English, "HJ022e"},
     };
     for (const auto& c : cases) {
@@ -337,8 +337,8 @@ TEST_F(MainWindowTest, TheShownRecordBelongsToTheSelectedRowOrHouseholdMember) {
         for (std::int32_t member = 0; member < htab().rowCount(); ++member) {
             htab().setCurrentRow(member);
             if (htab().currentRow() != member) continue;  // a separator between families
-            EXPECT_EQ(shownText(), personText(program_->household.householdRecordNumber(member + 1),
-                                              Language::Swedish));
+            EXPECT_EQ(shownText(),
+                      personText(program_->household.householdRecordNumber(member + 1), Language::Swedish));
         }
     }
 }
@@ -432,7 +432,8 @@ TEST_F(MainWindowTest, TheRecordCopyIsTheShownRecordAfterAHouseholdClick) {
         else
             QTest::mouseClick(&child<TSPknapp>("kopipostknapp"), Qt::LeftButton);
         const QString copy = clipboardText();
-        EXPECT_TRUE(copy.startsWith(language == Language::English ? "Record A-3\r\n\r\n" : "Post A-3\r\n\r\n"))
+        EXPECT_TRUE(
+            copy.startsWith(language == Language::English ? "Record A-3\r\n\r\n" : "Post A-3\r\n\r\n"))
             << copy.toStdString();
         EXPECT_FALSE(copy.contains('[')) << copy.toStdString();
         EXPECT_EQ(copy.count('\r'), copy.count(QStringLiteral("\r\n")));
@@ -574,7 +575,9 @@ TEST_F(MainWindowTest, WindowsAndMessagesAskedForDuringAHouseholdBuildShowWhenIt
         master().vald().fyllalla();
         master().byggvy();
     };
-    childSearch.action = [&] { shown.push_back(building() ? "child search during the build" : "child search"); };
+    childSearch.action = [&] {
+        shown.push_back(building() ? "child search during the build" : "child search");
+    };
     program_->setMessagePresenter([&](const QString& text) {
         shown.push_back(building() ? "message during the build" : text.toStdString());
     });
@@ -658,11 +661,13 @@ TEST_F(MainWindowTest, AHouseholdWithoutThePersonShowsNoRowAsCurrent) {
         if (field == "HUSHNR") value = "8";
     test::CensusFixture census(test::householdCensusRows());
     const test::CensusFixture other(moved);
-    const fs::path into = fs::path(census.iniPath()).parent_path(), from = fs::path(other.iniPath()).parent_path();
+    const fs::path into = fs::path(census.iniPath()).parent_path(),
+                   from = fs::path(other.iniPath()).parent_path();
     int copied = 0;
     for (const auto& entry : fs::recursive_directory_iterator(from)) {
         if (entry.path().filename().string().rfind("tessls5.", 0) != 0) continue;
-        fs::copy_file(entry.path(), into / fs::relative(entry.path(), from), fs::copy_options::overwrite_existing);
+        fs::copy_file(entry.path(), into / fs::relative(entry.path(), from),
+                      fs::copy_options::overwrite_existing);
         ++copied;
     }
     ASSERT_GT(copied, 0);
@@ -788,7 +793,8 @@ TEST_F(MainWindowTest, ControlsFitWithoutOverlapAtEverySizeAndLanguage) {
     ASSERT_EQ(persontab().rowCount(), 108);
     persontab().setCurrentRow(master().synligplats(entryOf("Långnamnsson")) - 1);
     settle();
-    ASSERT_TRUE(child<ElidedLabel>("plabel").fullText().startsWith(QString::fromUtf8("Hushåll för Långnamnsson")));
+    ASSERT_TRUE(
+        child<ElidedLabel>("plabel").fullText().startsWith(QString::fromUtf8("Hushåll för Långnamnsson")));
     const auto name = [](const QWidget* widget) {
         return widget->objectName().isEmpty() ? std::string("an unnamed ") + widget->metaObject()->className()
                                               : widget->objectName().toStdString();
@@ -813,8 +819,10 @@ TEST_F(MainWindowTest, ControlsFitWithoutOverlapAtEverySizeAndLanguage) {
                         EXPECT_EQ(label->text(), label->fullText()) << where << " " << name(label);
                     }
                 }
-                for (QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                    if (sibling == widget || !sibling->isVisibleTo(window_.get()) || sibling->isWindow()) continue;
+                for (QWidget* sibling :
+                     widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (sibling == widget || !sibling->isVisibleTo(window_.get()) || sibling->isWindow())
+                        continue;
                     EXPECT_FALSE(sibling->geometry().intersects(widget->geometry()))
                         << where << " " << name(widget) << " overlaps " << name(sibling);
                 }

@@ -33,9 +33,16 @@ using test::CensusRow;
 
 CensusRow person(const char* id, const char* last, const char* first, const char* year, const char* parish,
                  const char* household, const char* role) {
-    return {{"POSTID", id},     {"ENAMN", last},        {"FNAMN", first},  {"FODAR", year},
-            {"HEMLEN", "Gävleborgs län"}, {"HEMFO", parish}, {"HUSHNR", household}, {"FAMNR", "1"},
-            {"FAMSTKOD", role}, {"YRKE", "Bonde"}};
+    return {{"POSTID", id},
+            {"ENAMN", last},
+            {"FNAMN", first},
+            {"FODAR", year},
+            {"HEMLEN", "Gävleborgs län"},
+            {"HEMFO", parish},
+            {"HUSHNR", household},
+            {"FAMNR", "1"},
+            {"FAMSTKOD", role},
+            {"YRKE", "Bonde"}};
 }
 
 // Nine persons in five households; household 1 of Alfta and of Bollnäs share a number. Moberg's
@@ -181,7 +188,8 @@ TEST_F(PrintWindowTest, ARangePrintsThoseOfTheSortedOrderUnderOneSortText) {
     const QString printed = text(path);
     for (const char* name : {"Ek, Lars", "Falk, Maja", "Holm, Nils"})
         EXPECT_TRUE(printed.contains(QString::fromLatin1(name))) << name << "\n" << printed.toStdString();
-    for (const char* name : {"Ek, Karin", "Lind, Sven"}) EXPECT_FALSE(printed.contains(QString::fromLatin1(name)));
+    for (const char* name : {"Ek, Karin", "Lind, Sven"})
+        EXPECT_FALSE(printed.contains(QString::fromLatin1(name)));
     EXPECT_TRUE(printed.contains(QString::fromUtf8("Tabell, ordnad efter namn, ") + today("yyyy-MM-dd")));
     EXPECT_FALSE(printed.contains(QString::fromUtf8("ordnad efter namn +")));
     EXPECT_TRUE(printed.contains(QString::fromUtf8("Tessla · Stamma och Arkivo")));
@@ -233,13 +241,16 @@ TEST_F(PrintWindowTest, TheHouseholdTablePrintsTheShownHousehold) {
     program_.household.setCurrentRow(program_.household.findHouseholdRow(8));
     const QString path = pdf("household.pdf");
     choose(3);
-    EXPECT_EQ(child<QComboBox>("skrivtypcb").currentText(), QString::fromUtf8("Tabell över visat hushåll, 2 rader"));
+    EXPECT_EQ(child<QComboBox>("skrivtypcb").currentText(),
+              QString::fromUtf8("Tabell över visat hushåll, 2 rader"));
     start();
     const QString printed = text(path);
-    EXPECT_TRUE(printed.contains(QString::fromUtf8("Hushåll för Lind, Sven, f. 1811. "))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QString::fromUtf8("Hushåll för Lind, Sven, f. 1811. ")))
+        << printed.toStdString();
     EXPECT_TRUE(printed.contains("Moberg, Erik"));
     EXPECT_FALSE(printed.contains("Berg, Anna"));
-    EXPECT_EQ(child<ElidedLabel>("resultlabel").fullText(), QString::fromUtf8("1 sida utskriven till ") + path);
+    EXPECT_EQ(child<ElidedLabel>("resultlabel").fullText(),
+              QString::fromUtf8("1 sida utskriven till ") + path);
 }
 
 TEST_F(PrintWindowTest, TheSingleRecordIsTheOneGivenAndAJobLeavesTheCurrentPersonAlone) {
@@ -267,7 +278,8 @@ TEST_F(PrintWindowTest, EscCancelsAJobWhichLeavesNoFileAndNoMessage) {
         EXPECT_TRUE(child<QProgressBar>("pg").isVisible());
         EXPECT_TRUE(child<QLabel>("avbrytlabel").isVisible());
         EXPECT_TRUE(program_.busyGate().busy());
-        QCoreApplication::postEvent(&window_, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QCoreApplication::postEvent(&window_,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     });
     choose(0);
     start();
@@ -335,7 +347,8 @@ TEST_F(PrintWindowTest, APrinterThatCannotStartGivesOneMessageAndTheWindowBack) 
 TEST_F(PrintWindowTest, Screenshot) {
     const QString shots = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/print");
     QDir().mkpath(shots);
-    program_.household.buildHousehold(program_.database(), householdKey(loadPerson(program_.database().tessl(), 1)));
+    program_.household.buildHousehold(program_.database(),
+                                      householdKey(loadPerson(program_.database().tessl(), 1)));
     // The window while a job prints: progress bar, status and the cancel hint.
     QString running;
     QObject::connect(&window_, &Tskriv_form::jobPrinting, &window_, [&] {
@@ -362,10 +375,10 @@ TEST_F(PrintWindowTest, Screenshot) {
             choose(kind, 0, 1, "", "");
             if (kind == 1) running = shots + QStringLiteral("/print_%1_running@1x.png").arg(tag);
             start();
-            QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                                           QStringLiteral("60"), QStringLiteral("-f"),
-                                                           QStringLiteral("1"), QStringLiteral("-l"),
-                                                           QStringLiteral("1"), base + ".pdf", base});
+            QProcess::execute(
+                QStringLiteral("pdftoppm"),
+                {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
+                 QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), base + ".pdf", base});
         }
     }
 }

@@ -49,7 +49,8 @@ TEST(QtTranslations, QtsTextsFollowTheLanguageSwitchWithTheProgramsOwnFirst) {
                           {"QFileDialog", "Parent Directory", "Överordnad mapp"}};
     const auto expectAll = [&](bool swedish, const char* when) {
         for (const Text& text : texts) {
-            EXPECT_EQ(translated(text.context, text.source), QString::fromUtf8(swedish ? text.swedish : text.source))
+            EXPECT_EQ(translated(text.context, text.source),
+                      QString::fromUtf8(swedish ? text.swedish : text.source))
                 << text.source << " " << when;
         }
     };
@@ -130,7 +131,8 @@ class DialogLanguageTest : public ::testing::Test {
         heardNames(QAccessible::queryAccessibleInterface(&window), names);
         EXPECT_GT(names.size(), 3) << name.toStdString();
         for (const QString& heard : names)
-            EXPECT_FALSE(english_.contains(heard)) << name.toStdString() << " says \"" << heard.toStdString() << '"';
+            EXPECT_FALSE(english_.contains(heard))
+                << name.toStdString() << " says \"" << heard.toStdString() << '"';
     }
 
     const QSet<QString> english_ = englishSources();
@@ -146,9 +148,9 @@ TEST_F(DialogLanguageTest, TheFileDialogAndItsOverwriteQuestionAreSwedish) {
     QFile(existing).open(QIODevice::WriteOnly);
     atNextModal(QStringLiteral("file_dialog_sv"), [&](QWidget& dialog) {
         // Save over the file there: the question whether to replace it.
-        atNextModal(QStringLiteral("overwrite_question_sv"), [](QWidget& question) {
-            static_cast<QDialog&>(question).reject();
-        }, &dialog);
+        atNextModal(
+            QStringLiteral("overwrite_question_sv"),
+            [](QWidget& question) { static_cast<QDialog&>(question).reject(); }, &dialog);
         static_cast<QDialog&>(dialog).accept();  // the file dialog's own accept
         QTimer::singleShot(0, &dialog, [&dialog] { static_cast<QDialog&>(dialog).reject(); });
     });
@@ -164,7 +166,8 @@ TEST_F(DialogLanguageTest, AMessageBoxAndThePrintDialogAreSwedish) {
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QPrinter printer;
     QPrintDialog print(&printer, &owner_);
-    atNextModal(QStringLiteral("print_dialog_sv"), [](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
+    atNextModal(QStringLiteral("print_dialog_sv"),
+                [](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
     print.exec();
     EXPECT_EQ(shown_, 2);
 }

@@ -16,11 +16,11 @@
 #include <set>
 
 #include "household_census.h"
-#include "support/accessible_tree.h"
 #include "program/program.h"
 #include "search/search_census.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
+#include "support/accessible_tree.h"
 #include "test_text.h"
 #include "widgets/table_grid.h"
 #include "windows/help_window.h"
@@ -115,8 +115,9 @@ class SearchWindowTest : public ::testing::Test {
     }
     // Presses the list button `name` of `window` (with `press`, by default a click) and answers
     // the picker with `act` once it shows.
-    void pickWith(QWidget& window, const char* name, const std::function<void(PickerHand&)>& act,
-                  const std::function<void(TSPknapp&)>& press = [](TSPknapp& list) { list.click(); }) {
+    void pickWith(
+        QWidget& window, const char* name, const std::function<void(PickerHand&)>& act,
+        const std::function<void(TSPknapp&)>& press = [](TSPknapp& list) { list.click(); }) {
         auto* probe = new QTimer(&window);
         QObject::connect(probe, &QTimer::timeout, probe, [this, probe, act] {
             if (QApplication::activeModalWidget() != picker_.get()) return;
@@ -257,10 +258,13 @@ TEST_F(SearchWindowTest, EnterAfterAPickSearchesWithThePicks) {
                 button.setFocus();
                 QTest::keyClick(&button, Qt::Key_Space);
             };
-            pickWith(*c.window, list.c_str(), [&](PickerHand& picker) {
-                picker.mark(c.pick);
-                picker.accept();
-            }, press);
+            pickWith(
+                *c.window, list.c_str(),
+                [&](PickerHand& picker) {
+                    picker.mark(c.pick);
+                    picker.accept();
+                },
+                press);
             QWidget* focused = c.window->focusWidget();
             ASSERT_NE(focused, nullptr);
             EXPECT_EQ(focused->objectName().toStdString(), c.focusAfter);
@@ -546,8 +550,9 @@ TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
     EXPECT_EQ(button(*child_, "barnboforsknapp").buttext(), "Fs/plats");
     EXPECT_EQ(button(*child_, "barnfoforsknapp").buttext(), w("Förs."));
     EXPECT_EQ(button(*child_, "barnfolandskapknapp").buttext(), "L-skap");
-    EXPECT_EQ(button(*person_, "fnabcknapp").toolTip(),
-              QString::fromUtf8("Skriv in sökord; ~ före ett namn söker alla stavningar (~Karl: Carl, Karl)"));
+    EXPECT_EQ(
+        button(*person_, "fnabcknapp").toolTip(),
+        QString::fromUtf8("Skriv in sökord; ~ före ett namn söker alla stavningar (~Karl: Carl, Karl)"));
     EXPECT_EQ(button(*child_, "faryrkeabcknapp").toolTip(), QString::fromUtf8("Skriv in sökord"));
     EXPECT_TRUE(button(*child_, "soekknapp").isVisibleTo(child_.get()));
 }

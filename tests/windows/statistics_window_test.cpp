@@ -245,7 +245,8 @@ TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheCh
     EXPECT_EQ(heard->role(), QAccessible::Chart);
     EXPECT_EQ(heard->text(QAccessible::Name), "Diagram");
     EXPECT_EQ(heard->text(QAccessible::Description).toStdString(),
-              "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 35 personer")
+              "F\xC3\xB6"
+              "delse\xC3\xA5r f\xC3\xB6r 35 personer")
         << "the person without a year is not a value: nothing is left out";
 
     // A larger window: the chart follows its size, the table gets more rows.
@@ -260,8 +261,8 @@ TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheCh
     EXPECT_EQ(grid().visibleRowCount(), 22);
     EXPECT_EQ(window_.minimumSize(), first) << "never smaller than at first";
 
-    QWheelEvent down(QPointF(50, 50), chart->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120),
-                     Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QWheelEvent down(QPointF(50, 50), chart->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -120), Qt::NoButton,
+                     {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(chart, &down);
     EXPECT_EQ(grid().topRow(), 0) << "the hidden table does not scroll";
     combo("visacb").setCurrentIndex(0);
@@ -286,7 +287,9 @@ TEST_F(StatisticsWindowTest, TheChartOfAResultHasTheBarsGapsAndTicksOfItsYears) 
     combo("visacb").setCurrentIndex(1);
     auto* chart = window_.findChild<ChartView*>("diagram");
     const ChartLayout& layout = chart->chartLayout();
-    EXPECT_EQ(layout.title, "F\xC3\xB6" "delse\xC3\xA5r f\xC3\xB6r 3 personer");
+    EXPECT_EQ(layout.title,
+              "F\xC3\xB6"
+              "delse\xC3\xA5r f\xC3\xB6r 3 personer");
     ASSERT_EQ(layout.bars.size(), 3u);
     EXPECT_EQ(layout.bars[0].label, "1800");
     EXPECT_EQ(layout.bars[2].label, "1811");

@@ -164,7 +164,8 @@ void paintGrid(QPainter& painter, const QRectF& area) {
     for (const qreal x : {area.left(), area.left() + area.width() * 0.45, area.right()})
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
     painter.setPen(inkPen(1.6, controlPalette::red()));
-    painter.drawLine(QPointF(area.left() + 0.8, area.top() + 0.8), QPointF(area.right() - 0.8, area.top() + 0.8));
+    painter.drawLine(QPointF(area.left() + 0.8, area.top() + 0.8),
+                     QPointF(area.right() - 0.8, area.top() + 0.8));
 }
 
 void paintQuotation(QPainter& painter, const QRectF& area) {
@@ -173,7 +174,8 @@ void paintQuotation(QPainter& painter, const QRectF& area) {
     painter.setPen(controlPalette::red());
     const QRectF marks(area.left(), area.top() - area.height() * 0.15, area.width(), area.height() * 0.8);
     painter.drawText(marks, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8("\u201D"));
-    paintTextLines(painter, QRectF(area.left(), area.top() + area.height() * 0.5, area.width(), area.height() * 0.5),
+    paintTextLines(painter,
+                   QRectF(area.left(), area.top() + area.height() * 0.5, area.width(), area.height() * 0.5),
                    2, false);
 }
 

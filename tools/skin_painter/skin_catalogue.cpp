@@ -121,7 +121,8 @@ void addMainWindow(Catalogue& c) {
     c.button(pn::kopilistaknapp, pn::kopilistaknappn, pn::smallButtonSize, copyIcon(SheetContent::list));
     c.button(pn::kopihushknapp, pn::kopihushknappn, pn::smallButtonSize, copyIcon(SheetContent::household));
     const auto exportButton = [&](std::string_view normal, std::string_view pressed, ExportContent content) {
-        c.button(normal, pressed, pn::smallButtonSize, iconPlate([content](QPainter& painter, const QRectF& box) {
+        c.button(normal, pressed, pn::smallButtonSize,
+                 iconPlate([content](QPainter& painter, const QRectF& box) {
                      paintExportIcon(painter, box, content);
                  }));
     };

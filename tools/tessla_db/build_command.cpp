@@ -25,7 +25,8 @@ int buildCommand(const Arguments& arguments) {
         const auto start = std::chrono::steady_clock::now();
         const BuildReport report =
             buildDatabase(build, nullptr, [&](const std::string& warning) { progress.note(warning); });
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         progress.note("built " + std::to_string(report.persons) + " persons in " +
                       std::to_string(static_cast<int>(seconds)) + " s");
         return kExitOk;

@@ -12,20 +12,21 @@
 namespace tessla::tool {
 
 int householdCommand(const Arguments& arguments) {
-    return runCommand("household", "household --ini FILE --record N [--lang sv|en] [--gedcom [--out FILE]]", [&] {
-        const Options options(arguments, {"--ini", "--record", "--lang", "--out"}, {"--gedcom"});
-        const Language language = languageOption(options);
-        if (options.has("--out") && !options.flag("--gedcom")) throw UsageError("--out needs --gedcom");
-        const auto query = openQueryDatabase(options.required("--ini"));
-        HouseholdList household;
-        household.buildHousehold(query->db, householdKey(recordOption(options, query->db)));
-        if (options.flag("--gedcom")) {
-            writeExport(options, householdGedcom(query->db, household, language));
+    return runCommand(
+        "household", "household --ini FILE --record N [--lang sv|en] [--gedcom [--out FILE]]", [&] {
+            const Options options(arguments, {"--ini", "--record", "--lang", "--out"}, {"--gedcom"});
+            const Language language = languageOption(options);
+            if (options.has("--out") && !options.flag("--gedcom")) throw UsageError("--out needs --gedcom");
+            const auto query = openQueryDatabase(options.required("--ini"));
+            HouseholdList household;
+            household.buildHousehold(query->db, householdKey(recordOption(options, query->db)));
+            if (options.flag("--gedcom")) {
+                writeExport(options, householdGedcom(query->db, household, language));
+                return kExitOk;
+            }
+            for (const std::string& line : householdCopyLines(household, language)) printText(line + "\r");
             return kExitOk;
-        }
-        for (const std::string& line : householdCopyLines(household, language)) printText(line + "\r");
-        return kExitOk;
-    });
+        });
 }
 
 }  // namespace tessla::tool

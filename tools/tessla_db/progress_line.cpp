@@ -16,7 +16,8 @@ constexpr auto kRedraw = std::chrono::milliseconds(200);
 
 }  // namespace
 
-ProgressLine::ProgressLine(std::string command, bool terminal) : command_(std::move(command)), terminal_(terminal) {}
+ProgressLine::ProgressLine(std::string command, bool terminal)
+    : command_(std::move(command)), terminal_(terminal) {}
 
 ProgressLine ProgressLine::forStderr(std::string command) {
     return ProgressLine(std::move(command), isatty(STDERR_FILENO) != 0);
@@ -64,7 +65,8 @@ std::string timeLeftText(double done, double elapsedSeconds) {
     const auto seconds = secondsLeft(done, elapsedSeconds);
     if (!seconds) return {};
     const long long left = *seconds;
-    if (left >= 60) return "about " + std::to_string(left / 60) + " min " + std::to_string(left % 60) + " s left";
+    if (left >= 60)
+        return "about " + std::to_string(left / 60) + " min " + std::to_string(left % 60) + " s left";
     return "about " + std::to_string(left) + " s left";
 }
 

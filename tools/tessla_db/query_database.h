@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "base/configuration.h"
-#include "database/database.h"
 #include "census/person.h"
+#include "database/database.h"
 #include "storage/message_sink.h"
 
 namespace tessla::tool {

@@ -92,8 +92,10 @@ Search criteriaOf(const Options& options, const CriterionOption<Search> (&table)
         if (const auto text = options.value(option.name)) {
             criterion.text = databaseText(*text, option.name);
             if (option.names && holdsStarredVariant(criterion.text)) {
-                throw UsageError(std::string(option.name) + ": a \"~\" word finds the spellings of a whole name "
-                                 "and cannot hold \"*\": \"" + *text + "\"");
+                throw UsageError(std::string(option.name) +
+                                 ": a \"~\" word finds the spellings of a whole name "
+                                 "and cannot hold \"*\": \"" +
+                                 *text + "\"");
             }
         }
         if (const auto kind = option.kindName.empty() ? std::nullopt : options.value(option.kindName)) {
@@ -138,14 +140,17 @@ void printResult(QueryDatabase& query, const Options& options, std::int32_t foun
 // holds more.
 void writeResultCsv(QueryDatabase& query, const Options& options) {
     const std::int32_t exportLimit = query.config.exportLimit;
-    if (exportLimit <= 0) throw UnusableDatabase("the export limit of the configuration is 0: exports are off");
+    if (exportLimit <= 0)
+        throw UnusableDatabase("the export limit of the configuration is 0: exports are off");
     const auto limit = static_cast<std::int32_t>(
         std::min<std::int64_t>(options.number("--limit", 0, INT32_MAX, exportLimit), exportLimit));
-    const CsvExport csv = exportResult(query.db, limit, std::nullopt, languageOption(options), [] { return true; });
+    const CsvExport csv =
+        exportResult(query.db, limit, std::nullopt, languageOption(options), [] { return true; });
     writeExport(options, csv.text);
     if (csv.written < csv.available) {
         std::fflush(stdout);  // the rows come before the note about the rest
-        std::fprintf(stderr, "%s\n", exportLimitNotice(csv.written, csv.available, Language::English).c_str());
+        std::fprintf(stderr, "%s\n",
+                     exportLimitNotice(csv.written, csv.available, Language::English).c_str());
     }
 }
 
