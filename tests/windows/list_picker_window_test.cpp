@@ -20,6 +20,7 @@
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
+#include "support/child.h"
 #include "widgets/table_grid.h"
 #include "windows/help_window.h"
 
@@ -110,9 +111,7 @@ class ListPickerWindowTest : public ::testing::Test {
 
     template <class T>
     T& child(const char* name) {
-        T* found = picker_->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
+        return test::child<T>(*picker_, name);
     }
     TSPtab& grid() { return child<TSPtab>("soktab"); }
     Tspecscr& bar() { return child<Tspecscr>("sokscr"); }

@@ -25,6 +25,7 @@
 #include "skin/scroll_bar.h"
 #include "storage/coded_text.h"
 #include "support/accessible_tree.h"
+#include "support/child.h"
 #include "support/next_modal.h"
 #include "test_text.h"
 #include "view/clipboard_texts.h"
@@ -100,9 +101,7 @@ class MainWindowTest : public ::testing::Test {
 
     template <class T>
     T& child(const char* name) {
-        T* found = window_->findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
-        return *found;
+        return test::child<T>(*window_, name);
     }
     TSPtab& persontab() { return child<TSPtab>("persontab"); }
     TSPtab& htab() { return child<TSPtab>("htab"); }

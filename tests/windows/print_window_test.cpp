@@ -22,6 +22,7 @@
 #include "program/program.h"
 #include "skin/picture_button.h"
 #include "storage/temp_dir.h"
+#include "support/child.h"
 #include "widgets/elided_label.h"
 #include "windows/help_window.h"
 
@@ -93,11 +94,9 @@ class PrintWindowTest : public ::testing::Test {
         EXPECT_TRUE(pdftotext.waitForFinished(20000));
         return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
-    template <typename T>
+    template <class T>
     T& child(const char* name) {
-        T* found = window_.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
+        return test::child<T>(window_, name);
     }
     void choose(int kind, int first = 0, int second = 1, const char* from = "", const char* to = "") {
         window_.show();
