@@ -126,19 +126,18 @@ std::int32_t HouseholdList::householdRecordNumber(std::int32_t row) const {
 }
 
 std::string householdRoleWord(char digit, Language language) {
-    static constexpr const char* kWords[][2] = {
+    static constexpr Bilingual<const char*> kWords[] = {
         {"Far", "Father"}, {"Mor", "Mother"}, {"Barn", "Child"}, {"Ensam", ""}};
     if (digit < '1' || digit > '4') return {};
-    return kWords[digit - '1'][language == Language::English ? 1 : 0];
+    return inLanguage(language, kWords[digit - '1']);
 }
 
 std::string householdCaption(std::string_view personListRow, Language language) {
-    const bool english = language == Language::English;
     const std::string row = cleanRowSeparators(personListRow);
     std::string caption =
-        (english ? "Household: " : "Hush\xE5ll f\xF6r ") + std::string(personListRowPart(row, 0));
+        inLanguage(language, "Hush\xE5ll f\xF6r ", "Household: ") + std::string(personListRowPart(row, 0));
     if (const std::string_view year = personListRowPart(row, 1); !year.empty())
-        caption += (english ? ", b. " : ", f. ") + std::string(year);
+        caption += inLanguage(language, ", f. ", ", b. ") + std::string(year);
     return caption;
 }
 

@@ -23,7 +23,7 @@ struct Words {
     const char* boy;
 };
 
-constexpr Words kWords[] = {
+constexpr Bilingual<Words> kWords = {
     {"(Ingen namnuppgift)", "f. ", " i ", "Fr\xE5nvarande vid inskrivningen", "Struken i l\xE4ngden",
      "F\xF6"
      "delseort i k\xE4llan: ",
@@ -34,7 +34,7 @@ constexpr Words kWords[] = {
 
 struct CivilStatus {
     const char* key;
-    const char* text[2];
+    Bilingual<const char*> text;
 };
 
 constexpr CivilStatus kCivilStatus[] = {
@@ -59,7 +59,7 @@ constexpr std::size_t kSingleMan = 0, kSingleWoman = 10;
 
 struct FamilyRole {
     char letter;
-    const char* text[2];
+    Bilingual<const char*> text;
 };
 
 constexpr FamilyRole kFamilyRoles[] = {
@@ -69,7 +69,7 @@ constexpr FamilyRole kFamilyRoles[] = {
     {'M', {"Mor i familjen", "Mother"}},
 };
 
-constexpr const char* kColumnHeaders[][2] = {
+constexpr Bilingual<const char*> kColumnHeaders[] = {
     {"Namn", "Name"},
     {"F\xF6"
      "dd",
@@ -81,10 +81,6 @@ constexpr const char* kColumnHeaders[][2] = {
     {"Civilst\xE5nd/familjest.", "Family status"},
     {"Boendef\xF6rsamling/plats", "Place of residence"},
 };
-
-std::size_t index(Language language) {
-    return language == Language::English ? 1 : 0;
-}
 
 std::string trimmed(std::string_view s) {
     return std::string(trimBlanks(s));
@@ -152,7 +148,7 @@ std::string householdOrderKey(const Tenperson& p) {
 std::string roleText(const Tenperson& p, Language language) {
     const std::string code = mapped(p.FAMSTKOD, upperCase);
     for (const FamilyRole& role : kFamilyRoles)
-        if (code.size() == 1 && code[0] == role.letter) return role.text[index(language)];
+        if (code.size() == 1 && code[0] == role.letter) return inLanguage(language, role.text);
     return code;
 }
 
@@ -201,14 +197,14 @@ Tenperson fillPerson(const TSPregtext& tessl) {
 std::string personName(const Tenperson& p, Language language) {
     const std::string last = trimmed(p.ENAMN), first = trimmed(p.FNAMN);
     if (!last.empty() && !first.empty()) return last + ", " + first;
-    if (last.empty() && first.empty()) return kWords[index(language)].noName;
+    if (last.empty() && first.empty()) return inLanguage(language, kWords).noName;
     return last + first;
 }
 
 std::string civilStatusText(const Tenperson& p, Language language) {
     const std::string key = trimmed(mapped(p.CIVST + p.GENUS, upperCase));
     for (const CivilStatus& status : kCivilStatus)
-        if (key == status.key) return status.text[index(language)];
+        if (key == status.key) return inLanguage(language, status.text);
     return {};
 }
 
@@ -217,8 +213,10 @@ std::string civilStatusText(const Tenperson& p, Language language) {
 std::string civilStatusAndRole(const Tenperson& p, Language language) {
     std::string status = civilStatusText(p, language);
     if (p.FODAR > "1875") {
-        if (status == kCivilStatus[kSingleWoman].text[index(language)]) status = kWords[index(language)].girl;
-        if (status == kCivilStatus[kSingleMan].text[index(language)]) status = kWords[index(language)].boy;
+        if (status == inLanguage(language, kCivilStatus[kSingleWoman].text))
+            status = inLanguage(language, kWords).girl;
+        if (status == inLanguage(language, kCivilStatus[kSingleMan].text))
+            status = inLanguage(language, kWords).boy;
     }
     const std::string role = roleText(p, language);
     if (!status.empty() && !role.empty()) return status + ", " + mapped(role, lowerCase);
@@ -254,7 +252,7 @@ std::string householdKey(const Tenperson& p) {
 }
 
 std::string buildPersonText(const Tenperson& p, Language language) {
-    const Words& words = kWords[index(language)];
+    const Words& words = inLanguage(language, kWords);
     std::string text = "[f]" + personName(p, language) + "[\\f]" + kBreak;
     if (const std::string job = occupation(p); !job.empty()) text += job + kBreak;
 
@@ -284,7 +282,7 @@ std::string buildPersonText(const Tenperson& p, Language language) {
 
 std::string personColumnHeader(int column, Language language) {
     if (column < 1 || column > 6) return {};
-    return kColumnHeaders[column - 1][index(language)];
+    return inLanguage(language, kColumnHeaders[column - 1]);
 }
 
 namespace {

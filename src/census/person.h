@@ -11,12 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/language.h"
 #include "storage/coded_text.h"
 #include "storage/text_base.h"
 
 namespace tessla {
-
-enum class Language { Swedish, English };
 
 // The 27 fields in the order of the labels of `tessl`; a field the record lacks is empty.
 struct Tenperson {

@@ -25,7 +25,7 @@ std::string withCrLf(std::string_view text) {
 std::string recordCopyText(TSPregtext& tessl, std::int32_t record, Language language) {
     if (record < 1 || record > tessl.count()) return {};
     const Tenperson person = loadPerson(tessl, record);
-    const std::string heading = (language == Language::English ? "Record " : "Post ") + person.POSTID;
+    const std::string heading = inLanguage(language, "Post ", "Record ") + person.POSTID;
     return withCrLf(stripMarkup(heading + "\r\r" + buildPersonText(person, language)));
 }
 

@@ -1,13 +1,13 @@
 #include "view/gedcom.h"
 
 #include <algorithm>
-#include <ctime>
 #include <map>
 
 #include "base/cp1252.h"
 #include "base/string_utils.h"
 #include "base/version.h"
-#include "view/print_jobs.h"
+#include "view/help_topic.h"
+#include "view/print_collection.h"
 
 namespace tessla {
 
@@ -18,10 +18,6 @@ constexpr std::size_t kAny = std::string::npos;
 constexpr std::size_t kNameSize = 120, kPlaceSize = 120, kOccupationSize = 90, kDateSize = 35,
                       kPageSize = 248, kSubmitterSize = 60;
 constexpr std::string_view kSource = "@S1@", kSubmitter = "@U1@";
-
-bool english(Language language) {
-    return language == Language::English;
-}
 
 std::string trimmed(std::string_view text) {
     return std::string(trimBlanks(text));
@@ -105,7 +101,7 @@ std::string withoutParentheses(std::string_view parish) {
 }
 
 std::string countryName(Language language) {
-    return english(language) ? "Sweden" : "Sverige";
+    return inLanguage(language, "Sverige", "Sweden");
 }
 
 // Parish, county and the country; for a person born abroad (no county of birth) the country
@@ -242,7 +238,7 @@ void writeHeader(GedcomLines& out, const GedcomOrigin& origin) {
     out.plain(2, "VERS", "5.5.1");
     out.plain(2, "FORM", "LINEAGE-LINKED");
     out.plain(1, "CHAR", "UTF-8");
-    out.plain(1, "LANG", english(origin.language) ? "English" : "Swedish");
+    out.plain(1, "LANG", inLanguage(origin.language, "Swedish", "English"));
     out.plain(0, std::string(kSubmitter) + " SUBM");
     out.value(1, "NAME", "Tessla", kSubmitterSize);
     out.plain(0, std::string(kSource) + " SOUR");
@@ -297,7 +293,7 @@ void writeFamily(GedcomLines& out, const Family& family, std::size_t number) {
 }  // namespace
 
 std::string censusTitle(Language language) {
-    return english(language) ? "Census of Sweden 1890" : "Folkr\xE4kningen 1890";
+    return inLanguage(language, "Folkr\xE4kningen 1890", "Census of Sweden 1890");
 }
 
 std::string censusPage(const Tenperson& person, Language language) {
@@ -306,7 +302,7 @@ std::string censusPage(const Tenperson& person, Language language) {
     for (const std::string& part : {place.county, place.parish})
         if (!part.empty()) parts.push_back(part);
     if (const std::string household = trimmed(person.HUSHNR); !household.empty())
-        parts.push_back((english(language) ? "household " : "hush\xE5ll ") + household);
+        parts.push_back(inLanguage(language, "hush\xE5ll ", "household ") + household);
     parts.push_back("POSTID " + trimmed(person.POSTID));
     std::string page;
     for (const std::string& part : parts) page += (page.empty() ? "" : ", ") + part;
@@ -361,11 +357,7 @@ std::string householdGedcom(const std::vector<std::optional<Tenperson>>& entries
 }
 
 GedcomOrigin gedcomOrigin(Database& db, Language language) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {language, std::string(kProgramVersion), fileDate(databaseDateFile(db)),
-            CalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}};
+    return {language, std::string(kProgramVersion), fileDate(databaseDateFile(db)), today()};
 }
 
 std::string householdGedcom(Database& db, const HouseholdList& household, Language language) {

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/calendar_date.h"
 #include "census/household.h"
 #include "census/person.h"
 #include "database/database.h"
-#include "view/help_topic.h"
 
 namespace tessla {
 

@@ -1,8 +1,6 @@
 #include "view/help_topic.h"
 
 #include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -15,24 +13,10 @@ constexpr std::string_view kEnglishAboutStart = "About Tessla";
 // The word list whose row file dates the database: the residence parishes.
 constexpr int kDatedList = 15;
 
-std::string twoDigits(int n) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%02d", n);
-    return buffer;
-}
-
-std::string dateText(const CalendarDate& date, Language language) {
-    const std::string year = std::to_string(date.year);
-    if (language == Language::English) return twoDigits(date.month) + "/" + twoDigits(date.day) + "/" + year;
-    return year + "-" + twoDigits(date.month) + "-" + twoDigits(date.day);
-}
-
 }  // namespace
 
 std::string topicKey(std::string_view topic, Language language) {
-    std::string key(topic);
-    if (language == Language::English) key += 'e';
-    return key;
+    return std::string(topic) + inLanguage(language, "", "e");
 }
 
 bool isTopicLink(std::string_view link) {
@@ -41,13 +25,12 @@ bool isTopicLink(std::string_view link) {
 
 std::string aboutTitle(std::string_view title, Language language, std::string_view version,
                        std::optional<CalendarDate> databaseDate) {
-    const bool english = language == Language::English;
     std::string result(title);
-    if (!title.starts_with(english ? kEnglishAboutStart : kSwedishAboutStart)) return result;
+    if (!title.starts_with(inLanguage(language, kSwedishAboutStart, kEnglishAboutStart))) return result;
     result += " (ver ";
     result += version;
     if (databaseDate) {
-        result += english ? ", database " : ", databasdatum ";
+        result += inLanguage(language, ", databasdatum ", ", database ");
         result += dateText(*databaseDate, language);
     }
     result += ")";
@@ -64,19 +47,15 @@ std::optional<CalendarDate> fileDate(const std::string& path) {
     const auto written = std::filesystem::last_write_time(path, error);
     if (error) return std::nullopt;
     const auto system = std::filesystem::file_time_type::clock::to_sys(written);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(
-        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system));
-    std::tm local{};
-    if (localtime_r(&seconds, &local) == nullptr) return std::nullopt;
-    return CalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return localDate(std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(system)));
 }
 
 std::string programEdition(Language language, std::string_view version,
                            std::optional<CalendarDate> databaseDate) {
     std::string text = "Tessla " + std::string(version);
     if (databaseDate)
-        text += (language == Language::English ? ", database " : ", databasdatum ") +
-                dateText(*databaseDate, language);
+        text += inLanguage(language, ", databasdatum ", ", database ") + dateText(*databaseDate, language);
     return text;
 }
 
@@ -95,14 +74,15 @@ HelpPage readHelpPage(TSPregtext& textbas, std::string_view key, Language langua
 }
 
 HelpPage missingTopicPage(std::string_view key, Language language) {
-    if (language == Language::English)
-        return {"Help text missing",
-                "[6]This database has no help text " + std::string(key) +
-                    ". It was built before that text was written; a database built with this version of "
-                    "Tessla has it."};
-    return {"Hj\xE4lptext saknas", "[6]Den h\xE4r databasen har ingen hj\xE4lptext " + std::string(key) +
-                                       ". Den byggdes innan texten skrevs; en databas byggd med den h\xE4r "
-                                       "versionen av Tessla har den."};
+    return inLanguage(
+        language,
+        HelpPage{"Hj\xE4lptext saknas", "[6]Den h\xE4r databasen har ingen hj\xE4lptext " + std::string(key) +
+                                            ". Den byggdes innan texten skrevs; en databas "
+                                            "byggd med den h\xE4r versionen av Tessla har den."},
+        HelpPage{"Help text missing",
+                 "[6]This database has no help text " + std::string(key) +
+                     ". It was built before that text was written; a database built with this "
+                     "version of Tessla has it."});
 }
 
 }  // namespace tessla

@@ -8,17 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "census/person.h"
+#include "base/calendar_date.h"
+#include "base/language.h"
 #include "database/database.h"
 #include "storage/text_base.h"
 
 namespace tessla {
-
-struct CalendarDate {
-    int year;
-    int month;  // 1 … 12
-    int day;    // 1 … 31
-};
 
 // The key of topic `topic` ("HJ001") in `language`: English texts are stored under the key + "e".
 std::string topicKey(std::string_view topic, Language language);

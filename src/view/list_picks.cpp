@@ -48,9 +48,8 @@ std::uint32_t pickerCellStyle(std::uint32_t ord2, bool picked, bool treePlace) {
 }
 
 std::string pickerCountLabel(Language language, std::int32_t picked, std::int32_t rows) {
-    const bool english = language == Language::English;
-    return std::string(english ? "Selected: " : "Valda: ") + std::to_string(picked) +
-           (english ? " of " : " av ") + std::to_string(rows);
+    return inLanguage(language, "Valda: ", "Selected: ") + std::to_string(picked) +
+           inLanguage(language, " av ", " of ") + std::to_string(rows);
 }
 
 // ---- the table -------------------------------------------------------------------------------------

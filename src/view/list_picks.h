@@ -24,8 +24,8 @@ inline constexpr std::int32_t kPickerVisibleRows = 18;
 // What a search window asks the picker to show. Texts are UTF-8, Swedish first.
 struct PickerRequest {
     int list = 0;  // `tessls<list>`; outside 1 … kPickerLists: an empty picker
-    std::array<const char*, 2> title{"", ""};
-    std::array<const char*, 2> extraHint{"", ""};  // a second line under the title; often empty
+    Bilingual<const char*> title{"", ""};
+    Bilingual<const char*> extraHint{"", ""};  // a second line under the title; often empty
     bool tree = false;        // the tree of a list with a parent table (else one table row per list row)
     const char* helpId = "";  // the help topic of the picker's help button
 };

@@ -38,15 +38,14 @@ std::span<const MainButtonRow> mainButtons() {
 }
 
 int mainButtonX(const MainButtonRow& row, Language language, int windowWidth) {
-    const int x = row.x[language == Language::English ? 1 : 0];
+    const int x = inLanguage(language, row.x);
     return x == kFromRight ? windowWidth - kMainButtonEdge - row.size.width : x;
 }
 
 bool mainButtonShown(const MainButtonRow& row, Language language, bool englishButton,
                      std::int32_t printLimit) {
-    const bool english = language == Language::English;
-    if (!row.english.empty() && englishButton != english) return false;
-    if (row.x[english ? 1 : 0] == kHidden) return false;
+    if (!row.english.empty() && englishButton != (language == Language::English)) return false;
+    if (inLanguage(language, row.x) == kHidden) return false;
     return row.action != MainAction::print || printLimit > 0;
 }
 
@@ -59,7 +58,7 @@ std::string_view mainHelpTopic(MainAction action, Language language) {
         case MainAction::aboutStamma:
             return "HJ024";
         case MainAction::aboutArkivo:
-            return language == Language::English ? "HJ024" : "HJ025";
+            return inLanguage(language, "HJ025", "HJ024");
         default:
             return {};
     }

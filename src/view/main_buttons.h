@@ -4,12 +4,11 @@
 // button, its pictures in each language, where it stands in each language, what it does and when
 // it may be pressed. A window to open adds a row here.
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-#include "census/person.h"
+#include "base/language.h"
 #include "storage/picture_names.h"
 
 namespace tessla {
@@ -32,18 +31,18 @@ struct MainButtonRow {
     std::string_view name;  // the Swedish button's object name; an English button's adds "_e"
     ButtonFace swedish;
     ButtonFace english;  // empty: one button for both languages
-    // x in each language, Swedish first: from the window's left edge, kFromRight from its right
-    // edge, kHidden when the button is not shown in that language.
-    std::array<int, 2> x;
+    // x in each language: from the window's left edge, kFromRight from its right edge, kHidden
+    // when the button is not shown in that language.
+    Bilingual<int> x;
     picture::LogicalSize size;
     MainAction action;
     MainEnabling enabling;
     bool staydown = false;  // a toggle that stays down while its window shows
     // The hint in each language (UTF-8); none when the picture says it all.
-    std::array<const char*, 2> hint{};
+    Bilingual<const char*> hint{};
     // The name a screen reader says in each language (UTF-8): the words the picture shows; none
     // when the hint names the button.
-    std::array<const char*, 2> spoken{};
+    Bilingual<const char*> spoken{};
 };
 
 inline constexpr int kFromRight = -1;

@@ -12,32 +12,33 @@ using enum FieldGroup;
 
 // ---- what the picker shows of each list ------------------------------------------------------------
 
-constexpr Bilingual kCountryHint{"Dubbelklick på land visar platser",
-                                 "Show individual places by double clicking"};
-constexpr Bilingual kParishHint{"Dubbelklick på församling visar platser",
-                                "Show villages, homesteads etc. by double clicking"};
+constexpr Bilingual<const char*> kCountryHint{"Dubbelklick på land visar platser",
+                                              "Show individual places by double clicking"};
+constexpr Bilingual<const char*> kParishHint{"Dubbelklick på församling visar platser",
+                                             "Show villages, homesteads etc. by double clicking"};
 
-constexpr FieldList flat(int list, Bilingual title, const char* helpId) {
+constexpr FieldList flat(int list, Bilingual<const char*> title, const char* helpId) {
     return {list, title, {"", ""}, false, helpId, {"", ""}};
 }
 
 // A place list: its picker settings and the caption of its kind button.
-constexpr FieldList placeList(int list, Bilingual title, const char* helpId, Bilingual caption,
-                              bool tree = false, Bilingual hint = {"", ""}) {
+constexpr FieldList placeList(int list, Bilingual<const char*> title, const char* helpId,
+                              Bilingual<const char*> caption, bool tree = false,
+                              Bilingual<const char*> hint = {"", ""}) {
     return {list, title, hint, tree, helpId, caption};
 }
 
 // The lists of a field with one list, which stands under the parish kind.
-constexpr std::array<FieldList, 4> single(int list, Bilingual title, const char* helpId) {
+constexpr std::array<FieldList, 4> single(int list, Bilingual<const char*> title, const char* helpId) {
     return {FieldList{}, flat(list, title, helpId), FieldList{}, FieldList{}};
 }
 
 // ---- the person search ---------------------------------------------------------------------------
 
-constexpr Bilingual kCounty{"Län", "County"};
-constexpr Bilingual kParish{"Församling", "Parish"};
-constexpr Bilingual kProvince{"Landskap", "Province"};
-constexpr Bilingual kCountry{"Land", "Country"};
+constexpr Bilingual<const char*> kCounty{"Län", "County"};
+constexpr Bilingual<const char*> kParish{"Församling", "Parish"};
+constexpr Bilingual<const char*> kProvince{"Landskap", "Province"};
+constexpr Bilingual<const char*> kCountry{"Land", "Country"};
 
 constexpr FieldDefinition kPersonFields[] = {
     {"en",
@@ -81,13 +82,14 @@ constexpr FieldDefinition kPersonFields[] = {
 
 // ---- the child search ----------------------------------------------------------------------------
 
-constexpr Bilingual kShortCounty{"Län", "Cnt"};
-constexpr Bilingual kShortParish{"Förs.", "Psh"};
-constexpr Bilingual kShortProvince{"L-skap", "Prv"};
-constexpr Bilingual kShortCountry{"Land", "Cou"};
+constexpr Bilingual<const char*> kShortCounty{"Län", "Cnt"};
+constexpr Bilingual<const char*> kShortParish{"Förs.", "Psh"};
+constexpr Bilingual<const char*> kShortProvince{"L-skap", "Prv"};
+constexpr Bilingual<const char*> kShortCountry{"Land", "Cou"};
 
 // The lists of a place of birth: county, parish, province, country (a tree of places).
-constexpr std::array<FieldList, 4> birthPlaces(std::array<int, 4> lists, std::array<Bilingual, 4> titles,
+constexpr std::array<FieldList, 4> birthPlaces(std::array<int, 4> lists,
+                                               std::array<Bilingual<const char*>, 4> titles,
                                                const char* helpId) {
     return {placeList(lists[0], titles[0], helpId, kShortCounty),
             placeList(lists[1], titles[1], helpId, kShortParish),
@@ -229,7 +231,7 @@ const FormDefinition& formDefinition(SearchForm form) {
     return form == SearchForm::Person ? kPersonForm : kChildForm;
 }
 
-Bilingual groupHeading(FieldGroup group) {
+Bilingual<const char*> groupHeading(FieldGroup group) {
     switch (group) {
         case Child:
             return {"Barn", "Child"};
@@ -245,7 +247,7 @@ Bilingual groupHeading(FieldGroup group) {
     return {"", ""};
 }
 
-Bilingual typeHint(const FieldDefinition& field) {
+Bilingual<const char*> typeHint(const FieldDefinition& field) {
     if (nameVariantsOf(field.listOf(PlaceKind::Parish).list) == NameVariants::Spelling)
         return {"Skriv in sökord; ~ före ett namn söker alla stavningar (~Karl: Carl, Karl)",
                 "Enter search word; ~ before a name finds every spelling (~Karl: Carl, Karl)"};

@@ -23,13 +23,6 @@
 
 namespace tessla {
 
-// A text in each language, UTF-8: Swedish, English.
-using Bilingual = std::array<const char*, 2>;
-
-constexpr const char* textIn(const Bilingual& texts, Language language) {
-    return texts[language == Language::English ? 1 : 0];
-}
-
 // The place kinds in the order their buttons stand.
 inline constexpr std::array<PlaceKind, 4> kPlaceKinds = {PlaceKind::County, PlaceKind::Parish,
                                                          PlaceKind::Province, PlaceKind::Country};
@@ -38,11 +31,11 @@ inline constexpr std::array<PlaceKind, 4> kPlaceKinds = {PlaceKind::County, Plac
 // place kind it offers, captioned on the kind's button.
 struct FieldList {
     int list = 0;  // `tessls<list>`; 0: none
-    Bilingual title{"", ""};
-    Bilingual extraHint{"", ""};
+    Bilingual<const char*> title{"", ""};
+    Bilingual<const char*> extraHint{"", ""};
     bool tree = false;  // shown as a tree of its parent table's rows and their places
     const char* helpId = "";
-    Bilingual kindCaption{"", ""};  // place fields only
+    Bilingual<const char*> kindCaption{"", ""};  // place fields only
 };
 
 // The part of a window a field belongs to; the child search shows its parts apart.
@@ -56,7 +49,7 @@ struct FieldDefinition {
     // place-kind buttons `<kindStem>lenknapp`, `…forsknapp`, `…landskapknapp`, `…nationknapp`.
     const char* stem;
     const char* kindStem;  // null: no place kinds
-    Bilingual label;
+    Bilingual<const char*> label;
     FieldGroup group;
     CriterionSlot criterion;
     // By place kind (index of PlaceKind); a field with a single list has it under Parish, a year
@@ -80,7 +73,7 @@ enum class SearchForm : std::uint8_t { Person, Child };
 // What a search window shows besides its fields.
 struct FormDefinition {
     SearchForm form;
-    Bilingual title;
+    Bilingual<const char*> title;
     const char* helpId;
     std::string_view background;  // its skin picture
     std::span<const FieldDefinition> fields;
@@ -88,11 +81,11 @@ struct FormDefinition {
 
 const FormDefinition& formDefinition(SearchForm form);
 // The heading of a part of the child search; empty for the person search's one part.
-Bilingual groupHeading(FieldGroup group);
+Bilingual<const char*> groupHeading(FieldGroup group);
 
 // The hint of a field's type button; in the name fields it tells how to find every spelling of a
 // name ("~" before it).
-Bilingual typeHint(const FieldDefinition& field);
+Bilingual<const char*> typeHint(const FieldDefinition& field);
 
 // The picker's request for `list` of a field.
 PickerRequest pickerRequest(const FieldList& list);

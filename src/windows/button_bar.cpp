@@ -82,10 +82,10 @@ void ButtonBar::applyTexts(Language language) {
     for (const Button& button : buttons_) {
         button.widget->setVisible(mainButtonShown(*button.row, language, button.english, printLimit));
         const auto& hint = button.row->hint;
-        if (hint[0] != nullptr) setHint(*button.widget, language, hint[0], hint[1]);
+        if (hint.swedish != nullptr) setHint(*button.widget, language, hint.swedish, hint.english);
         const auto& spoken = button.row->spoken;
-        if (spoken[0] != nullptr)
-            button.widget->setAccessibleText(inLanguage(language, spoken[0], spoken[1]));
+        if (spoken.swedish != nullptr)
+            button.widget->setAccessibleText(inLanguage(language, spoken.swedish, spoken.english));
     }
     setHint(*help_, language, "Hjälp", "Help");
     swedish_->setDown(language == Language::Swedish);

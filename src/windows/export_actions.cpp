@@ -9,8 +9,12 @@
 #include "base/version.h"
 #include "program/program.h"
 #include "skin/qt_text.h"
-#include "view/export_files.h"
+#include "storage/whole_file.h"
+#include "view/citation.h"
+#include "view/csv_export.h"
+#include "view/file_names.h"
 #include "view/gedcom.h"
+#include "view/help_topic.h"
 #include "windows/window_controls.h"
 
 namespace tessla {
@@ -59,7 +63,7 @@ void ExportActions::saveHouseholdGedcom() {
         if (program_.household.size() == 0) return;
         const Language language = program_.language();
         const std::string suggested = suggestedFileName(
-            program_.currentPerson, language == Language::English ? "household" : "hushall", "ged");
+            program_.currentPerson, inLanguage(language, "hushall", "household").toStdString(), "ged");
         const QString path = askFileName(
             inLanguage(language, "Spara hushållet som GEDCOM-fil", "Save the household as a GEDCOM file"),
             suggested, QStringLiteral("GEDCOM (*.ged)"));
@@ -79,7 +83,7 @@ void ExportActions::saveResultCsv() {
             if (!prompts_.goOn(QString::fromStdString(notice))) return;
         const QString path =
             askFileName(inLanguage(language, "Spara listan som CSV-fil", "Save the list as a CSV file"),
-                        language == Language::English ? "Tessla list.csv" : "Tessla lista.csv",
+                        inLanguage(language, "Tessla lista.csv", "Tessla list.csv").toStdString(),
                         QStringLiteral("CSV (*.csv)"));
         if (path.isEmpty()) return;
         const std::optional<PrintKeys> keys = sortOrder_ ? sortOrder_() : std::nullopt;

@@ -10,7 +10,7 @@
 
 #include <QString>
 
-#include "view/print_jobs.h"
+#include "view/print_choices.h"
 #include "view/record_browser.h"
 
 class QWidget;

@@ -41,8 +41,8 @@ void paintAsPaper(QWidget& window) {
 }
 
 void tell(QWidget& owner, Language language, const QString& swedish, const QString& english) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessla"),
-                    language == Language::English ? english : swedish, QMessageBox::Ok, &owner);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessla"), inLanguage(language, swedish, english),
+                    QMessageBox::Ok, &owner);
     box.exec();
 }
 
@@ -174,8 +174,7 @@ FirstRunDialog::FirstRunDialog(Program& program, const FirstRunPlaces& places, Q
     connect(directory_, &QPushButton::clicked, this, [this] { choose(Choice::Directory); });
     connect(later_, &QPushButton::clicked, this, &QDialog::reject);
     connect(language_, &QPushButton::clicked, this, [this] {
-        program_.setLanguage(program_.language() == Language::English ? Language::Swedish
-                                                                      : Language::English);
+        program_.setLanguage(inLanguage(program_.language(), Language::English, Language::Swedish));
     });
     connect(&program_, &Program::languageChanged, this, [this] { retranslate(); });
     retranslate();

@@ -197,16 +197,16 @@ void Tsoktabform::finish() {
 }
 
 void Tsoktabform::applyTexts(Language language) {
-    const int english = language == Language::English ? 1 : 0;
     setWindowTitle(inLanguage(language, "Tessla, söklista", "Tessla, Search list"));
-    rubrik_->setText(table_.available() ? QString::fromUtf8(request_.title[english]) : QString());
-    extraHint_->setText(table_.available() ? QString::fromUtf8(request_.extraHint[english]) : QString());
+    rubrik_->setText(table_.available() ? QString::fromUtf8(inLanguage(language, request_.title))
+                                        : QString());
+    extraHint_->setText(table_.available() ? QString::fromUtf8(inLanguage(language, request_.extraHint))
+                                           : QString());
     // An empty line says nothing, to the eye or to a screen reader.
     extraHint_->setVisible(!extraHint_->text().isEmpty());
     quickFindLabel_->setText(inLanguage(language, "Snabbsök i listan", "Quick find ..."));
     specialCharacters_->applyTexts(language);
-    rensaknapp_->setVisible(!english);
-    rensaknappEnglish_->setVisible(english);
+    showInLanguage(language, *rensaknapp_, *rensaknappEnglish_);
     for (TSPknapp* button : {rensaknapp_, rensaknappEnglish_}) {
         setHint(*button, language, "Töm listan", "Töm listan");
         button->setAccessibleText(inLanguage(language, "Töm listan", "Clear list"));

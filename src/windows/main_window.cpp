@@ -176,7 +176,7 @@ void Tmain_form::LayoutMainWindow() {
 
 void Tmain_form::applyTexts(Language language) {
     setWindowTitle(QStringLiteral("Tessla"));
-    const std::string_view background = language == Language::English ? picture::tslmaine : picture::tslmain;
+    const std::string_view background = inLanguage(language, picture::tslmain, picture::tslmaine);
     huvudpanel_->setBackground(&program_.metiler(), background);
     buttons_->applyTexts(language);
     buttons_->place(width(), height(), language);

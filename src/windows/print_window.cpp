@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -21,6 +19,8 @@
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "storage/picture_names.h"
+#include "view/printed_persons.h"
+#include "widgets/busy_cursor.h"
 #include "widgets/elided_label.h"
 #include "widgets/print_paper.h"
 #include "windows/help_window.h"
@@ -61,19 +61,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name) {
     return edit;
 }
 
-std::int32_t clampToInt(long long value) {
-    return static_cast<std::int32_t>(std::clamp<long long>(value, 0, INT32_MAX));
-}
-
 }  // namespace
-
-// What one job prints, fixed when it starts.
-struct Tskriv_form::Job {
-    PrintKind kind = PrintKind::records;
-    PrintKeys keys;
-    PrintRange range;
-    const Tenperson* single = nullptr;  // the single record, printed alone
-};
 
 Tskriv_form::Tskriv_form(Program& program, Ttextform& help, QWidget* parent)
     : QDialog(parent),
@@ -181,9 +169,8 @@ void Tskriv_form::placeControls() {
 }
 
 void Tskriv_form::applyTexts(Language language) {
-    const bool english = language == Language::English;
     setWindowTitle(inLanguage(language, "Tessla, utskrift", "Tessla, Print"));
-    panel_->setBackground(&program_.metiler(), english ? pic::tslprinte : pic::tslprint);
+    panel_->setBackground(&program_.metiler(), inLanguage(language, pic::tslprint, pic::tslprinte));
     skrivutlabel_->setText(inLanguage(language, "Skriv ut:", "Print:"));
     antskrivlabel_->setText(inLanguage(language, "Utskriftsintervall (poster):", "Printing range:"));
     ordnalabel_->setText(inLanguage(language, "Om tabell, ordna efter ...", "Sort table ..."));
@@ -197,10 +184,8 @@ void Tskriv_form::applyTexts(Language language) {
         for (const std::string& name : sortOrderNames(language)) combo->addItem(QString::fromStdString(name));
         combo->setCurrentIndex(chosen);
     }
-    startknapp_->setVisible(!english);
-    staellinknapp_->setVisible(!english);
-    startknappE_->setVisible(english);
-    staellinknappE_->setVisible(english);
+    showInLanguage(language, *startknapp_, *startknappE_);
+    showInLanguage(language, *staellinknapp_, *staellinknappE_);
     setHint(*startknapp_, language, "Skriv ut", "Print");
     setHint(*startknappE_, language, "Skriv ut", "Print");
     setHint(*staellinknapp_, language, "Skrivarinställningar", "Printer setup");
@@ -220,34 +205,26 @@ void Tskriv_form::applyTexts(Language language) {
 // The kinds with the print maximum and the household's size of the moment; the chosen kind stays.
 void Tskriv_form::fillKinds() {
     const Language language = program_.language();
-    const std::int32_t members = program_.database().tessllista().vald().antal();
-    const std::int32_t maximum = printMaximum(members, program_.configuration().printLimit);
     const int chosen = std::max(skrivtypcb_->currentIndex(), 0);
     {
         const QSignalBlocker block(skrivtypcb_);
         skrivtypcb_->clear();
-        for (const PrintKind kind :
-             {PrintKind::records, PrintKind::table, PrintKind::roll, PrintKind::household})
-            skrivtypcb_->addItem(
-                QString::fromStdString(printKindText(kind, maximum, program_.household.size(), language)));
+        for (const std::string& text : printKindTexts(situation(), program_.household.size(), language))
+            skrivtypcb_->addItem(QString::fromStdString(text));
         skrivtypcb_->setCurrentIndex(chosen);
     }
     kindChosen(chosen);
-    const std::string note = collectedNote(std::min(members, kMostCollected), members, language);
-    notelabel_->setText(note.empty() ? QString()
-                                     : inLanguage(language, "Utskriften tar ", "The print takes ") +
-                                           QString::fromStdString(note) + QStringLiteral("."));
+    notelabel_->setText(QString::fromStdString(printWindowNote(situation().results, language)));
 }
 
 void Tskriv_form::kindChosen(int kind) {
-    const bool table = kind == static_cast<int>(PrintKind::table);
+    const PrintControls controls = printControls(kind);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{ordnalabel_, firstsortlabel_, sort1cb_, secondsortlabel_, sort2cb_})
-        widget->setEnabled(table);
-    const bool range = kind != static_cast<int>(PrintKind::household);
+        widget->setEnabled(controls.sortLists);
     for (QWidget* widget :
          std::initializer_list<QWidget*>{antskrivlabel_, startpostedit_, postinterstreck_, slutpostedit_})
-        widget->setEnabled(range);
+        widget->setEnabled(controls.range);
 }
 
 std::optional<PrintKeys> Tskriv_form::chosenSortOrder() const {
@@ -303,15 +280,13 @@ void Tskriv_form::setupPrinter() {
 }
 
 bool Tskriv_form::havePrinter() {
-    // A file chosen in the set-up dialog serves every job; one asked for here serves one job, so
-    // that the next does not overwrite it unasked.
-    const QString chosen = printer_.outputFileName();
-    if (printer_.outputFormat() == QPrinter::NativeFormat || (!chosen.isEmpty() && chosen != askedFile_))
+    const Language language = program_.language();
+    const std::string chosen = printer_.outputFileName().toStdString();
+    if (!asksForFile(printer_.outputFormat() == QPrinter::NativeFormat, chosen, askedFile_.toStdString()))
         return true;
     const QString file = askSaveFile(
-        *this, program_.language(),
-        inLanguage(program_.language(), "Spara utskriften som PDF", "Save the print as PDF"),
-        chosen.isEmpty() ? QStringLiteral("tessla.pdf") : chosen, {QStringLiteral("PDF (*.pdf)")});
+        *this, language, inLanguage(language, "Spara utskriften som PDF", "Save the print as PDF"),
+        QString::fromStdString(suggestedPrintFile(chosen)), {QStringLiteral("PDF (*.pdf)")});
     if (file.isEmpty()) return false;
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(file);
@@ -319,21 +294,23 @@ bool Tskriv_form::havePrinter() {
     return true;
 }
 
+PrintSituation Tskriv_form::situation() const {
+    return {program_.database().tessllista().vald().antal(), program_.configuration().printLimit};
+}
+
 void Tskriv_form::start() {
     if (printing_ || !havePrinter()) return;
-    Job job;
-    job.kind = static_cast<PrintKind>(std::max(skrivtypcb_->currentIndex(), 0));
-    job.keys = printKeys(job.kind, sort1cb_->currentIndex(), sort2cb_->currentIndex());
-    if (job.kind != PrintKind::household)
-        job.range = printRange(startpostedit_->text().toStdString(), slutpostedit_->text().toStdString());
-    program_.runBusy([&] { run(job); });
+    const PrintChoices choices{skrivtypcb_->currentIndex(), sort1cb_->currentIndex(),
+                               sort2cb_->currentIndex(), startpostedit_->text().toStdString(),
+                               slutpostedit_->text().toStdString()};
+    const PrintPlan plan = planPrint(choices, situation(), program_.household, program_.language());
+    program_.runBusy([&] { run(plan); });
 }
 
 void Tskriv_form::printSingleRecord(const Tenperson& person) {
     if (printing_ || !havePrinter()) return;
-    Job job;
-    job.single = &person;
-    program_.runBusy([&] { run(job); });
+    const PrintPlan plan = planSingleRecord(person, situation(), program_.language());
+    program_.runBusy([&] { run(plan); });
 }
 
 bool Tskriv_form::step(int value) {
@@ -370,26 +347,24 @@ void Tskriv_form::showProgress(bool shown) {
     avbrytlabel_->setVisible(shown);
 }
 
-void Tskriv_form::run(Job& job) {
+void Tskriv_form::run(const PrintPlan& plan) {
     printing_ = true;
     cancel_ = false;
     showOutcome({});
     setControlsEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     // Restores the window however the job ends.
     struct Cleanup {
         Tskriv_form& window;
         ~Cleanup() {
             window.showProgress(false);
-            QApplication::restoreOverrideCursor();
             window.setControlsEnabled(true);
             window.printing_ = false;
         }
     } cleanup{*this};
-    std::string lead;
-    const CollectedPersons persons = collect(job, lead);
+    const BusyCursor cursor;
+    const CollectedPersons persons = collect(plan);
     const std::optional<PrintOutcome> outcome =
-        persons.cancelled ? PrintOutcome::cancelledJob() : print(job, persons, lead);
+        persons.cancelled ? PrintOutcome::cancelledJob() : print(plan, persons);
     if (outcome) showOutcome(QString::fromStdString(printOutcomeText(*outcome, program_.language())));
 }
 
@@ -398,62 +373,34 @@ void Tskriv_form::showOutcome(const QString& text) {
     resultlabel_->setVisible(!text.isEmpty());
 }
 
-CollectedPersons Tskriv_form::collect(const Job& job, std::string& lead) {
-    const Language language = program_.language();
-    Database& db = program_.database();
-    const std::int32_t members =
-        job.kind == PrintKind::household ? program_.household.size() : db.tessllista().vald().antal();
-    const std::int32_t most = job.kind == PrintKind::records
-                                  ? printMaximum(members, program_.configuration().printLimit)
-                                  : kMostCollected;
-    pg_->setRange(0, std::max(1, std::min({clampToInt(1LL + job.range.to - job.range.from), members, most})));
+CollectedPersons Tskriv_form::collect(const PrintPlan& plan) {
+    pg_->setRange(0, plan.progressMaximum);
     pg_->setValue(0);
     statuslabel_->setText(status("Läser poster ...", "Reading ..."));
-    showProgress(job.single == nullptr);
-
+    showProgress(plan.showsProgress);
     int read = 0;
-    const PrintStep readStep = [&] { return step(++read); };
-    CollectedPersons persons;
-    if (job.single) {
-        persons.entries.emplace_back(*job.single);
-        lead = singleRecordLead(language);
-    } else if (job.kind == PrintKind::household) {
-        persons = collectHousehold(db, program_.household, readStep);
-        const std::int32_t row = std::max(program_.household.currentRow(), 1);
-        lead = householdLead(program_.household.householdCell(row, 1, language),
-                             program_.household.householdCell(row, 2, language), language);
-    } else {
-        const char separator = job.kind == PrintKind::records ? '\\' : '/';
-        persons = collectResult(db, job.keys, separator, language, readStep, [&] {
+    return collectPlanned(
+        program_.database(), plan, program_.household, program_.language(), [&] { return step(++read); },
+        [&] {
             statuslabel_->setText(status("Sorterar ...", "Sorting ..."));
             QCoreApplication::processEvents();
         });
-        lead = job.kind == PrintKind::records ? recordsLead(language) : tableLead(job.keys, language);
-    }
-    return persons;
 }
 
-std::optional<PrintOutcome> Tskriv_form::print(const Job& job, const CollectedPersons& persons,
-                                               const std::string& lead) {
+std::optional<PrintOutcome> Tskriv_form::print(const PrintPlan& plan, const CollectedPersons& persons) {
     const Language language = program_.language();
-    const bool english = language == Language::English;
-    const bool records = job.single || job.kind == PrintKind::records;
     printer_.setDocName(QStringLiteral("Tessla"));
     printer_.setFullPage(true);
-    printer_.setPageOrientation(records ? QPageLayout::Portrait : QPageLayout::Landscape);
+    printer_.setPageOrientation(plan.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer_)) {
-        program_.message(english ? "The printer could not start the print."
-                                 : "Skrivaren kunde inte starta utskriften.");
+        program_.message(printerStartFailure(language));
         return std::nullopt;
     }
-    const QDate today = QDate::currentDate();
-    const std::string note = collectedNote(persons.collected, persons.available, language);
     QtPrintSurface surface(printer_, painter);
     PrintPages pages(surface, QtPrintSurface::geometry(printer_),
-                     {"Tessla", english ? "Page " : "Sida ",
-                      printSubtitle(lead, note, {today.year(), today.month(), today.day()}, language)});
-    if (!records) pages.setTableHeadings(tableHeadings(language));
+                     printHeading(plan, persons, today(), language));
+    if (plan.printsTable()) pages.setTableHeadings(tableHeadings(language));
     statuslabel_->setText(status("Skriver ut post:", "Printing record:"));
     pg_->setValue(0);
     emit jobPrinting();
@@ -466,31 +413,22 @@ std::optional<PrintOutcome> Tskriv_form::print(const Job& job, const CollectedPe
         }
         return step(position);
     };
-    bool done = true;
-    if (job.single) {
-        pages.record(printedRecord(*job.single, language));
-    } else if (records) {
-        done = printRecords(pages, persons, job.range, language, printing);
-    } else {
-        done = printTable(pages, persons, job.range, job.kind == PrintKind::roll, language, printing);
-    }
+    const bool done = printPlanned(pages, plan, persons, language, printing);
     if (!done) printer_.abort();
     painter.end();
+    const QString file = printer_.outputFileName();
     if (!done) {
-        // The file was made when the job began; a cancelled job leaves none behind.
-        if (!printer_.outputFileName().isEmpty()) QFile::remove(printer_.outputFileName());
+        if (cancelRemovesFile(file.toStdString())) QFile::remove(file);
         return PrintOutcome::cancelledJob();
     }
     if (printer_.printerState() == QPrinter::Error) {
-        program_.message(english ? "The print failed: the printer reported an error."
-                                 : "Utskriften misslyckades: skrivaren rapporterade ett fel.");
+        program_.message(printerFailure(language));
         return std::nullopt;
     }
     const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat;
-    return PrintOutcome{
-        false, pages.pageNumber(),
-        toFile ? QDir::toNativeSeparators(printer_.outputFileName()).toStdString() : std::string(),
-        toFile ? std::string() : printer_.printerName().toStdString()};
+    return PrintOutcome{false, pages.pageNumber(),
+                        toFile ? QDir::toNativeSeparators(file).toStdString() : std::string(),
+                        toFile ? std::string() : printer_.printerName().toStdString()};
 }
 
 }  // namespace tessla

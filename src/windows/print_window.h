@@ -12,7 +12,8 @@
 #include <QPrinter>
 
 #include "census/person.h"
-#include "view/print_jobs.h"
+#include "view/print_outcome.h"
+#include "view/print_plan.h"
 
 class QComboBox;
 class QLabel;
@@ -60,8 +61,6 @@ class Tskriv_form : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    struct Job;
-
     void buildControls();
     void placeControls();
     void applyTexts(Language language);
@@ -71,15 +70,16 @@ class Tskriv_form : public QDialog {
     // Makes sure the printer has somewhere to print: a system printer or a file. False when the
     // user declined to choose a file.
     bool havePrinter();
+    PrintSituation situation() const;
     void start();
-    // Runs one job under the busy gate: reads, sorts and prints, then cleans up however it ended.
-    void run(Job& job);
-    // Reads (and sorts) the job's persons with the progress shown; `lead` gets the subtitle's start.
-    CollectedPersons collect(const Job& job, std::string& lead);
+    // Carries out one job's plan under the busy gate: reads, sorts and prints, then cleans up
+    // however it ended.
+    void run(const PrintPlan& plan);
+    // Reads (and sorts) the plan's persons with the progress shown.
+    CollectedPersons collect(const PrintPlan& plan);
     // Prints them on the printer; a cancelled job removes its file. How it ended, or nothing when
     // the printer failed (a message says so).
-    std::optional<PrintOutcome> print(const Job& job, const CollectedPersons& persons,
-                                      const std::string& lead);
+    std::optional<PrintOutcome> print(const PrintPlan& plan, const CollectedPersons& persons);
     // The line that tells how the last job ended; empty hides it.
     void showOutcome(const QString& text);
     bool step(int value);

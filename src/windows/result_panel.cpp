@@ -64,9 +64,7 @@ void ResultPanel::place(const MainLayout& layout) {
 }
 
 void ResultPanel::applyTexts(Language language) {
-    const bool english = language == Language::English;
-    clear_->setVisible(!english);
-    clearEnglish_->setVisible(english);
+    showInLanguage(language, *clear_, *clearEnglish_);
     setHint(*copy_, language, "Kopiera listan till urklipp", "Copy list to clipboard");
     setHint(*csv_, language, "Spara listan som CSV-fil för ett kalkylprogram",
             "Save the list as a CSV file for a spreadsheet");
@@ -111,9 +109,8 @@ void ResultPanel::showResults() {
 }
 
 void ResultPanel::showCount() {
-    const bool english = program_.language() == Language::English;
     count_->setFullText(QString::number(browser_.resultCount()) +
-                        (english ? QStringLiteral(" selected records") : QStringLiteral(" valda")));
+                        inLanguage(program_.language(), " valda", " selected records"));
 }
 
 }  // namespace tessla

@@ -26,9 +26,7 @@ class ResultPanel {
     TSPtab& grid() { return *grid_; }
     Tspecscr& scrollBar() { return *scrollBar_; }
     // The buttons that empty the list (one a language) and that copy it.
-    TSPknapp& clearButton(Language language) {
-        return language == Language::English ? *clearEnglish_ : *clear_;
-    }
+    TSPknapp& clearButton(Language language) { return *inLanguage(language, clear_, clearEnglish_); }
     TSPknapp& copyButton() { return *copy_; }
     // The button that saves the list as a CSV file, beside the copy button; hidden by an export
     // limit of 0.

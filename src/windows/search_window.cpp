@@ -21,6 +21,7 @@
 #include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
+#include "widgets/busy_cursor.h"
 #include "windows/help_window.h"
 #include "windows/list_picker_window.h"
 #include "windows/special_characters.h"
@@ -66,11 +67,12 @@ QString utf8(const char* text) {
 }
 
 // The widest of `texts` in both languages, in `font`.
-int widest(const QFont& font, const std::vector<Bilingual>& texts) {
+int widest(const QFont& font, const std::vector<Bilingual<const char*>>& texts) {
     const QFontMetrics metrics(font);
     int width = 0;
-    for (const Bilingual& text : texts)
-        for (const char* each : text) width = std::max(width, metrics.horizontalAdvance(utf8(each)));
+    for (const Bilingual<const char*>& text : texts)
+        for (const char* each : {text.swedish, text.english})
+            width = std::max(width, metrics.horizontalAdvance(utf8(each)));
     return width;
 }
 
@@ -125,25 +127,20 @@ TSPknapp* makeKindButton(QWidget* parent, const std::string& name, int tag, int 
 }
 
 bool hasHeading(FieldGroup group) {
-    return groupHeading(group)[0][0] != '\0';
+    return groupHeading(group).swedish[0] != '\0';
 }
 
 // Restores the window and the cursor however the search ends.
 class BusyLook {
   public:
-    explicit BusyLook(QWidget& window) : window_(window) {
-        window_.setEnabled(false);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~BusyLook() {
-        QApplication::restoreOverrideCursor();
-        window_.setEnabled(true);
-    }
+    explicit BusyLook(QWidget& window) : window_(window) { window_.setEnabled(false); }
+    ~BusyLook() { window_.setEnabled(true); }
     BusyLook(const BusyLook&) = delete;
     BusyLook& operator=(const BusyLook&) = delete;
 
   private:
     QWidget& window_;
+    BusyCursor cursor_;
 };
 
 }  // namespace
@@ -193,7 +190,7 @@ FieldSearchWindow::~FieldSearchWindow() = default;
 // ---- building ------------------------------------------------------------------------------------
 
 void FieldSearchWindow::makeRows(QGridLayout& grid) {
-    std::vector<Bilingual> labels, captions;
+    std::vector<Bilingual<const char*>> labels, captions;
     for (const FieldDefinition& field : fields_.definition().fields) {
         labels.push_back(field.label);
         for (const FieldList& list : field.lists) captions.push_back(list.kindCaption);
@@ -419,15 +416,15 @@ void FieldSearchWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void FieldSearchWindow::applyTexts(Language language) {
-    setWindowTitle(utf8(textIn(fields_.definition().title, language)));
+    setWindowTitle(utf8(inLanguage(language, fields_.definition().title)));
     for (Row& row : rows_) {
         const FieldDefinition& definition = row.field->definition();
-        const QString label = utf8(textIn(definition.label, language));
+        const QString label = utf8(inLanguage(language, definition.label));
         row.label->setText(label);
         row.edit->setAccessibleName(label);
         if (row.type != nullptr) {
-            const Bilingual hint = typeHint(definition);
-            setHint(*row.type, language, hint[0], hint[1]);
+            const Bilingual<const char*> hint = typeHint(definition);
+            setHint(*row.type, language, hint.swedish, hint.english);
             setHint(*row.list, language, "Välj sökord från lista", "Select word from list");
             // A screen reader tells the rows' buttons apart by their field.
             for (TSPknapp* button : {row.type, row.list})
@@ -436,17 +433,14 @@ void FieldSearchWindow::applyTexts(Language language) {
         for (std::size_t k = 0; k < kPlaceKinds.size(); ++k) {
             if (row.kinds[k] == nullptr) continue;
             const FieldList& list = definition.listOf(kPlaceKinds[k]);
-            row.kinds[k]->setButtext(cp1252Of(textIn(list.kindCaption, language)));
-            setHint(*row.kinds[k], language, list.title[0], list.title[1]);
+            row.kinds[k]->setButtext(cp1252Of(inLanguage(language, list.kindCaption)));
+            setHint(*row.kinds[k], language, list.title.swedish, list.title.english);
         }
     }
     for (const auto& [heading, group] : headings_)
-        heading->setText(utf8(textIn(groupHeading(group), language)));
-    const bool english = language == Language::English;
-    search_->setVisible(!english);
-    searchEnglish_->setVisible(english);
-    clear_->setVisible(!english);
-    clearEnglish_->setVisible(english);
+        heading->setText(utf8(inLanguage(language, groupHeading(group))));
+    showInLanguage(language, *search_, *searchEnglish_);
+    showInLanguage(language, *clear_, *clearEnglish_);
     for (TSPknapp* button : {search_, searchEnglish_})
         button->setAccessibleText(inLanguage(language, "Sök", "Search"));
     for (TSPknapp* button : {clear_, clearEnglish_})

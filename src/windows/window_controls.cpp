@@ -38,7 +38,12 @@ TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const Button
 }
 
 QString inLanguage(Language language, const char* swedish, const char* english) {
-    return QString::fromUtf8(language == Language::English ? english : swedish);
+    return QString::fromUtf8(tessla::inLanguage<const char*>(language, swedish, english));
+}
+
+void showInLanguage(Language language, QWidget& swedish, QWidget& english) {
+    QWidget* shown = inLanguage(language, &swedish, &english);
+    for (QWidget* control : {&swedish, &english}) control->setVisible(control == shown);
 }
 
 void setHint(TSPknapp& button, Language language, const char* swedish, const char* english) {

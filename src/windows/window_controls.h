@@ -26,8 +26,13 @@ inline QRect rectOf(const LayoutRect& r) {
 TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const ButtonFace& face,
                             TSPfigurer& figures);
 
-// The text of `language` of a pair; both texts are UTF-8.
+// The text of `language` of a pair of UTF-8 texts, chosen as base/language.h chooses, as a
+// QString: in a window a pair of text literals gives the text a control shows.
 QString inLanguage(Language language, const char* swedish, const char* english);
+
+// Shows the one of a pair of controls drawn in each language that belongs to `language`, and
+// hides the other.
+void showInLanguage(Language language, QWidget& swedish, QWidget& english);
 
 // The hint of `button` in `language`; both texts are UTF-8.
 void setHint(TSPknapp& button, Language language, const char* swedish, const char* english);

@@ -133,7 +133,7 @@ TEST_F(ClipboardTextsTest, TheListCopyTakesNameAndYearAsTheRowHoldsThem) {
 TEST_F(ClipboardTextsTest, TheRecordCopyIsTheHeadedPersonTextWithoutMarkupInCrLfLines) {
     for (const Language language : {Language::Swedish, Language::English}) {
         const std::string copy = recordCopyText(tessl(), 1, language);
-        const std::string heading = language == Language::English ? "Record A-1" : "Post A-1";
+        const std::string heading = inLanguage(language, "Post A-1", "Record A-1");
         SCOPED_TRACE(heading);
         EXPECT_EQ(copy.rfind(heading + "\r\n\r\n", 0), 0u) << copy;
         EXPECT_EQ(copy.find_first_of("[]"), std::string::npos) << copy;

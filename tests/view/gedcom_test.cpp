@@ -9,7 +9,7 @@
 
 #include "census_fixture.h"
 #include "test_text.h"
-#include "view/print_jobs.h"
+#include "view/print_collection.h"
 
 namespace tessla {
 namespace {

@@ -177,7 +177,7 @@ TEST_F(FirstRunTest, Screenshot) {
     places_.sampleDirectory = "/home/anna/.local/share/tessla/sample/";
     for (const Language language : {Language::Swedish, Language::English}) {
         program_.setLanguage(language);
-        const QString tag = language == Language::English ? QStringLiteral("en") : QStringLiteral("sv");
+        const QString tag = inLanguage(language, QStringLiteral("sv"), QStringLiteral("en"));
         FirstRunDialog dialog(program_, places_);
         dialog.show();
         QApplication::processEvents();

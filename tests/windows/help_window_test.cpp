@@ -247,7 +247,7 @@ TEST(HelpWindowScreenshotTest, Screenshot) {
                     shot.setDevicePixelRatio(ratio);
                     help.render(&shot);
                     shot.save(shots + QStringLiteral("/%1_%2@%3x.png")
-                                          .arg(topic, language == Language::English ? "en" : "sv")
+                                          .arg(topic, inLanguage(language, "sv", "en"))
                                           .arg(ratio));
                 }
                 help.reject();

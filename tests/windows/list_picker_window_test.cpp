@@ -406,7 +406,7 @@ TEST_F(ListPickerWindowTest, PickerScreenshots) {
             picker_->render(&shot);
             shot.save(shots + QStringLiteral("/picker_%1_%2@%3x.png")
                                   .arg(QString::fromLatin1(name))
-                                  .arg(language == Language::English ? "en" : "sv")
+                                  .arg(inLanguage(language, "sv", "en"))
                                   .arg(ratio));
         }
     };
@@ -428,7 +428,7 @@ TEST_F(ListPickerWindowTest, PickerScreenshots) {
         rightPress(3);
         rightRelease(3);
         save("tree", language);
-        child<TSPknapp>(language == Language::English ? "rensaknapp_e" : "rensaknapp").click();
+        child<TSPknapp>(inLanguage(language, "rensaknapp", "rensaknapp_e")).click();
         close();
         clearPicks(program_->database(), program_->pickerPositions, kLastNames);
     }

@@ -291,7 +291,7 @@ TEST_F(ExportWindowTest, ScreenshotOfTheButtonsAndTheDialogs) {
     const ExportActions::Prompts dialogs = window_->exports().prompts();
     for (const Language language : {Language::Swedish, Language::English}) {
         program_->setLanguage(language);
-        const QString lang = language == Language::English ? "en" : "sv";
+        const QString lang = inLanguage(language, "sv", "en");
         QCoreApplication::processEvents();
         saveShots(*window_, shots, "main_" + lang);
         // The buttons above the list and the household, and above the record, enlarged.

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -22,7 +21,9 @@
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "storage/temp_dir.h"
+#include "support/child.h"
 #include "support/next_modal.h"
+#include "support/pdf_text.h"
 #include "view/clipboard_texts.h"
 #include "widgets/table_grid.h"
 #include "windows/help_window.h"
@@ -74,9 +75,7 @@ class MainWindowPrintTest : public ::testing::Test {
     }
     template <class T>
     T& child(QWidget& parent, const char* name) {
-        T* found = parent.findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
-        return *found;
+        return test::child<T>(parent, name);
     }
     QString field(const char* name) { return child<QLineEdit>(*print_, name).text(); }
     // Whether the print window shows modally after `press`; it closes with Escape.
@@ -100,10 +99,7 @@ class MainWindowPrintTest : public ::testing::Test {
         print_->printer().setPageSize(QPageSize(QPageSize::A4));
         child<TSPknapp>(*window_, "postskrivknapp").click();
         QCoreApplication::processEvents();
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-        EXPECT_TRUE(pdftotext.waitForFinished(20000));
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+        return test::pdfText(path);
     }
 
     static test::CensusFixture* census_;

@@ -423,7 +423,7 @@ TEST_F(MainWindowTest, TheRecordCopyIsTheShownRecordAfterAHouseholdClick) {
     ASSERT_NE(browser().selectedRecord(), erik);
 
     for (const Language language : {Language::Swedish, Language::English}) {
-        SCOPED_TRACE(language == Language::English ? "English" : "Swedish");
+        SCOPED_TRACE(inLanguage(language, "Swedish", "English"));
         if (language == Language::English) QTest::mouseClick(&child<TSPknapp>("usknapp"), Qt::LeftButton);
         QGuiApplication::clipboard()->clear();
         if (language == Language::English)
@@ -431,8 +431,7 @@ TEST_F(MainWindowTest, TheRecordCopyIsTheShownRecordAfterAHouseholdClick) {
         else
             QTest::mouseClick(&child<TSPknapp>("kopipostknapp"), Qt::LeftButton);
         const QString copy = clipboardText();
-        EXPECT_TRUE(
-            copy.startsWith(language == Language::English ? "Record A-3\r\n\r\n" : "Post A-3\r\n\r\n"))
+        EXPECT_TRUE(copy.startsWith(inLanguage(language, "Post A-3\r\n\r\n", "Record A-3\r\n\r\n")))
             << copy.toStdString();
         EXPECT_FALSE(copy.contains('[')) << copy.toStdString();
         EXPECT_EQ(copy.count('\r'), copy.count(QStringLiteral("\r\n")));
@@ -805,7 +804,7 @@ TEST_F(MainWindowTest, ControlsFitWithoutOverlapAtEverySizeAndLanguage) {
             const std::string where = QStringLiteral("%1x%2 %3")
                                           .arg(size.width())
                                           .arg(size.height())
-                                          .arg(language == Language::English ? "en" : "sv")
+                                          .arg(inLanguage(language, "sv", "en"))
                                           .toStdString();
             for (QWidget* widget : window_->findChildren<QWidget*>()) {
                 if (!widget->isVisibleTo(window_.get())) continue;
@@ -833,7 +832,7 @@ TEST_F(MainWindowTest, ControlsFitWithoutOverlapAtEverySizeAndLanguage) {
                 shot.save(shots + QStringLiteral("/main_%1x%2_%3@%4x.png")
                                       .arg(size.width())
                                       .arg(size.height())
-                                      .arg(language == Language::English ? "en" : "sv")
+                                      .arg(inLanguage(language, "sv", "en"))
                                       .arg(ratio));
             }
         }

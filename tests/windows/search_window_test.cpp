@@ -645,7 +645,7 @@ void saveGrab(QWidget& window, const QString& name, qreal scale) {
 TEST_F(SearchWindowTest, Screenshots) {
     for (const Language language : {Language::Swedish, Language::English}) {
         program_->setLanguage(language);
-        const QString suffix = language == Language::English ? "_en" : "_sv";
+        const QString suffix = inLanguage(language, "_sv", "_en");
         showing(*person_, [&] {
             typeInto(edit(*person_, "en"), "Andersson");
             typeInto(edit(*person_, "fod"), "1880-1885");

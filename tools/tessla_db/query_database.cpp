@@ -7,7 +7,7 @@
 #include "base/cp1252.h"
 #include "database/database_check.h"
 #include "options.h"
-#include "view/export_files.h"
+#include "storage/whole_file.h"
 
 namespace tessla::tool {
 

@@ -14,7 +14,7 @@
 #include "search/child_search.h"
 #include "search/person_search.h"
 #include "search/statistics.h"
-#include "view/export_files.h"
+#include "view/csv_export.h"
 
 namespace tessla::tool {
 namespace {

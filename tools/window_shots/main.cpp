@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
             shot.setDevicePixelRatio(ratio);
             mainForm.render(&shot);
             const QString path = QStringLiteral("%1/main_window_%2@%3x.png")
-                                     .arg(folder, language == tessla::Language::English ? "en" : "sv")
+                                     .arg(folder, tessla::inLanguage(language, "sv", "en"))
                                      .arg(ratio);
             if (!shot.save(path)) return 2;
             std::printf("%s\n", qPrintable(QDir(path).absolutePath()));

@@ -1,8 +1,7 @@
 #pragma once
 
-// The result list as a CSV file for a spreadsheet, the one-line citation of a shown record, the
-// file names a save dialog suggests, and the writing of an export file through a temporary file,
-// so that a failed export leaves no half file behind.
+// The result list as a CSV file for a spreadsheet: RFC 4180 fields kept from being read as
+// formulas, a header and a row per person, and the export of the result up to the export limit.
 
 #include <cstdint>
 #include <optional>
@@ -11,8 +10,8 @@
 
 #include "census/person.h"
 #include "database/database.h"
-#include "view/help_topic.h"
-#include "view/print_jobs.h"
+#include "view/print_choices.h"
+#include "view/print_collection.h"
 
 namespace tessla {
 
@@ -47,21 +46,5 @@ CsvExport exportResult(Database& db, std::int32_t limit, std::optional<PrintKeys
 // The notice of a result larger than the export limit, before writing (UTF-8):
 // "Listan har 52 310 personer; filen får de 10 000 första i listans ordning."; empty when it is not.
 std::string exportLimitNotice(std::int32_t limit, std::int32_t available, Language language);
-
-// The one-line citation of a person's census record (Windows-1252): the census, county, parish,
-// household and POSTID, and the program with its version and the database date:
-// "Folkräkningen 1890, Uppsala län, Alunda, hushåll 7, POSTID A-1 (Tessla 1.02, databasdatum 2026-12-11)".
-std::string sourceCitation(const Tenperson& person, Language language, std::string_view version,
-                           std::optional<CalendarDate> databaseDate);
-
-// The file name a save dialog suggests (UTF-8): the person's last and first names
-// ("Lind Karl Johan.ged"), without the characters a file name cannot hold; `fallback` when the
-// person has no name.
-std::string suggestedFileName(const Tenperson& person, std::string_view fallback, std::string_view extension);
-
-// Writes `content` to `path` through a temporary file in the same folder, renamed over `path`
-// when it is whole. Nothing is left behind when it fails. Returns the reason it failed
-// (the system's words), or nothing when the file is written.
-std::optional<std::string> writeFileWhole(const std::string& path, std::string_view content);
 
 }  // namespace tessla

@@ -1,4 +1,8 @@
-#include "view/print_jobs.h"
+#include "view/print_choices.h"
+#include "view/print_collection.h"
+#include "view/print_outcome.h"
+#include "view/print_subtitle.h"
+#include "view/printed_persons.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +96,7 @@ TEST(PrintTexts, TheOutcomeLineSaysHowManyPagesWentWhere) {
 }
 
 TEST(PrintTexts, SubtitlesInBothDateFormatsWithTheCreditAndTheCollectedNote) {
-    const PrintDate date{2026, 3, 9};
+    const CalendarDate date{2026, 3, 9};
     EXPECT_EQ(printSubtitle(recordsLead(Language::Swedish), "", date, Language::Swedish),
               w("Poster, 2026-03-09.   Tessla · Stamma och Arkivo"));
     EXPECT_EQ(printSubtitle(tableLead({1, 0}, Language::English),
