@@ -75,9 +75,9 @@ TEST_F(SearchFieldsTest, NameFieldsHintAtSpellingVariants) {
     std::vector<std::string> withTilde;
     for (const SearchForm form : {SearchForm::Person, SearchForm::Child}) {
         for (const FieldDefinition& definition : formDefinition(form).fields) {
-            const Bilingual hint = typeHint(definition);
-            const bool swedish = std::string_view(hint[0]).find('~') != std::string_view::npos;
-            EXPECT_EQ(swedish, std::string_view(hint[1]).find('~') != std::string_view::npos)
+            const Bilingual<const char*> hint = typeHint(definition);
+            const bool swedish = std::string_view(hint.swedish).find('~') != std::string_view::npos;
+            EXPECT_EQ(swedish, std::string_view(hint.english).find('~') != std::string_view::npos)
                 << definition.stem;
             if (swedish) withTilde.push_back(definition.stem);
         }
@@ -131,7 +131,7 @@ TEST_F(SearchFieldsTest, TypedTextSurvivesListModeAndReopening) {
     const std::optional<PickerRequest> request = lastName.toListMode();
     ASSERT_TRUE(request);
     EXPECT_EQ(request->list, 1);
-    EXPECT_STREQ(request->title[0], "Efternamn");
+    EXPECT_STREQ(request->title.swedish, "Efternamn");
     EXPECT_STREQ(request->helpId, "HJ004");
     EXPECT_FALSE(request->tree);
     pick(1, {"Öst", "Ek"});
@@ -177,7 +177,7 @@ TEST_F(SearchFieldsTest, PlaceKindsChooseTheListAndItsSummary) {
     ASSERT_TRUE(country);
     EXPECT_EQ(country->list, 20);
     EXPECT_TRUE(country->tree);
-    EXPECT_STREQ(country->extraHint[1], "Show individual places by double clicking");
+    EXPECT_STREQ(country->extraHint.english, "Show individual places by double clicking");
     birth.toTypeMode();
     EXPECT_EQ(birth.text(), w("Eda"));
 
