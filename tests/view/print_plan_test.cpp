@@ -236,9 +236,9 @@ TEST(PrintPlan, TheHouseholdKindCollectsTheShownHouseholdNamedByItsCurrentRow) {
         const char* lead;
     };
     const Case cases[] = {
-        {0, Language::Swedish, "Hushåll för Berg, Per, f. 1850. "},
+        {0, Language::Swedish, "Hushåll för Lind, Sven, f. 1811. "},  // the father heads the list
         {2, Language::English, "Household of Lind, Anna. "},
-        {1, Language::Swedish, "Hushåll för Lind, Sven, f. 1811. "},
+        {3, Language::Swedish, "Hushåll för Berg, Per, f. 1850. "},
     };
     for (const Case& c : cases) {
         household.setCurrentRow(c.currentRecord == 0 ? -1 : household.findHouseholdRow(c.currentRecord));
@@ -261,7 +261,9 @@ TEST(PrintPlan, TheHouseholdKindCollectsTheShownHouseholdNamedByItsCurrentRow) {
         census.db(), table, household, Language::Swedish, [] { return true; }, [&] { sorted = true; });
     EXPECT_TRUE(sorted);
     ASSERT_EQ(result.entries.size(), 3U);
-    EXPECT_EQ(result.entries.back()->POSTID, "H-2") << "no year of birth sorts last";
+    EXPECT_EQ(result.entries[0]->POSTID, "H-2") << "by year of birth, none first";
+    EXPECT_EQ(result.entries[1]->POSTID, "H-1");
+    EXPECT_EQ(result.entries[2]->POSTID, "H-3");
 }
 
 }  // namespace
