@@ -82,20 +82,20 @@ TEST_F(EveryWindowHeardTest, EveryControlHasARoleAndANameAndFieldsAreNamedByThei
         const char* what;
         QWidget* window;
         std::function<void()> open;
-        std::array<const char*, 2> title;
-        std::vector<std::array<const char*, 3>> fields;  // object, Swedish name, English name
+        Bilingual<const char*> title;
+        std::vector<std::pair<const char*, Bilingual<const char*>>> fields;  // object, name
     } windows[] = {
         {"person search",
          &search_,
          [this] { showModal(search_, owner_); },
          {"Tessla, sök", "Tessla, Search"},
-         {{"enedit", "Efternamn", "Last name"}, {"fodedit", "Födelseår", "Year of birth"}}},
+         {{"enedit", {"Efternamn", "Last name"}}, {"fodedit", {"Födelseår", "Year of birth"}}}},
         {"child search",
          &childSearch_,
          [this] { showModal(childSearch_, owner_); },
          {"Tessla, sök barn", "Tessla, Child search"},
-         {{"farenedit", "Far, efternamn", "Father, last name"},
-          {"syskonfnedit", "Syskon, förnamn", "Sibling, first name"}}},
+         {{"farenedit", {"Far, efternamn", "Father, last name"}},
+          {"syskonfnedit", {"Syskon, förnamn", "Sibling, first name"}}}},
         {"picker",
          &picker_,
          [this] {
@@ -103,30 +103,30 @@ TEST_F(EveryWindowHeardTest, EveryControlHasARoleAndANameAndFieldsAreNamedByThei
                           owner_);
          },
          {"Tessla, söklista", "Tessla, Search list"},
-         {{"snabbsokedit", "Snabbsök i listan", "Quick find ..."}}},
+         {{"snabbsokedit", {"Snabbsök i listan", "Quick find ..."}}}},
         {"statistics",
          &statistics_,
          [this] { showModal(statistics_, owner_); },
          {"Tessla, statistik", "Tessla, statistik"},
-         {{"rcb", "Räkna:", "Räkna:"}, {"sortcb", "Sortera på:", "Sortera på:"}}},
+         {{"rcb", {"Räkna:", "Räkna:"}}, {"sortcb", {"Sortera på:", "Sortera på:"}}}},
         {"help", &help_, [this] { help_.showTopic("HJ001", owner_); }, {"Tessla, hjälp", "Tessla, Help"}, {}},
     };
     for (const Language language : {Language::Swedish, Language::English}) {
         program_.setLanguage(language);
-        const int english = language == Language::English ? 1 : 0;
         for (const auto& w : windows) {
             std::vector<std::string> faults;
             const auto heard = hear(*w.window, w.open, faults);
-            const std::string where = std::string(w.what) + (english ? " in English" : " in Swedish");
+            const std::string where =
+                std::string(w.what) + inLanguage(language, " in Swedish", " in English").toStdString();
             for (const std::string& fault : faults) ADD_FAILURE() << where << ": " << fault;
             EXPECT_EQ(QAccessible::queryAccessibleInterface(w.window)->text(QAccessible::Name),
-                      QString::fromUtf8(w.title[english]))
+                      QString::fromUtf8(inLanguage(language, w.title)))
                 << where;
-            for (const auto& field : w.fields) {
-                ASSERT_TRUE(heard.contains(QString::fromLatin1(field[0]))) << where << ": " << field[0];
-                EXPECT_EQ(labelOf(*w.window->findChild<QWidget*>(QString::fromLatin1(field[0]))),
-                          QString::fromUtf8(field[1 + english]))
-                    << where << ": " << field[0];
+            for (const auto& [object, name] : w.fields) {
+                ASSERT_TRUE(heard.contains(QString::fromLatin1(object))) << where << ": " << object;
+                EXPECT_EQ(labelOf(*w.window->findChild<QWidget*>(QString::fromLatin1(object))),
+                          QString::fromUtf8(inLanguage(language, name)))
+                    << where << ": " << object;
             }
         }
     }
