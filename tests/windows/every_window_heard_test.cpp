@@ -17,6 +17,7 @@
 #include "household_census.h"
 #include "program/program.h"
 #include "support/accessible_tree.h"
+#include "support/child.h"
 #include "view/reading_order.h"
 #include "windows/help_window.h"
 #include "windows/list_picker_window.h"
@@ -124,7 +125,7 @@ TEST_F(EveryWindowHeardTest, EveryControlHasARoleAndANameAndFieldsAreNamedByThei
                 << where;
             for (const auto& field : w.fields) {
                 ASSERT_TRUE(heard.contains(QString::fromLatin1(field[0]))) << where << ": " << field[0];
-                EXPECT_EQ(labelOf(*w.window->findChild<QWidget*>(QString::fromLatin1(field[0]))),
+                EXPECT_EQ(labelOf(test::child<QWidget>(*w.window, field[0])),
                           QString::fromUtf8(field[1 + english]))
                     << where << ": " << field[0];
             }
