@@ -283,7 +283,12 @@ TEST_F(ExportWindowTest, ScreenshotOfTheButtonsAndTheDialogs) {
         shootNextModal(shots, "notice_csv_" + lang);
         button("csvknapp").click();
         QTRY_VERIFY(!program_->busyGate().busy());
-        // A place that cannot be written to, as the user is told it.
+    }
+    // A place that cannot be written to, as the user is told it; after every real file dialog, so
+    // that none of them opens in that place, which the export buttons remember as their folder.
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_->setLanguage(language);
+        const QString lang = language == Language::English ? "en" : "sv";
         window_->exports().prompts().fileName = [](const QString&, const QString&, const QString&) {
             return QStringLiteral("/proc/tessla/list.csv");
         };
