@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "census/person_list_rows.h"
+#include "storage/cell_style.h"
 #include "storage/collation.h"
 
 namespace tessla {
@@ -90,6 +91,10 @@ const std::string& HouseholdList::entry(std::int32_t row) const {
 
 bool HouseholdList::isSeparator(std::int32_t row) const {
     return row >= 1 && row <= size() && entries_[static_cast<std::size_t>(row - 1)].separator;
+}
+
+std::uint32_t HouseholdList::householdCellStyle(std::int32_t row) const {
+    return row == currentRow_ && row > 0 ? CellStyle{.colour = 3}.word() : CellStyle{}.word();
 }
 
 std::string HouseholdList::householdCell(std::int32_t row, int column, Language language) const {

@@ -39,8 +39,9 @@ class HouseholdList {
     // Column 1 name, 2 year of birth, 3 role word; a separator shows "----------", " ", " ".
     // Empty outside the list and for other columns.
     std::string householdCell(std::int32_t row, int column, Language language) const;
-    // 3 (highlight) for the current row, 0 for every other.
-    int householdCellStyle(std::int32_t row) const { return row == currentRow_ && row > 0 ? 3 : 0; }
+    // The style word of `row` (storage/cell_style.h): the current row's text in colour 3, every
+    // other row plain.
+    std::uint32_t householdCellStyle(std::int32_t row) const;
     // The first member row of record `record` (compared as whole numbers), or -1.
     std::int32_t findHouseholdRow(std::int32_t record) const;
     // The record number of `row`; 0 for a separator, a row outside the list or a number that

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "storage/cell_style.h"
+
 namespace tessla::word_list_format {
 
 // --- Header -----------------------------------------------------------------------------------
@@ -38,8 +40,10 @@ inline constexpr std::size_t kRowOverhead = 8;  // L = radmaxlen + kRowOverhead
 // the person-list fields).
 inline constexpr std::size_t kTextRoom = 9;
 
-// Row word 2 of a first-level row of a tree list: shown bold in the picker.
-inline constexpr std::uint32_t kBoldRow = 512;
+// Row word 2 of a first-level row of a tree list: a cell style word, bold (512), as the picker shows
+// the row.
+inline constexpr std::uint32_t kBoldRow = CellStyle{.bold = true}.word();
+static_assert(kBoldRow == 512);
 
 // --- Row texts the database builder and the census model share -------------------------------
 // A master-list row: display name, year of birth, family group key and role letter, separated by

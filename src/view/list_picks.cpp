@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "storage/cell_style.h"
+
 namespace tessla {
 
 namespace {
@@ -41,10 +43,11 @@ std::string pickerCountText(std::int32_t personCount) {
 }
 
 std::uint32_t pickerCellStyle(std::uint32_t ord2, bool picked, bool treePlace) {
-    std::uint32_t style = ord2 | (1u << 16);
-    if (picked) style |= 1u << 24;
-    if (treePlace) style |= 1u << 8;
-    return style;
+    CellStyle style = CellStyle::of(ord2);
+    style.indent |= 1;
+    style.marked = style.marked || picked;
+    style.italic = style.italic || treePlace;
+    return style.word();
 }
 
 std::string pickerCountLabel(Language language, std::int32_t picked, std::int32_t rows) {
@@ -142,6 +145,16 @@ void PickerMarking::reach(PickerTable& table, std::int32_t row) {
 
 void PickerMarking::extend(PickerTable& table, std::int32_t from, std::int32_t to) {
     table.setPicked(to, table.picked(from));
+}
+
+PickerKeyMarking pickerKeyMarking(PickerKeyPress press) {
+    using Key = PickerKeyPress::Key;
+    if (press.otherModifiers) return PickerKeyMarking::none;
+    if (press.key == Key::space && !press.shift) return PickerKeyMarking::toggle;
+    if (!press.shift) return PickerKeyMarking::none;
+    if (press.key == Key::up) return PickerKeyMarking::extendUp;
+    if (press.key == Key::down) return PickerKeyMarking::extendDown;
+    return PickerKeyMarking::none;
 }
 
 PickerPositions::Rows quickFindRows(PickerPositions::Rows now, std::int32_t found, std::int32_t rows) {

@@ -57,8 +57,8 @@ std::string pickerEntryText(std::string_view rowText);
 // The second column: a tab (the grid right-aligns it) and the number of persons of the row, 1
 // for a row that holds its single person directly (count 0).
 std::string pickerCountText(std::int32_t personCount);
-// The style word of a row: its second row word with indent level 1, the mark when picked, and
-// italic for a place (second level) of a tree.
+// The style word of a row (storage/cell_style.h): its second row word's style with indent level
+// 1 added, marked when picked, and italic for a place (second level) of a tree.
 std::uint32_t pickerCellStyle(std::uint32_t ord2, bool picked, bool treePlace);
 // The count label: "Valda: n av m" / "Selected: n of m"; UTF-8.
 std::string pickerCountLabel(Language language, std::int32_t picked, std::int32_t rows);
@@ -117,6 +117,20 @@ class PickerMarking {
   private:
     bool state_ = true;
 };
+
+// A key pressed on the picker's table, as far as marking asks: which key, whether Shift was held
+// and whether any other modifier was (Ctrl, Alt, Meta, or the keypad's).
+struct PickerKeyPress {
+    enum class Key { space, up, down, other } key = Key::other;
+    bool shift = false;
+    bool otherModifiers = false;
+};
+
+// What a key does to the marks: Space alone toggles the current row as a right press does;
+// Shift+Up and Shift+Down move the current row and give the row reached the state of the row left
+// (`PickerMarking::extend`). Every other key is the table's own.
+enum class PickerKeyMarking { none, toggle, extendUp, extendDown };
+PickerKeyMarking pickerKeyMarking(PickerKeyPress press);
 
 // Where quick find takes the table when it found table row `found`: the same top row when the
 // row is already shown, else `found` − 9 kept within 0 … rows − 18; the row becomes current.

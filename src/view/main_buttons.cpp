@@ -31,6 +31,30 @@ constexpr MainButtonRow kMainButtons[] = {
 };
 // clang-format on
 
+bool enabledBy(MainEnabling enabling, bool windowExists, std::int32_t results) {
+    switch (enabling) {
+        case MainEnabling::always:
+            return true;
+        case MainEnabling::withWindow:
+            return windowExists;
+        case MainEnabling::withWindowAndResults:
+            return windowExists && results > 0;
+    }
+    return false;
+}
+
+// The help button is no row of the table: it opens its window.
+MainEnabling enablingOf(MainAction action) {
+    for (const MainButtonRow& row : kMainButtons)
+        if (row.action == action) return row.enabling;
+    return MainEnabling::withWindow;
+}
+
+// Printing is offered only with a print limit above 0.
+bool offered(MainAction action, std::int32_t printLimit) {
+    return action != MainAction::print || printLimit > 0;
+}
+
 }  // namespace
 
 std::span<const MainButtonRow> mainButtons() {
@@ -46,7 +70,7 @@ bool mainButtonShown(const MainButtonRow& row, Language language, bool englishBu
                      std::int32_t printLimit) {
     if (!row.english.empty() && englishButton != (language == Language::English)) return false;
     if (inLanguage(language, row.x) == kHidden) return false;
-    return row.action != MainAction::print || printLimit > 0;
+    return offered(row.action, printLimit);
 }
 
 std::string_view mainHelpTopic(MainAction action, Language language) {
@@ -65,15 +89,11 @@ std::string_view mainHelpTopic(MainAction action, Language language) {
 }
 
 bool mainButtonEnabled(const MainButtonRow& row, bool windowExists, std::int32_t results) {
-    switch (row.enabling) {
-        case MainEnabling::always:
-            return true;
-        case MainEnabling::withWindow:
-            return windowExists;
-        case MainEnabling::withWindowAndResults:
-            return windowExists && results > 0;
-    }
-    return false;
+    return enabledBy(row.enabling, windowExists, results);
+}
+
+bool mainActionAllowed(MainAction action, bool windowExists, std::int32_t results, std::int32_t printLimit) {
+    return offered(action, printLimit) && enabledBy(enablingOf(action), windowExists, results);
 }
 
 }  // namespace tessla

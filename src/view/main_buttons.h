@@ -66,5 +66,9 @@ std::string_view mainHelpTopic(MainAction action, Language language);
 
 // Whether `row`'s button may be pressed, given whether its window exists and the result count.
 bool mainButtonEnabled(const MainButtonRow& row, bool windowExists, std::int32_t results);
+// Whether `action` is carried out when its button or its key asks for it: when its button may be
+// pressed (the help button's rule: once its window exists), and printing only with a print limit
+// above 0, which shows its button.
+bool mainActionAllowed(MainAction action, bool windowExists, std::int32_t results, std::int32_t printLimit);
 
 }  // namespace tessla

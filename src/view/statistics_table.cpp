@@ -73,9 +73,11 @@ std::string StatisticsTable::cell(std::int32_t row, int column) const {
     return {};
 }
 
-double StatisticsTable::barShare(std::int32_t row) const {
+int StatisticsTable::barLength(std::int32_t row, int room) const {
     if (row < 1 || row > rowCount() || largest_ <= 0) return 0;
-    return statistics_.rows[static_cast<std::size_t>(row - 1)].count / static_cast<double>(largest_);
+    const std::int32_t count = statistics_.rows[static_cast<std::size_t>(row - 1)].count;
+    if (count <= 0) return 0;
+    return std::max(1, static_cast<int>(count / static_cast<double>(largest_) * room + 0.5));
 }
 
 void StatisticsTable::count() {

@@ -66,9 +66,10 @@ class StatisticsTable {
     // The text of a cell (Windows-1252), row and column from 1: column 1 " " + the value, column
     // 2 a tab (right-aligned) + the count + " ". Empty outside the rows.
     std::string cell(std::int32_t row, int column) const;
-    // The share of the largest count that a row's count is (row from 1), for the bar behind it:
-    // 1 for the largest, 0 outside the rows.
-    double barShare(std::int32_t row) const;
+    // The length of the bar behind a row (row from 1) in a column with `room` pixels for bars:
+    // the row's share of the largest count of `room`, rounded, and at least 1 for a row with
+    // persons; 0 outside the rows and for a row without persons.
+    int barLength(std::int32_t row, int room) const;
     // The largest count of the rows, 0 without rows.
     std::int32_t largestCount() const { return largest_; }
     // The line under the table.

@@ -5,8 +5,9 @@
 #include <QObject>
 
 #include "skin/scroll_bar.h"
-#include "view/result_list.h"
+#include "view/scroll_rows.h"
 #include "widgets/table_grid.h"
+#include "widgets/text_view.h"
 
 namespace tessla {
 
@@ -50,10 +51,45 @@ class ScrollLink : public QObject {
     bool fitting_ = false;
 };
 
+class TextScrollLink : public QObject {
+  public:
+    TextScrollLink(Tspecscr& bar, TSPdyntex& text) : QObject(&text), bar_(bar), text_(text) {
+        connect(&bar, &Tspecscr::OnNyPosition, this,
+                [this] { text_.setVerticalOffset(bar_.position() - 1); });
+        connect(&text, &TSPdyntex::scrolledByKeys, this,
+                [this](int offset) { bar_.setPosition(offset + 1); });
+        connect(&text, &TSPdyntex::laidOut, this, &TextScrollLink::fit);
+        // The text view's connections end with the link, which it owns; the bar may go first.
+        connect(&bar, &QObject::destroyed, this, [this] { delete this; });
+        fit();
+    }
+
+  private:
+    void fit() {
+        const int content = text_.contentHeight();
+        const int view = text_.height();
+        if (content <= view) {
+            bar_.hide();
+            return;
+        }
+        bar_.setMin(1);
+        bar_.setMax(content - view + 1);
+        bar_.setPosition(1);
+        bar_.show();
+    }
+
+    Tspecscr& bar_;
+    TSPdyntex& text_;
+};
+
 }  // namespace
 
 void linkScrollBar(Tspecscr& bar, TSPtab& grid) {
     new ScrollLink(bar, grid);
+}
+
+void linkScrollBar(Tspecscr& bar, TSPdyntex& text) {
+    new TextScrollLink(bar, text);
 }
 
 }  // namespace tessla

@@ -15,6 +15,7 @@
 #include "skin/fonts.h"
 #include "skin/qt_text.h"
 #include "skin/tiler.h"
+#include "storage/cell_style.h"
 
 namespace tessla {
 namespace {
@@ -38,23 +39,8 @@ constexpr QRgb kSelectedText = qRgb(255, 255, 255);
 constexpr int kCellPaddingLeft = 2;
 constexpr int kCellPaddingRight = 1;
 constexpr int kDefaultColumnWidth = 64;
-constexpr std::uint32_t kDefaultStyle = 144;
-
-// A style word taken apart.
-struct CellStyle {
-    explicit CellStyle(std::uint32_t word)
-        : normal(word & 0xF),
-          alternative((word >> 4) & 0xF),
-          fontIndex((word >> 8) & 0x7),
-          indentLevel((word >> 16) & 0xFF),
-          marked((word >> 24) != 0) {}
-
-    int normal;
-    int alternative;
-    int fontIndex;  // italic 1, bold 2, underline 4
-    int indentLevel;
-    bool marked;
-};
+// Black, and red where a marked row shows by its colour.
+constexpr std::uint32_t kDefaultStyle = CellStyle{.colour = 0, .markedColour = 9}.word();
 
 bool isIconMode(TSPtabmode mode) {
     return mode == TSPtabmode::tmValdIkon || mode == TSPtabmode::tmStruktValdIkon;
@@ -82,10 +68,10 @@ ShownPart shownPart(std::string_view text, bool treeMode) {
     return {text, false};
 }
 
-QFont styledFont(QFont font, int index) {
-    font.setItalic((index & 1) != 0);
-    font.setBold((index & 2) != 0);
-    font.setUnderline((index & 4) != 0);
+QFont styledFont(QFont font, const CellStyle& style) {
+    font.setItalic(style.italic);
+    font.setBold(style.bold);
+    font.setUnderline(style.underline);
     return font;
 }
 
@@ -427,8 +413,8 @@ void TSPtab::focusOutEvent(QFocusEvent* event) {
 
 void TSPtab::rebuildFonts() {
     fonts_.clear();
-    for (int index = 0; index < 8; ++index) {
-        const QFont styled = styledFont(font(), index);
+    for (int variant = 0; variant < CellStyle::kFontVariants; ++variant) {
+        const QFont styled = styledFont(font(), CellStyle::ofFontVariant(variant));
         fonts_.push_back({styled, QFontMetrics(styled, this)});
     }
     update();
@@ -512,9 +498,9 @@ int TSPtab::paintIcon(QPainter& painter, const std::string& icon, int x, const Q
 
 void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, const QRect& cell,
                               bool selected) const {
-    const CellStyle style(cellStyle(row, column));
+    const CellStyle style = CellStyle::of(cellStyle(row, column));
     const std::string text = cellText(row, column);
-    const StyledFont& font = fonts_[static_cast<std::size_t>(style.fontIndex)];
+    const StyledFont& font = fonts_[static_cast<std::size_t>(style.fontVariant())];
     const auto [part, rightAligned] = shownPart(text, isTreeMode(tabmode_));
     const QString shown = toQString(part);
 
@@ -524,7 +510,7 @@ void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, c
     if (rightAligned)
         indent = std::max(area.width() - textWidth, 0);
     else if (column == 0)
-        indent = style.indentLevel * ettindrag_;
+        indent = style.indent * ettindrag_;
 
     int textLeft = area.left() + indent;
     if (column == 0) {
@@ -538,9 +524,9 @@ void TSPtab::paintCellContent(QPainter& painter, std::int32_t row, int column, c
 
     const int available = area.right() + 1 - textLeft;
     if (available <= 0 || shown.isEmpty()) return;
-    QRgb colour = kColourTable[static_cast<std::size_t>(style.normal)];
+    QRgb colour = kColourTable[static_cast<std::size_t>(style.colour)];
     if (style.marked && marksByColour(tabmode_))
-        colour = kColourTable[static_cast<std::size_t>(style.alternative)];
+        colour = kColourTable[static_cast<std::size_t>(style.markedColour)];
     else if (selected)
         colour = kSelectedText;
     painter.setFont(font.font);

@@ -19,7 +19,7 @@
 #include <QFontMetrics>
 #include <QWidget>
 
-#include "view/result_list.h"
+#include "view/scroll_rows.h"
 
 class QPainter;
 
@@ -37,8 +37,8 @@ class TSPtab : public QWidget {
   public:
     // The text of a cell, in Windows-1252. Absent: the row number in decimal.
     using CellTextProvider = std::function<std::string(std::int32_t row, int column)>;
-    // The style word of a cell: bits 0-3 normal colour, 4-7 alternative colour (marked rows),
-    // 8 italic, 9 bold, 10 underline, 16-23 indent level, 24-31 mark. Absent: 144.
+    // The style word of a cell (storage/cell_style.h). Absent: black, red where marks show by
+    // colour (144).
     using CellStyleProvider = std::function<std::uint32_t(std::int32_t row, int column)>;
     // The tree-node kind (0, 1 or 2) of a cell, asked for in the tree modes only. Absent: 0.
     using NodeKindProvider = std::function<int(std::int32_t row, int column)>;

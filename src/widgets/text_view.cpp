@@ -39,6 +39,7 @@ void TSPdyntex::setText(std::string_view cp1252) {
     layOut();
     update();
     announceText(before);
+    emit laidOut();
 }
 
 QString TSPdyntex::linkText(int index) const {
@@ -72,6 +73,7 @@ void TSPdyntex::relayout() {
     layOut();
     kodtxt_.setVerticalOffset(std::clamp(offset, 0, std::max(0, contentHeight() - height())));
     update();
+    emit laidOut();
 }
 
 void TSPdyntex::setVerticalOffset(int pixels) {

@@ -76,6 +76,8 @@ class TSPdyntex : public QWidget {
     void OnClick();
     // The keyboard moved the text to `offset`; an outside scroll bar follows it.
     void scrolledByKeys(int offset);
+    // The text was laid out anew (a new text, a new size, `relayout`): its height may have changed.
+    void laidOut();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

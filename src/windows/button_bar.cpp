@@ -33,9 +33,9 @@ ButtonBar::ButtonBar(QWidget& parent, Program& program, std::function<void(MainA
 
 void ButtonBar::makeFlagsAndHelp(QWidget& parent) {
     TSPfigurer& figures = program_.mainfigur();
-    help_ = makePictureButton(&parent, "fragaknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
-    help_->setStaydown(true);
-    QObject::connect(help_, &TSPknapp::OnTryckt, help_, [this] { pressed_(MainAction::help); });
+    helpknapp_ = makePictureButton(&parent, "fragaknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
+    helpknapp_->setStaydown(true);
+    QObject::connect(helpknapp_, &TSPknapp::OnTryckt, helpknapp_, [this] { pressed_(MainAction::help); });
     swedish_ = makePictureButton(&parent, "sveknapp", {pic::flaggasv, pic::flaggasvn}, figures);
     english_ = makePictureButton(&parent, "usknapp", {pic::flaggaen, pic::flaggaenn}, figures);
     // The flags are a pair: pressing one releases the other.
@@ -71,9 +71,9 @@ void ButtonBar::place(int width, int height, Language language) {
     }
     const QSize help(pic::helpButtonSize.width, pic::helpButtonSize.height);
     const QSize flag(pic::flagSize.width, pic::flagSize.height);
-    help_->setGeometry(QRect(QPoint(width - 2 - help.width(), kMainButtonEdge), help));
+    helpknapp_->setGeometry(QRect(QPoint(width - 2 - help.width(), kMainButtonEdge), help));
     const int flagY = kMainButtonEdge + (help.height() - flag.height()) / 2;
-    english_->setGeometry(QRect(QPoint(help_->x() - 5 - flag.width(), flagY), flag));
+    english_->setGeometry(QRect(QPoint(helpknapp_->x() - 5 - flag.width(), flagY), flag));
     swedish_->setGeometry(QRect(QPoint(english_->x() - 5 - flag.width(), flagY), flag));
 }
 
@@ -87,13 +87,13 @@ void ButtonBar::applyTexts(Language language) {
         if (spoken.swedish != nullptr)
             button.widget->setAccessibleText(inLanguage(language, spoken.swedish, spoken.english));
     }
-    setHint(*help_, language, "Hjälp", "Help");
+    setHint(*helpknapp_, language, "Hjälp", "Help");
     swedish_->setDown(language == Language::Swedish);
     english_->setDown(language == Language::English);
 }
 
 void ButtonBar::release(MainAction action) {
-    if (action == MainAction::help) help_->setDown(false);
+    if (action == MainAction::help) helpknapp_->setDown(false);
     for (const Button& button : buttons_) {
         if (button.row->action == action) button.widget->setDown(false);
     }
@@ -105,7 +105,8 @@ void ButtonBar::enable(std::int32_t results) {
         const MainAction action = button.row->action;
         button.widget->setEnabled(mainButtonEnabled(*button.row, window(action) != nullptr, results));
     }
-    help_->setEnabled(window(MainAction::help) != nullptr);
+    helpknapp_->setEnabled(mainActionAllowed(MainAction::help, window(MainAction::help) != nullptr, results,
+                                             program_.configuration().printLimit));
 }
 
 }  // namespace tessla

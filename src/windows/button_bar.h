@@ -50,7 +50,7 @@ class ButtonBar {
     std::function<void(MainAction)> pressed_;
     std::vector<Button> buttons_;
     std::map<MainAction, QPointer<QDialog>> windows_;
-    TSPknapp *help_ = nullptr, *swedish_ = nullptr, *english_ = nullptr;
+    TSPknapp *helpknapp_ = nullptr, *swedish_ = nullptr, *english_ = nullptr;
     std::int32_t results_ = 0;
 };
 

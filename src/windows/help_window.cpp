@@ -11,6 +11,7 @@
 #include "storage/picture_names.h"
 #include "view/help_topic.h"
 #include "widgets/elided_label.h"
+#include "widgets/scroll_link.h"
 #include "widgets/text_view.h"
 #include "windows/window_controls.h"
 
@@ -32,7 +33,7 @@ Ttextform::Ttextform(Program& program, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       program_(program),
       panel_(new BackgroundPanel(this)),
-      rubriklabel_(new ElidedLabel(panel_)),
+      rubriklabel_(makeSerif<ElidedLabel>(panel_, "rubriklabel", {14, true, false, QColor(0, 0, 128)})),
       frame_(new SunkenFrame(panel_)),
       texten_(new TSPdyntex(frame_)),
       vistextscr_(new Tspecscr(frame_)),
@@ -45,13 +46,6 @@ Ttextform::Ttextform(Program& program, QWidget* parent)
 
     const QSize close(pic::smallButtonSize.width, pic::smallButtonSize.height);
     slutknapp_->setGeometry(QRect(QPoint(kClientWidth - kMargin - close.width(), kMargin + 2), close));
-    rubriklabel_->setObjectName(QStringLiteral("rubriklabel"));
-    QFont titleFont = serifFont(14);
-    titleFont.setBold(true);
-    rubriklabel_->setFont(titleFont);
-    QPalette titlePalette = rubriklabel_->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    rubriklabel_->setPalette(titlePalette);
     rubriklabel_->setGeometry(kMargin + 4, kMargin, slutknapp_->x() - 2 * kMargin - 4, kTitleHeight);
 
     const int frameTop = kMargin + kTitleHeight + 4;
@@ -63,15 +57,11 @@ Ttextform::Ttextform(Program& program, QWidget* parent)
     texten_->setBackground(&program.metiler(), std::string(pic::tslhelp));
     vistextscr_->setObjectName(QStringLiteral("vistextscr"));
     vistextscr_->setGeometry(frame_->width() - 4 - kScrollWidth, 4, kScrollWidth, frame_->height() - 8);
-    vistextscr_->hide();
+    linkScrollBar(*vistextscr_, *texten_);
 
-    connect(vistextscr_, &Tspecscr::OnNyPosition, texten_,
-            [this] { texten_->setVerticalOffset(vistextscr_->position() - 1); });
     connect(texten_, &TSPdyntex::OnClick, this, &Ttextform::followLink);
     // The text is read and its links followed with the keyboard too.
     texten_->setKeyboardLinks(true);
-    connect(texten_, &TSPdyntex::scrolledByKeys, vistextscr_,
-            [this](int offset) { vistextscr_->setPosition(offset + 1); });
     connect(slutknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
     connect(&program, &Program::languageChanged, this, &Ttextform::applyTexts);
     applyTexts(program.language());
@@ -92,20 +82,6 @@ void Ttextform::showCurrentTopic() {
     if (page.text.empty()) page = missingTopicPage(program_.helpTopic, program_.language());
     rubriklabel_->setFullText(toQString(page.title));
     texten_->setText(page.text);
-    fitScrollBar();
-}
-
-void Ttextform::fitScrollBar() {
-    const int content = texten_->contentHeight();
-    const int view = texten_->height();
-    if (content <= view) {
-        vistextscr_->hide();
-        return;
-    }
-    vistextscr_->setMin(1);
-    vistextscr_->setMax(content - view + 1);
-    vistextscr_->setPosition(1);
-    vistextscr_->show();
 }
 
 void Ttextform::followLink() {

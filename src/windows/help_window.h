@@ -36,7 +36,6 @@ class Ttextform : public QDialog {
   private:
     // Shows the topic of the program's help topic key, exactly as it stands, from its top.
     void showCurrentTopic();
-    void fitScrollBar();
     void followLink();
     void applyTexts(Language language);
 

@@ -6,6 +6,7 @@
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
+#include "view/scroll_rows.h"
 #include "widgets/elided_label.h"
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"
@@ -39,9 +40,8 @@ HouseholdPanel::HouseholdPanel(QWidget& parent, Program& program, RecordBrowser&
     grid_->setCellTextProvider([this, &household](std::int32_t row, int column) {
         return household.householdCell(row, column, program_.language());
     });
-    grid_->setCellStyleProvider([&household](std::int32_t row, int) {
-        return static_cast<std::uint32_t>(household.householdCellStyle(row));
-    });
+    grid_->setCellStyleProvider(
+        [&household](std::int32_t row, int) { return household.householdCellStyle(row); });
     // Separator rows between families are not persons.
     grid_->setRowSelectableProvider([&household](std::int32_t row) { return !household.isSeparator(row); });
 }

@@ -1,22 +1,19 @@
 #include "windows/list_picker_window.h"
 
-#include <algorithm>
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QWheelEvent>
 
 #include "program/program.h"
 #include "skin/background_panel.h"
 #include "skin/control_palette.h"
-#include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
 #include "storage/picture_names.h"
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"
+#include "widgets/wheel_scroll.h"
 #include "windows/help_window.h"
 #include "windows/special_characters.h"
 #include "windows/window_controls.h"
@@ -36,21 +33,19 @@ constexpr int kTitleTop = 10;
 constexpr int kFrameTop = 60;
 constexpr int kFrameBorder = 2;
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QFont& font) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, controlPalette::ink());
-    label->setPalette(palette);
-    return label;
-}
+// The labels' ink: the title large and bold, the hint under it small and italic.
+const SerifLook kTitleLook{13, true, false, controlPalette::ink()};
+const SerifLook kHintLook{10, false, true, controlPalette::ink()};
+const SerifLook kLabelLook{11, false, false, controlPalette::ink()};
 
-QFont styled(int points, bool bold, bool italic) {
-    QFont font = serifFont(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
+// A key on the table, as the marking rules name it.
+PickerKeyPress pickerKeyPress(const QKeyEvent& key) {
+    using Key = PickerKeyPress::Key;
+    const Key name = key.key() == Qt::Key_Space  ? Key::space
+                     : key.key() == Qt::Key_Up   ? Key::up
+                     : key.key() == Qt::Key_Down ? Key::down
+                                                 : Key::other;
+    return {name, key.modifiers().testFlag(Qt::ShiftModifier), (key.modifiers() & ~Qt::ShiftModifier) != 0};
 }
 
 }  // namespace
@@ -60,33 +55,31 @@ Tsoktabform::Tsoktabform(Program& program, Ttextform& help, QWidget* parent)
       program_(program),
       help_(help),
       panel_(new BackgroundPanel(this)),
-      rubrik_(makeLabel(panel_, "rubriklabel", styled(13, true, false))),
-      extraHint_(makeLabel(panel_, "extralabel", styled(10, false, true))),
+      rubrik_(makeSerif<QLabel>(panel_, "rubriklabel", kTitleLook)),
+      extraHint_(makeSerif<QLabel>(panel_, "extralabel", kHintLook)),
       frame_(new SunkenFrame(panel_)),
       tab_(new TSPtab(frame_)),
       scr_(new Tspecscr(panel_)),
-      count_(makeLabel(panel_, "antallabel", styled(11, false, false))),
-      quickFindLabel_(makeLabel(panel_, "snabbsoklabel", styled(11, false, false))),
-      snabbsokedit_(new QLineEdit(panel_)),
+      count_(makeSerif<QLabel>(panel_, "antallabel", kLabelLook)),
+      quickFindLabel_(makeSerif<QLabel>(panel_, "snabbsoklabel", kLabelLook)),
+      snabbsokedit_(makeSerif<QLineEdit>(panel_, "snabbsokedit")),
       specialCharacters_(new SpecialCharacters(panel_)) {
     TSPfigurer& figures = program.mainfigur();
     setObjectName(QStringLiteral("soktabform"));
     frame_->setObjectName(QStringLiteral("tabellpanel"));
     tab_->setObjectName(QStringLiteral("soktab"));
     scr_->setObjectName(QStringLiteral("sokscr"));
-    snabbsokedit_->setObjectName(QStringLiteral("snabbsokedit"));
     quickFindLabel_->setBuddy(snabbsokedit_);
-    snabbsokedit_->setFont(serifFont(11));
     jaknapp_ = new TSPknapp(panel_);
     jaknapp_->setObjectName(QStringLiteral("jaknapp"));
     jaknapp_->setKnapptyp(TSPknapptyp::kntRuta);
-    jaknapp_->setFont(styled(11, true, false));
+    setSerifLook(*jaknapp_, {.bold = true});
     jaknapp_->setButtext("OK");
     rensaknapp_ = makePictureButton(panel_, "rensaknapp", {pic::rensaknapp, pic::rensaknappn}, figures);
     rensaknappEnglish_ =
         makePictureButton(panel_, "rensaknapp_e", {pic::rensaknappe, pic::rensaknappen}, figures);
-    hjelpknapp_ = makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
-    stangknapp_ = makePictureButton(panel_, "stangknapp", {pic::stangknapp, pic::stangknappn}, figures);
+    helpknapp_ = makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
+    slutknapp_ = makePictureButton(panel_, "stangknapp", {pic::stangknapp, pic::stangknappn}, figures);
 
     panel_->setBackground(&program.metiler(), pic::tslsoklista);
     frame_->setBackground(&program.metiler(), pic::tslsoklista);
@@ -122,9 +115,9 @@ void Tsoktabform::place() {
     scr_->setGeometry(frame.right() + 1 + 3, frame.y(), kScrollWidth, frame.height());
 
     const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
-    stangknapp_->setGeometry(QRect(QPoint(width - kMargin - small.width(), kTitleTop), small));
-    hjelpknapp_->setGeometry(QRect(QPoint(stangknapp_->x() - 4 - small.width(), kTitleTop), small));
-    rubrik_->setGeometry(kMargin, kTitleTop, hjelpknapp_->x() - kMargin - 6, 22);
+    slutknapp_->setGeometry(QRect(QPoint(width - kMargin - small.width(), kTitleTop), small));
+    helpknapp_->setGeometry(QRect(QPoint(slutknapp_->x() - 4 - small.width(), kTitleTop), small));
+    rubrik_->setGeometry(kMargin, kTitleTop, helpknapp_->x() - kMargin - 6, 22);
     extraHint_->setGeometry(kMargin, kTitleTop + 26, width - 2 * kMargin, 18);
 
     int y = frame.bottom() + 1 + 6;
@@ -149,17 +142,19 @@ void Tsoktabform::connectControls() {
     connect(tab_, &TSPtab::OnDubbelklick, this, &Tsoktabform::toggleOpen);
     connect(snabbsokedit_, &QLineEdit::textChanged, this, &Tsoktabform::quickFind);
     connect(jaknapp_, &TSPknapp::OnTryckt, this, &QDialog::accept);
-    connect(stangknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
+    connect(slutknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
     for (TSPknapp* button : {rensaknapp_, rensaknappEnglish_})
-        connect(button, &TSPknapp::OnTryckt, this, &Tsoktabform::clear);
-    connect(hjelpknapp_, &TSPknapp::OnTryckt, this, [this] {
+        connect(button, &TSPknapp::OnTryckt, this, &Tsoktabform::rensa);
+    connect(helpknapp_, &TSPknapp::OnTryckt, this, [this] {
         if (owner_ != nullptr) help_.showTopic(request_.helpId, *owner_);
     });
     connect(&program_, &Program::languageChanged, this, &Tsoktabform::applyTexts);
+    // The wheel moves the table wherever the pointer is in the window; the grid's own keys get
+    // Space and Shift+Up/Down first.
+    auto* wheel = new WheelScroll(*scr_);
+    wheel->watch(*this);
+    for (QWidget* control : findChildren<QWidget*>()) wheel->watch(*control);
     tab_->installEventFilter(this);
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (control != tab_) control->installEventFilter(this);
-    }
 }
 
 // ---- showing -------------------------------------------------------------------------------------
@@ -211,8 +206,8 @@ void Tsoktabform::applyTexts(Language language) {
         setHint(*button, language, "Töm listan", "Töm listan");
         button->setAccessibleText(inLanguage(language, "Töm listan", "Clear list"));
     }
-    setHint(*hjelpknapp_, language, "Hjälp", "Help");
-    setHint(*stangknapp_, language, "Stäng", "Close");
+    setHint(*helpknapp_, language, "Hjälp", "Help");
+    setHint(*slutknapp_, language, "Stäng", "Close");
     tab_->setAccessibleName(rubrik_->text());
     scr_->setAccessibleName(rubrik_->text());
     showCount();
@@ -247,14 +242,14 @@ void Tsoktabform::toggleOpen(std::int32_t row) {
 }
 
 bool Tsoktabform::markByKey(const QKeyEvent& key) {
+    const PickerKeyMarking marking = pickerKeyMarking(pickerKeyPress(key));
     const std::int32_t from = tab_->currentRow();
-    if (key.key() == Qt::Key_Space && key.modifiers() == Qt::NoModifier) {
+    if (marking == PickerKeyMarking::none) return false;
+    if (marking == PickerKeyMarking::toggle) {
         if (from >= 0) mark(from, true);
         return true;
     }
-    const bool up = key.key() == Qt::Key_Up;
-    if ((!up && key.key() != Qt::Key_Down) || key.modifiers() != Qt::ShiftModifier) return false;
-    tab_->setCurrentRow(from + (up ? -1 : 1));
+    tab_->setCurrentRow(from + (marking == PickerKeyMarking::extendUp ? -1 : 1));
     if (from >= 0 && tab_->currentRow() != from) {
         PickerMarking::extend(table_, from, tab_->currentRow());
         tab_->update();
@@ -280,7 +275,7 @@ void Tsoktabform::emptyQuickFind() {
     fillingQuickFind_ = false;
 }
 
-void Tsoktabform::clear() {
+void Tsoktabform::rensa() {
     clearPicks(program_.database(), program_.pickerPositions, request_.list);
     showRows();
     tab_->setTopRow(0);
@@ -289,7 +284,7 @@ void Tsoktabform::clear() {
     emptyQuickFind();
 }
 
-// ---- keys and the wheel --------------------------------------------------------------------------
+// ---- keys ----------------------------------------------------------------------------------------
 
 void Tsoktabform::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -299,27 +294,10 @@ void Tsoktabform::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-// The wheel moves the table wherever the pointer is in the window; the grid's own keys get Space
-// and Shift+Up/Down first.
 bool Tsoktabform::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel) {
-        wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
-        return true;
-    }
     if (watched == tab_ && event->type() == QEvent::KeyPress)
         return markByKey(*static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
-}
-
-void Tsoktabform::wheelEvent(QWheelEvent* event) {
-    event->accept();
-    wheel(event->angleDelta().y());
-}
-
-void Tsoktabform::wheel(int delta) {
-    if (!scr_->isVisible()) return;
-    const std::int32_t rows = wheelRows_.add(delta);
-    if (rows != 0) scr_->setPosition(std::clamp(scr_->position() - rows, scr_->min(), scr_->max()));
 }
 
 }  // namespace tessla

@@ -8,7 +8,6 @@
 #include <QDialog>
 
 #include "view/list_picks.h"
-#include "view/result_list.h"
 
 class QLabel;
 class QLineEdit;
@@ -44,7 +43,6 @@ class Tsoktabform : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -56,12 +54,13 @@ class Tsoktabform : public QDialog {
     void showRows();
     void mark(std::int32_t row, bool press);
     void toggleOpen(std::int32_t row);
-    // Space and Shift+Up/Down on the grid; true when the key was one of them.
+    // A key on the grid that marks rows (view/list_picks.h); true when it was one.
     bool markByKey(const QKeyEvent& key);
     void quickFind(const QString& text);
     void emptyQuickFind();
-    void clear();
-    void wheel(int delta);
+    // `rensa` of the shown list: its marks removed, its opened rows closed, the table at its
+    // first row and quick find empty.
+    void rensa();
 
     Program& program_;
     Ttextform& help_;
@@ -69,7 +68,6 @@ class Tsoktabform : public QDialog {
     QWidget* owner_ = nullptr;
     PickerTable table_{nullptr, false};
     PickerMarking marking_;
-    WheelRows wheelRows_;
     bool fillingQuickFind_ = false;
 
     BackgroundPanel* panel_;
@@ -82,7 +80,7 @@ class Tsoktabform : public QDialog {
     QLabel* quickFindLabel_;
     QLineEdit* snabbsokedit_;
     SpecialCharacters* specialCharacters_;
-    TSPknapp *jaknapp_, *rensaknapp_, *rensaknappEnglish_, *hjelpknapp_, *stangknapp_;
+    TSPknapp *jaknapp_, *rensaknapp_, *rensaknappEnglish_, *helpknapp_, *slutknapp_;
 };
 
 }  // namespace tessla

@@ -11,13 +11,12 @@
 #include <QShortcut>
 #include <QStyleHints>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include "program/program.h"
 #include "skin/background_panel.h"
 #include "skin/picture_button.h"
-#include "skin/scroll_bar.h"
 #include "widgets/table_grid.h"
+#include "widgets/wheel_scroll.h"
 #include "windows/button_bar.h"
 #include "windows/export_actions.h"
 #include "windows/help_window.h"
@@ -58,7 +57,10 @@ Tmain_form::Tmain_form(Program& program, QWidget* parent)
     idleTimer_->setSingleShot(true);
     idleTimer_->setInterval(idleDelay());
     connectControls();
-    for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
+    // The wheel scrolls the result list wherever the pointer is in this window.
+    auto* wheel = new WheelScroll(results_->scrollBar());
+    wheel->watch(*this);
+    for (QWidget* control : findChildren<QWidget*>()) wheel->watch(*control);
     program_.setMessageWindow(this);
     program_.setSettler([this] { settle(); });
     resize(kMinimumWidth, kMinimumHeight);
@@ -186,26 +188,6 @@ void Tmain_form::applyTexts(Language language) {
     setReadingTabOrder(*this);
 }
 
-// The wheel scrolls the result list wherever the pointer is in this window: over the window and
-// over every control in it (a wheel event a control ignores goes no further on its own).
-bool Tmain_form::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel) return QWidget::eventFilter(watched, event);
-    wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
-    return true;
-}
-
-void Tmain_form::wheelEvent(QWheelEvent* event) {
-    event->accept();
-    wheel(event->angleDelta().y());
-}
-
-void Tmain_form::wheel(int delta) {
-    Tspecscr& bar = results_->scrollBar();
-    if (!bar.isVisible()) return;
-    const std::int32_t rows = wheelRows_.add(delta);
-    if (rows != 0) bar.setPosition(std::clamp(bar.position() - rows, bar.min(), bar.max()));
-}
-
 // ---- the browser's changes -----------------------------------------------------------------------
 
 void Tmain_form::draw(const BrowserChanges& changes) {
@@ -251,6 +233,10 @@ void Tmain_form::buildHousehold(QEventLoop::ProcessEventsFlags between) {
 // ---- other windows -------------------------------------------------------------------------------
 
 void Tmain_form::act(MainAction action) {
+    QPointer<QDialog> window = buttons_->window(action);
+    if (!mainActionAllowed(action, window != nullptr, browser_.resultCount(),
+                           program_.configuration().printLimit))
+        return;
     switch (action) {
         case MainAction::quit:
             close();
@@ -259,22 +245,15 @@ void Tmain_form::act(MainAction action) {
         case MainAction::childSearch: {
             // A search fills the database's hit selection, which a household being built reads its
             // members from: the search window opens when the build is done.
-            QPointer<SearchWindow> window = action == MainAction::search ? personSearch_ : childSearch_;
-            program_.whenSettled("search", [this, window] { runSearch(window); });
+            QPointer<SearchWindow> search = action == MainAction::search ? personSearch_ : childSearch_;
+            program_.whenSettled("search", [this, search] { runSearch(search); });
             return;
         }
         case MainAction::statistics:
-            // The statistics count the result, which a search or a build must not change meanwhile.
-            if (browser_.resultCount() == 0 || statistics_ == nullptr) return;
-            program_.whenSettled("window", [this, window = statistics_] {
-                if (window != nullptr) showModal(*window, *this);
-            });
-            return;
         case MainAction::print:
-            // With a print limit of 0 the button is hidden, and Ctrl+P does nothing either.
-            if (browser_.resultCount() == 0 || print_ == nullptr || program_.configuration().printLimit <= 0)
-                return;
-            program_.whenSettled("window", [this, window = print_] {
+            // The statistics count the result and the print window prints it, which a search or a
+            // build must not change meanwhile.
+            program_.whenSettled("window", [this, window] {
                 if (window != nullptr) showModal(*window, *this);
             });
             return;

@@ -15,7 +15,6 @@
 #include "view/main_buttons.h"
 #include "view/main_layout.h"
 #include "view/record_browser.h"
-#include "view/result_list.h"
 
 class QDialog;
 class QTimer;
@@ -71,13 +70,11 @@ class Tmain_form : public QWidget {
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectControls();
-    // Does what a large button or its key asks for; what opens a window or ends the program waits
-    // for the busy gate.
+    // Does what a large button or its key asks for, when its button's rule allows it; what opens a
+    // window or ends the program waits for the busy gate.
     void act(MainAction action);
     void runSearch(SearchWindow* window);
     // Shows the help topic of `action` over this window.
@@ -95,8 +92,6 @@ class Tmain_form : public QWidget {
     void settle();
     // Builds the selection's household, letting the events `between` through, and shows it.
     void buildHousehold(QEventLoop::ProcessEventsFlags between);
-    // Scrolls the result list by the rows `delta` of the wheel makes.
-    void wheel(int delta);
     // Places every part from the client size.
     void LayoutMainWindow();
     // Captions every part in `language`.
@@ -105,7 +100,6 @@ class Tmain_form : public QWidget {
     Program& program_;
     RecordBrowser browser_;
     MainLayout layout_;
-    WheelRows wheelRows_;
     bool shownBefore_ = false;
 
     BackgroundPanel* huvudpanel_;

@@ -8,6 +8,7 @@
 #include "skin/scroll_bar.h"
 #include "view/clipboard_texts.h"
 #include "widgets/elided_label.h"
+#include "widgets/scroll_link.h"
 #include "widgets/text_view.h"
 #include "windows/main_grids.h"
 #include "windows/window_controls.h"
@@ -27,7 +28,6 @@ RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& brows
     text_->setObjectName(QStringLiteral("texten"));
     text_->setFont(serifFont(11));
     scrollBar_->setObjectName(QStringLiteral("textscr"));
-    scrollBar_->hide();
     postid_->setObjectName(QStringLiteral("postnrlabel"));
     postid_->setFont(serifFont(11));
     TSPfigurer& figures = program.mainfigur();
@@ -39,8 +39,7 @@ RecordPanel::RecordPanel(QWidget& parent, Program& program, RecordBrowser& brows
     // The main window enables printing while it has a print window and persons are listed.
     print_->setEnabled(false);
     QObject::connect(copy_, &TSPknapp::OnTryckt, copy_, [this] { copy(); });
-    QObject::connect(scrollBar_, &Tspecscr::OnNyPosition, text_,
-                     [this] { text_->setVerticalOffset(scrollBar_->position() - 1); });
+    linkScrollBar(*scrollBar_, *text_);
 }
 
 void RecordPanel::place(const MainLayout& layout) {
@@ -58,7 +57,6 @@ void RecordPanel::place(const MainLayout& layout) {
     }
     postid_->setGeometry(14, 4, std::max(0, deselect_->x() - 4 - 14), 20);
     text_->relayout();
-    fitScrollBar();
 }
 
 void RecordPanel::applyTexts(Language language, std::string_view background) {
@@ -89,20 +87,6 @@ void RecordPanel::showRecord() {
     for (TSPknapp* button : {deselect_, copy_, cite_}) button->setEnabled(browser_.resultCount() > 0);
     postid_->setFullText(toQString(browser_.recordLabel()));
     text_->setText(browser_.recordText(program_.language()));
-    fitScrollBar();
-}
-
-void RecordPanel::fitScrollBar() {
-    const int content = text_->contentHeight();
-    const int view = text_->height();
-    if (view >= content) {
-        scrollBar_->hide();
-        return;
-    }
-    scrollBar_->setMin(1);
-    scrollBar_->setMax(content - view + 1);
-    scrollBar_->setPosition(1);
-    scrollBar_->show();
 }
 
 }  // namespace tessla

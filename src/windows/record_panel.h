@@ -39,9 +39,6 @@ class RecordPanel {
     void showRecord();
 
   private:
-    // Sizes the scroll bar to the height of the text as last laid out.
-    void fitScrollBar();
-
     Program& program_;
     RecordBrowser& browser_;
     SunkenFrame* frame_;

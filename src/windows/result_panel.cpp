@@ -6,6 +6,7 @@
 #include "skin/picture_button.h"
 #include "skin/scroll_bar.h"
 #include "view/clipboard_texts.h"
+#include "view/scroll_rows.h"
 #include "widgets/elided_label.h"
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"

@@ -91,13 +91,7 @@ QPalette fieldPalette(QPalette palette) {
 class PartHeading : public QLabel {
   public:
     PartHeading(QWidget* parent, bool first) : QLabel(parent) {
-        QFont font = serifFont(kTextPoints);
-        font.setBold(true);
-        font.setItalic(true);
-        setFont(font);
-        QPalette colours = palette();
-        colours.setColor(QPalette::WindowText, controlPalette::sepia());
-        setPalette(colours);
+        setSerifLook(*this, {kTextPoints, true, true, controlPalette::sepia()});
         setContentsMargins(0, first ? 0 : 8, 0, 3);
     }
 
@@ -259,11 +253,11 @@ void FieldSearchWindow::makeRow(QGridLayout& grid, int line, SearchField& field,
 
 void FieldSearchWindow::makeButtons(QGridLayout& grid, int lines) {
     TSPfigurer& figures = program_.mainfigur();
-    helpButton_ = makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
-    close_ = makePictureButton(panel_, "stangknapp", {pic::stangknapp, pic::stangknappn}, figures);
+    helpknapp_ = makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, figures);
+    slutknapp_ = makePictureButton(panel_, "stangknapp", {pic::stangknapp, pic::stangknappn}, figures);
     auto* corner = new QHBoxLayout;
     corner->setSpacing(6);
-    for (TSPknapp* button : {helpButton_, close_}) {
+    for (TSPknapp* button : {helpknapp_, slutknapp_}) {
         button->setFixedSize(pic::smallButtonSize.width, pic::smallButtonSize.height);
         corner->addWidget(button);
     }
@@ -289,9 +283,9 @@ void FieldSearchWindow::makeButtons(QGridLayout& grid, int lines) {
     grid.setRowMinimumHeight(lines, 4);
     grid.addLayout(bottom, lines + 1, 0, 1, kColumns);
 
-    connect(helpButton_, &TSPknapp::OnTryckt, this,
+    connect(helpknapp_, &TSPknapp::OnTryckt, this,
             [this] { help_.showTopic(fields_.definition().helpId, *this); });
-    connect(close_, &TSPknapp::OnTryckt, this, &QDialog::reject);
+    connect(slutknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
     for (TSPknapp* button : {search_, searchEnglish_})
         connect(button, &TSPknapp::OnTryckt, this, &FieldSearchWindow::search);
     for (TSPknapp* button : {clear_, clearEnglish_})
@@ -446,8 +440,8 @@ void FieldSearchWindow::applyTexts(Language language) {
     for (TSPknapp* button : {clear_, clearEnglish_})
         setHint(*button, language, "Töm alla fält", "Clear all fields");
     specials_->applyTexts(language);
-    setHint(*helpButton_, language, "Hjälp", "Help");
-    setHint(*close_, language, "Stäng", "Close");
+    setHint(*helpknapp_, language, "Hjälp", "Help");
+    setHint(*slutknapp_, language, "Stäng", "Close");
     // The window takes its size now, hidden or not, so that its opener can place it.
     layout()->activate();
     adjustSize();

@@ -106,7 +106,7 @@ class FieldSearchWindow : public SearchWindow {
     std::vector<std::pair<QLabel*, FieldGroup>> headings_;
     TSPknapp *search_ = nullptr, *searchEnglish_ = nullptr;
     TSPknapp *clear_ = nullptr, *clearEnglish_ = nullptr;
-    TSPknapp *helpButton_ = nullptr, *close_ = nullptr;
+    TSPknapp *helpknapp_ = nullptr, *slutknapp_ = nullptr;
     SpecialCharacters* specials_ = nullptr;
 };
 

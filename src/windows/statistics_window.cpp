@@ -10,12 +10,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QWheelEvent>
 
 #include "program/program.h"
 #include "skin/background_panel.h"
 #include "skin/control_palette.h"
-#include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
@@ -24,6 +22,7 @@
 #include "widgets/elided_label.h"
 #include "widgets/scroll_link.h"
 #include "widgets/table_grid.h"
+#include "widgets/wheel_scroll.h"
 #include "windows/help_window.h"
 #include "windows/main_grids.h"
 #include "windows/window_controls.h"
@@ -49,12 +48,6 @@ constexpr int kClientHeight = kViewRowTop + kComboHeight + kMargin;
 constexpr int kCountColumn = 35;
 constexpr char kHelpTopic[] = "HJ023";
 
-QLabel* makeLabel(QWidget* parent, const char* utf8) {
-    auto* label = new QLabel(QString::fromUtf8(utf8), parent);
-    label->setFont(serifFont(kFontSize));
-    return label;
-}
-
 }  // namespace
 
 Tstatform::Tstatform(Program& program, Ttextform& help, QWidget* parent)
@@ -63,11 +56,11 @@ Tstatform::Tstatform(Program& program, Ttextform& help, QWidget* parent)
       help_(help),
       table_(program.database()),
       panel_(new BackgroundPanel(this)),
-      countLabel_(makeLabel(panel_, kCountLabel)),
-      rcb_(new QComboBox(panel_)),
-      sortLabel_(makeLabel(panel_, kSortLabel)),
-      sortcb_(new QComboBox(panel_)),
-      hjelpknapp_(
+      countLabel_(makeSerif<QLabel>(panel_, "")),
+      rcb_(makeSerif<QComboBox>(panel_, "rcb")),
+      sortLabel_(makeSerif<QLabel>(panel_, "")),
+      sortcb_(makeSerif<QComboBox>(panel_, "sortcb")),
+      helpknapp_(
           makePictureButton(panel_, "hjelpknapp", {pic::hjelpl01, pic::hjelpl02}, program.mainfigur())),
       slutknapp_(
           makePictureButton(panel_, "slutknapp", {pic::stangknapp, pic::stangknappn}, program.mainfigur())),
@@ -78,8 +71,8 @@ Tstatform::Tstatform(Program& program, Ttextform& help, QWidget* parent)
       chartFrame_(new SunkenFrame(panel_)),
       chart_(new ChartView(chartFrame_)),
       summary_(new ElidedLabel(panel_)),
-      viewLabel_(makeLabel(panel_, kViewLabel)),
-      viewcb_(new QComboBox(panel_)),
+      viewLabel_(makeSerif<QLabel>(panel_, "")),
+      viewcb_(makeSerif<QComboBox>(panel_, "visacb")),
       saveButton_(new QPushButton(QString::fromUtf8("Spara bild…"), panel_)),
       saveDirectory_(QDir::homePath()) {
     setObjectName(QStringLiteral("statform"));
@@ -98,24 +91,20 @@ Tstatform::~Tstatform() = default;
 void Tstatform::buildControls() {
     panel_->setBackground(&program_.metiler(), pic::tslstat);
     frame_->setObjectName(QStringLiteral("statpanel"));
-    rcb_->setObjectName(QStringLiteral("rcb"));
-    sortcb_->setObjectName(QStringLiteral("sortcb"));
+    countLabel_->setText(QString::fromUtf8(kCountLabel));
+    sortLabel_->setText(QString::fromUtf8(kSortLabel));
+    viewLabel_->setText(QString::fromUtf8(kViewLabel));
     for (const StatisticsPropertyItem& item : statisticsPropertyItems())
         rcb_->addItem(QString::fromUtf8(item.label));
     for (const StatisticsSortItem& item : statisticsSortItems())
         sortcb_->addItem(QString::fromUtf8(item.label));
-    viewcb_->setObjectName(QStringLiteral("visacb"));
     for (const char* item : kViewItems) viewcb_->addItem(QString::fromUtf8(item));
-    for (QComboBox* combo : {rcb_, sortcb_, viewcb_}) {
-        combo->setFont(serifFont(kFontSize));
-        combo->setFocusPolicy(Qt::StrongFocus);
-    }
     countLabel_->setBuddy(rcb_);
     sortLabel_->setBuddy(sortcb_);
     viewLabel_->setBuddy(viewcb_);
     viewcb_->setAccessibleName(QStringLiteral("Visa"));
     saveButton_->setObjectName(QStringLiteral("sparaknapp"));
-    saveButton_->setFont(serifFont(kFontSize));
+    setSerifLook(*saveButton_, {kFontSize});
     saveButton_->setFocusPolicy(Qt::StrongFocus);
     saveButton_->setAutoDefault(false);
     tablePage_->setObjectName(QStringLiteral("tabellsida"));
@@ -125,22 +114,25 @@ void Tstatform::buildControls() {
     chart_->setAccessibleName(QStringLiteral("Diagram"));
     rcb_->setAccessibleName(QString::fromUtf8("Räkna"));
     sortcb_->setAccessibleName(QString::fromUtf8("Sortera på"));
-    hjelpknapp_->setHint(QString::fromUtf8("Hjälp"));
+    helpknapp_->setHint(QString::fromUtf8("Hjälp"));
     slutknapp_->setHint(QString::fromUtf8("Stäng"));
     statscr_->setObjectName(QStringLiteral("statscr"));
     stattab_->setAccessibleName(QStringLiteral("Statistik"));
     statscr_->setAccessibleName(QStringLiteral("Statistik"));
     summary_->setObjectName(QStringLiteral("summalabel"));
-    summary_->setFont(serifFont(kFontSize));
+    setSerifLook(*summary_, {kFontSize});
     stattab_->setCellTextProvider([this](std::int32_t row, int column) { return table_.cell(row, column); });
     stattab_->setCellStyleProvider([](std::int32_t, int) { return 0u; });
     stattab_->setRowUnderlay([this](QPainter& painter, std::int32_t row, const QRect& rect, bool selected) {
         paintRowBar(painter, row, rect, selected);
     });
     linkScrollBar(*statscr_, *stattab_);
-    for (QWidget* watched : {static_cast<QWidget*>(stattab_), static_cast<QWidget*>(frame_)}) {
-        watched->installEventFilter(this);
-    }
+    // The wheel over the table, its frame or the window's background scrolls the table, ten rows a
+    // notch as in the picker; over the chart it scrolls nothing.
+    auto* wheel = new WheelScroll(*statscr_);
+    for (QWidget* watched :
+         {static_cast<QWidget*>(this), static_cast<QWidget*>(stattab_), static_cast<QWidget*>(frame_)})
+        wheel->watch(*watched);
 
     connect(rcb_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
@@ -152,7 +144,7 @@ void Tstatform::buildControls() {
     });
     connect(viewcb_, &QComboBox::currentIndexChanged, this, &Tstatform::showView);
     connect(saveButton_, &QPushButton::clicked, this, &Tstatform::saveChart);
-    connect(hjelpknapp_, &TSPknapp::OnTryckt, this, [this] { help_.showTopic(kHelpTopic, *this); });
+    connect(helpknapp_, &TSPknapp::OnTryckt, this, [this] { help_.showTopic(kHelpTopic, *this); });
     connect(slutknapp_, &TSPknapp::OnTryckt, this, &QDialog::reject);
 }
 
@@ -165,7 +157,7 @@ void Tstatform::placeControls() {
     const QSize small(pic::smallButtonSize.width, pic::smallButtonSize.height);
     const int top = kMargin;
     slutknapp_->setGeometry(QRect(QPoint(width - kMargin - small.width(), top), small));
-    hjelpknapp_->setGeometry(QRect(QPoint(slutknapp_->x() - 6 - small.width(), top), small));
+    helpknapp_->setGeometry(QRect(QPoint(slutknapp_->x() - 6 - small.width(), top), small));
 
     int x = kMargin;
     const auto place = [&x, top](QWidget* widget, int width, int gapAfter) {
@@ -222,12 +214,9 @@ void Tstatform::showView() {
 }
 
 void Tstatform::paintRowBar(QPainter& painter, std::int32_t row, const QRect& rect, bool selected) const {
-    // A quiet tint behind the value, as long as the share of the largest count; the text is drawn
-    // over it.
-    const double share = table_.barShare(row);
-    if (share <= 0) return;
-    const int room = stattab_->columnWidth(0) - 4;
-    const int length = std::max(1, static_cast<int>(share * room + 0.5));
+    // A quiet tint behind the value; the text is drawn over it.
+    const int length = table_.barLength(row, stattab_->columnWidth(0) - 4);
+    if (length == 0) return;
     QColor tint = selected ? QColor(Qt::white) : controlPalette::gilt();
     tint.setAlpha(selected ? 70 : 120);
     painter.fillRect(QRect(rect.x() + 2, rect.y() + 2, length, rect.height() - 3), tint);
@@ -255,24 +244,6 @@ void Tstatform::markOutOfDate() {
 void Tstatform::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (table_.show()) showRows();
-}
-
-bool Tstatform::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel) return QDialog::eventFilter(watched, event);
-    wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
-    return true;
-}
-
-void Tstatform::wheelEvent(QWheelEvent* event) {
-    event->accept();
-    wheel(event->angleDelta().y());
-}
-
-void Tstatform::wheel(int delta) {
-    // As in the picker: ten rows a notch, and only while the bar shows.
-    if (!statscr_->isVisible()) return;
-    const std::int32_t rows = wheel_.add(delta);
-    if (rows != 0) stattab_->setTopRow(stattab_->topRow() - rows);
 }
 
 void Tstatform::showChoices() {

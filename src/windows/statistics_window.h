@@ -8,7 +8,6 @@
 
 #include <QDialog>
 
-#include "view/result_list.h"
 #include "view/statistics_table.h"
 
 class QComboBox;
@@ -45,9 +44,6 @@ class Tstatform : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // The wheel over the table, its frame or the window's background scrolls the table.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void buildControls();
@@ -58,7 +54,6 @@ class Tstatform : public QDialog {
     void showRows();
     // A new database: the first choices, no rows, counted at the next showing.
     void reset();
-    void wheel(int delta);
     // Shows the table or the chart, as the view combo says.
     void showView();
     // Asks where to save the chart and saves it there.
@@ -72,13 +67,12 @@ class Tstatform : public QDialog {
     Program& program_;
     Ttextform& help_;
     StatisticsTable table_;
-    WheelRows wheel_;
     BackgroundPanel* panel_;
     QLabel* countLabel_;
     QComboBox* rcb_;
     QLabel* sortLabel_;
     QComboBox* sortcb_;
-    TSPknapp* hjelpknapp_;
+    TSPknapp* helpknapp_;
     TSPknapp* slutknapp_;
     QWidget* tablePage_;
     SunkenFrame* frame_;

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "view/reading_order.h"
@@ -35,6 +36,17 @@ TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const Button
     button->setFigur1(face.normal);
     button->setFigur2(face.pressed);
     return button;
+}
+
+void setSerifLook(QWidget& control, const SerifLook& look) {
+    QFont font = serifFont(look.points);
+    font.setBold(look.bold);
+    font.setItalic(look.italic);
+    control.setFont(font);
+    if (!look.ink) return;
+    QPalette palette = control.palette();
+    palette.setColor(control.foregroundRole(), *look.ink);
+    control.setPalette(palette);
 }
 
 QString inLanguage(Language language, const char* swedish, const char* english) {

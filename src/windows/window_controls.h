@@ -2,8 +2,12 @@
 
 // Small helpers every window uses to make and place its skinned controls.
 
+#include <concepts>
+#include <optional>
 #include <string_view>
 
+#include <QColor>
+#include <QComboBox>
 #include <QRect>
 #include <QString>
 
@@ -25,6 +29,29 @@ inline QRect rectOf(const LayoutRect& r) {
 // A picture button named `name` on `parent`, showing `face` from `figures`.
 TSPknapp* makePictureButton(QWidget* parent, std::string_view name, const ButtonFace& face,
                             TSPfigurer& figures);
+
+// How a text control of a window looks in the program's serif face: its size in points, bold or
+// italic, and the colour of its text (none: the palette's own).
+struct SerifLook {
+    int points = 11;
+    bool bold = false;
+    bool italic = false;
+    std::optional<QColor> ink;
+};
+
+// Gives `control` the serif face of `look`, and `look`'s ink as the colour of its text.
+void setSerifLook(QWidget& control, const SerifLook& look);
+
+// A label, combo box or line edit (or any control made as they are) named `name` on `parent`, in
+// `look`. A combo box takes the focus by Tab and by a click, not by the wheel.
+template <std::derived_from<QWidget> Control>
+Control* makeSerif(QWidget* parent, const char* name, const SerifLook& look = {}) {
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    setSerifLook(*control, look);
+    if constexpr (std::derived_from<Control, QComboBox>) control->setFocusPolicy(Qt::StrongFocus);
+    return control;
+}
 
 // The text of `language` of a pair of UTF-8 texts, chosen as base/language.h chooses, as a
 // QString: in a window a pair of text literals gives the text a control shows.

@@ -105,11 +105,11 @@ TEST_F(HouseholdTest, FindsWholeRecordNumbersAndMarksTheCurrentRow) {
     EXPECT_EQ(household.findHouseholdRow(123), 6);
     EXPECT_EQ(household.findHouseholdRow(0), -1);
     household.setCurrentRow(household.findHouseholdRow(123));
-    EXPECT_EQ(household.householdCellStyle(6), 3);
-    EXPECT_EQ(household.householdCellStyle(5), 0);
+    EXPECT_EQ(household.householdCellStyle(6), 3u);
+    EXPECT_EQ(household.householdCellStyle(5), 0u);
     household.clearHousehold();
     EXPECT_EQ(household.size(), 0);
-    EXPECT_EQ(household.householdCellStyle(6), 0);
+    EXPECT_EQ(household.householdCellStyle(6), 0u);
 }
 
 TEST_F(HouseholdTest, UnknownKeyGivesNoHousehold) {

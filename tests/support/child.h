@@ -13,10 +13,15 @@
 namespace tessla::test {
 
 template <class T>
-T& child(const QObject& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
+T& child(const QObject& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr) throw std::logic_error("no control " + name.toStdString());
     return *found;
+}
+
+template <class T>
+T& child(const QObject& window, const char* name) {
+    return child<T>(window, QString::fromUtf8(name));
 }
 
 }  // namespace tessla::test

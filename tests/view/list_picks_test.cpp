@@ -96,6 +96,30 @@ TEST(ListPicksRulesTest, QuickFindCentresAHiddenRowWithinTheList) {
     }
 }
 
+TEST(ListPicksRulesTest, SpaceAloneTogglesAndShiftWithAnArrowCarriesTheStateOn) {
+    using Key = PickerKeyPress::Key;
+    using enum PickerKeyMarking;
+    const struct {
+        PickerKeyPress press;
+        PickerKeyMarking marking;
+    } cases[] = {
+        {{Key::space, false, false}, toggle},
+        {{Key::space, true, false}, none},  // Shift+Space is the table's
+        {{Key::space, false, true}, none},  // so is Ctrl+Space
+        {{Key::up, true, false}, extendUp},
+        {{Key::down, true, false}, extendDown},
+        {{Key::up, false, false}, none},  // a plain arrow only moves
+        {{Key::down, false, false}, none},
+        {{Key::down, true, true}, none},  // Ctrl+Shift+Down, or Shift with the keypad's arrow
+        {{Key::other, true, false}, none},
+        {{Key::other, false, false}, none},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pickerKeyMarking(c.press), c.marking)
+            << static_cast<int>(c.press.key) << " shift " << c.press.shift << " other "
+            << c.press.otherModifiers;
+}
+
 TEST(ListPicksOpeningTest, ATreeListOpensCollapsedWithEveryFirstLevelRowShown) {
     // The opened rows are emptied after the lists open; the visible rows follow that.
     test::CensusFixture census(parishRows());

@@ -61,6 +61,31 @@ TEST(MainButtons, PrintingAndStatisticsNeedAWindowAndPersonsOthersTheirWindowQui
             << c.name << " " << c.results;
 }
 
+// What a button or a key asks for happens by the button's rule, whether the button or the key
+// asked: Ctrl+P prints nothing while the print button is disabled or hidden.
+TEST(MainButtons, AnActionIsCarriedOutByItsButtonsRuleAndPrintingOnlyWithAPrintLimit) {
+    const struct {
+        MainAction action;
+        bool window;
+        std::int32_t results;
+        std::int32_t printLimit;
+        bool allowed;
+    } cases[] = {
+        {MainAction::search, true, 0, 0, true},          {MainAction::search, false, 0, 100, false},
+        {MainAction::childSearch, true, 0, 100, true},   {MainAction::statistics, true, 0, 100, false},
+        {MainAction::statistics, true, 1, 0, true},      {MainAction::statistics, false, 5, 100, false},
+        {MainAction::print, true, 1, 100, true},         {MainAction::print, true, 1, 0, false},
+        {MainAction::print, true, 1, -1, false},         {MainAction::print, true, 0, 100, false},
+        {MainAction::print, false, 1, 100, false},       {MainAction::help, true, 0, 0, true},
+        {MainAction::help, false, 0, 100, false},        {MainAction::about, true, 0, 100, true},
+        {MainAction::aboutArkivo, false, 3, 100, false}, {MainAction::quit, false, 0, 0, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(mainActionAllowed(c.action, c.window, c.results, c.printLimit), c.allowed)
+            << static_cast<int>(c.action) << " window " << c.window << " results " << c.results << " limit "
+            << c.printLimit;
+}
+
 TEST(MainButtons, HelpTopicsOfTheHelpAboutAndLogoButtons) {
     const struct {
         MainAction action;

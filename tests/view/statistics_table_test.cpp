@@ -9,7 +9,7 @@
 #include "census_fixture.h"
 #include "search/statistics.h"
 #include "test_text.h"
-#include "view/result_list.h"
+#include "view/scroll_rows.h"
 
 namespace tessla {
 namespace {
@@ -97,16 +97,26 @@ TEST_F(StatisticsTableTest, CountsByValueAndByCountWithTheirCells) {
 
 TEST_F(StatisticsTableTest, EachRowsBarIsItsShareOfTheLargestCountInBothOrders) {
     ASSERT_TRUE(table_.show());
+    const struct {
+        int room;
+        std::vector<int> lengths;  // rows 0 … 5: outside, the four rows, outside
+    } cases[] = {
+        {300, {0, 300, 200, 200, 100, 0}},
+        {10, {0, 10, 7, 7, 3, 0}},  // rounded
+        {1, {0, 1, 1, 1, 1, 0}},    // every row with persons shows a bar
+    };
     for (const StatisticsSort sort : {StatisticsSort::Value, StatisticsSort::Count}) {
         table_.sortBy(sort);
-        std::vector<double> shares;
-        for (std::int32_t row = 0; row <= table_.rowCount() + 1; ++row)
-            shares.push_back(table_.barShare(row));
         // Rows 1 … 4 are 1830 (3), 1842 (2), 1845 (2), 1850 (1) in both orders here.
-        EXPECT_EQ(shares, (std::vector<double>{0, 1, 2.0 / 3, 2.0 / 3, 1.0 / 3, 0}));
+        for (const auto& c : cases) {
+            std::vector<int> lengths;
+            for (std::int32_t row = 0; row <= table_.rowCount() + 1; ++row)
+                lengths.push_back(table_.barLength(row, c.room));
+            EXPECT_EQ(lengths, c.lengths) << c.room << " pixels";
+        }
     }
     table_.choose(StatisticsProperty::ResidenceParish);
-    EXPECT_EQ(table_.barShare(1), 0) << "no rows, no bars";
+    EXPECT_EQ(table_.barLength(1, 300), 0) << "no rows, no bars";
     EXPECT_STREQ(statisticsPropertyLabel(StatisticsProperty::BirthCounty), "Födelselän");
 }
 

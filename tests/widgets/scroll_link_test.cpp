@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "skin/scroll_bar.h"
 #include "widgets/table_grid.h"
+#include "widgets/text_view.h"
 
 namespace tessla {
 namespace {
@@ -149,6 +151,78 @@ TEST(ScrollLinkTest, TheLinkEndsWithTheBar) {
     linked.grid->setRowCount(200);
     linked.grid->setTopRow(150);
     EXPECT_EQ(linked.grid->topRow(), 150);
+}
+
+// A text of `lines` short lines, one paragraph each.
+std::string linesOfText(int lines) {
+    std::string text;
+    for (int n = 1; n <= lines; ++n) text += "Rad " + std::to_string(n) + "\r";
+    return text;
+}
+
+// A shown window with a text view 100 pixels high and its linked scroll bar beside it.
+struct LinkedText {
+    LinkedText() {
+        window.resize(300, 200);
+        text = new TSPdyntex(&window);
+        text->setGeometry(0, 0, 200, 100);
+        bar = new Tspecscr(&window);
+        bar->setGeometry(200, 0, 19, 100);
+        linkScrollBar(*bar, *text);
+        window.show();
+    }
+
+    QWidget window;
+    TSPdyntex* text = nullptr;
+    Tspecscr* bar = nullptr;
+};
+
+TEST(TextScrollLinkTest, ATextHigherThanTheViewShowsTheBarOverTheHiddenPixelsFromTheTop) {
+    LinkedText linked;
+    EXPECT_TRUE(linked.bar->isHidden()) << "no text yet";
+    for (const int lines : {2, 40, 3, 60}) {
+        linked.text->setText(linesOfText(lines));
+        const int hidden = linked.text->contentHeight() - linked.text->height();
+        EXPECT_EQ(!linked.bar->isHidden(), hidden > 0) << lines << " lines";
+        if (hidden > 0) {
+            EXPECT_EQ(linked.bar->min(), 1) << lines << " lines";
+            EXPECT_EQ(linked.bar->max(), hidden + 1) << lines << " lines";
+            EXPECT_EQ(linked.bar->position(), 1) << lines << " lines";
+        }
+        EXPECT_EQ(linked.text->verticalOffset(), 0) << lines << " lines";
+    }
+}
+
+TEST(TextScrollLinkTest, TheBarScrollsTheTextByPixelsAndANewSizeFitsItAgainFromTheTop) {
+    LinkedText linked;
+    linked.text->setText(linesOfText(40));
+    ASSERT_FALSE(linked.bar->isHidden());
+    linked.bar->setPosition(31);
+    EXPECT_EQ(linked.text->verticalOffset(), 30);
+    linked.text->resize(200, 150);
+    EXPECT_EQ(linked.bar->max(), linked.text->contentHeight() - 150 + 1);
+    EXPECT_EQ(linked.bar->position(), 1);
+    EXPECT_EQ(linked.text->verticalOffset(), 0);
+    linked.text->resize(200, linked.text->contentHeight());
+    EXPECT_TRUE(linked.bar->isHidden()) << "the whole text fits";
+}
+
+TEST(TextScrollLinkTest, KeysThatScrollTheTextMoveTheBar) {
+    LinkedText linked;
+    linked.text->setKeyboardLinks(true);
+    linked.text->setText(linesOfText(40));
+    linked.text->setFocus();
+    QTest::keyClick(linked.text, Qt::Key_End);
+    EXPECT_GT(linked.text->verticalOffset(), 0);
+    EXPECT_EQ(linked.bar->position(), linked.text->verticalOffset() + 1);
+    EXPECT_EQ(linked.bar->position(), linked.bar->max());
+}
+
+TEST(TextScrollLinkTest, TheLinkEndsWithTheBar) {
+    LinkedText linked;
+    delete linked.bar;
+    linked.text->setText(linesOfText(40));  // nothing left to fit
+    EXPECT_EQ(linked.text->verticalOffset(), 0);
 }
 
 }  // namespace

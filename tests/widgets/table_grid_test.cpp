@@ -19,6 +19,7 @@
 #include "skin/figure_set.h"
 #include "skin/tiler.h"
 #include "storage/picture_files.h"
+#include "support/screenshots.h"
 
 namespace tessla {
 namespace {
@@ -653,15 +654,9 @@ TEST(TableGridTest, Screenshots) {
     results.setFocus();
     ASSERT_TRUE(results.hasFocus());
 
-    const QString dir = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/grid/");
+    const QString dir = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/grid");
     ASSERT_TRUE(QDir().mkpath(dir));
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(window.size() * scale);
-        pixmap.setDevicePixelRatio(scale);
-        window.render(&pixmap);
-        const QString name = dir + QStringLiteral("lists_%1x.png").arg(scale);
-        EXPECT_TRUE(pixmap.save(name)) << name.toStdString();
-    }
+    test::saveShots(window, dir, QStringLiteral("lists"));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "household_census.h"
 #include "program/program.h"
 #include "support/accessible_tree.h"
+#include "support/child.h"
 #include "view/reading_order.h"
 #include "windows/help_window.h"
 #include "windows/list_picker_window.h"
@@ -124,7 +125,7 @@ TEST_F(EveryWindowHeardTest, EveryControlHasARoleAndANameAndFieldsAreNamedByThei
                 << where;
             for (const auto& [object, name] : w.fields) {
                 ASSERT_TRUE(heard.contains(QString::fromLatin1(object))) << where << ": " << object;
-                EXPECT_EQ(labelOf(*w.window->findChild<QWidget*>(QString::fromLatin1(object))),
+                EXPECT_EQ(labelOf(test::child<QWidget>(*w.window, object)),
                           QString::fromUtf8(inLanguage(language, name)))
                     << where << ": " << object;
             }

@@ -20,6 +20,8 @@
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
 #include "storage/temp_dir.h"
+#include "support/child.h"
+#include "support/screenshots.h"
 #include "view/help_topic.h"
 #include "widgets/elided_label.h"
 #include "widgets/text_view.h"
@@ -94,8 +96,8 @@ class HelpWindowTest : public ::testing::Test {
         });
         return help_.showTopic(key, owner_);
     }
-    QString title() { return help_.findChild<ElidedLabel*>("rubriklabel")->fullText(); }
-    TSPdyntex& texten() { return *help_.findChild<TSPdyntex*>("texten"); }
+    QString title() { return test::child<ElidedLabel>(help_, "rubriklabel").fullText(); }
+    TSPdyntex& texten() { return test::child<TSPdyntex>(help_, "texten"); }
     void clickLink(const std::string& target) {
         TSPdyntex& view = texten();
         view.grab();  // links are found where they were drawn
@@ -141,7 +143,7 @@ TEST_F(HelpWindowTest, AboutTitlesCarryTheVersionAndTheDateOfTheResidenceParishL
     whileShown("HJ022", [&] {
         EXPECT_EQ(title(), "Tessla (ver " + version + ", databasdatum 2024-03-07)");
         EXPECT_EQ(help_.windowTitle(), QString::fromUtf8("Tessla, hjälp"));
-        EXPECT_EQ(help_.findChild<QWidget*>("slutknapp")->toolTip(), QString::fromUtf8("Stäng"));
+        EXPECT_EQ(test::child<QWidget>(help_, "slutknapp").toolTip(), QString::fromUtf8("Stäng"));
     });
     EXPECT_EQ(program_.helpTopic, "HJ022");
 
@@ -151,7 +153,7 @@ TEST_F(HelpWindowTest, AboutTitlesCarryTheVersionAndTheDateOfTheResidenceParishL
         EXPECT_TRUE(texten().plainText().startsWith("About the program."))
             << texten().plainText().toStdString();
         EXPECT_EQ(help_.windowTitle(), "Tessla, Help");
-        EXPECT_EQ(help_.findChild<QWidget*>("slutknapp")->toolTip(), "Close");
+        EXPECT_EQ(test::child<QWidget>(help_, "slutknapp").toolTip(), "Close");
     });
     EXPECT_EQ(program_.helpTopic, "HJ022e") << "English texts are stored under the key and \"e\"";
 }
@@ -191,8 +193,8 @@ TEST_F(HelpWindowTest, AMissingTopicSaysSoInEachLanguageAndTheCloseButtonCloses)
     const int result = whileShown("HJ099", [&] {
         EXPECT_EQ(title(), "Hjälptext saknas");
         EXPECT_NE(texten().plainText().indexOf("Den här databasen har ingen hjälptext HJ099."), -1);
-        EXPECT_FALSE(help_.findChild<Tspecscr*>("vistextscr")->isVisible());
-        QWidget* close = help_.findChild<QWidget*>("slutknapp");
+        EXPECT_FALSE(test::child<Tspecscr>(help_, "vistextscr").isVisible());
+        QWidget* close = &test::child<QWidget>(help_, "slutknapp");
         QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
         EXPECT_FALSE(help_.isVisible());
     });
@@ -201,14 +203,14 @@ TEST_F(HelpWindowTest, AMissingTopicSaysSoInEachLanguageAndTheCloseButtonCloses)
 
 TEST_F(HelpWindowTest, TheScrollBarShowsOnlyForATextHigherThanTheView) {
     whileShown("HJ040", [&] {
-        Tspecscr& bar = *help_.findChild<Tspecscr*>("vistextscr");
+        Tspecscr& bar = test::child<Tspecscr>(help_, "vistextscr");
         ASSERT_TRUE(bar.isVisible());
         EXPECT_EQ(bar.max(), texten().contentHeight() - texten().height() + 1);
         EXPECT_EQ(bar.position(), 1);
         bar.setPosition(41);
         EXPECT_EQ(texten().verticalOffset(), 40);
     });
-    whileShown("HJ030", [&] { EXPECT_FALSE(help_.findChild<Tspecscr*>("vistextscr")->isVisible()); });
+    whileShown("HJ030", [&] { EXPECT_FALSE(test::child<Tspecscr>(help_, "vistextscr").isVisible()); });
 }
 
 TEST_F(HelpWindowTest, WithoutTheDatedFileTheAboutTitleHasNoDate) {
@@ -234,22 +236,16 @@ TEST(HelpWindowScreenshotTest, Screenshot) {
         program.setLanguage(language);
         for (const char* topic : {"HJ022", "HJ023", "HJ001"}) {
             QTimer::singleShot(0, &help, [&] {
-                EXPECT_FALSE(help.findChild<ElidedLabel*>("rubriklabel")->text().isEmpty()) << topic;
+                EXPECT_FALSE(test::child<ElidedLabel>(help, "rubriklabel").text().isEmpty()) << topic;
                 if (std::string_view(topic) == "HJ001") {
                     // The second link focused from the keyboard, as a keyboard user sees it.
                     QApplication::setActiveWindow(&help);
-                    auto* texten = help.findChild<TSPdyntex*>("texten");
+                    auto* texten = &test::child<TSPdyntex>(help, "texten");
                     texten->setFocus(Qt::TabFocusReason);
                     QTest::keyClick(texten, Qt::Key_Tab);
                 }
-                for (const int ratio : {1, 2}) {
-                    QImage shot(help.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-                    shot.setDevicePixelRatio(ratio);
-                    help.render(&shot);
-                    shot.save(shots + QStringLiteral("/%1_%2@%3x.png")
-                                          .arg(topic, inLanguage(language, "sv", "en"))
-                                          .arg(ratio));
-                }
+                test::saveShots(help, shots,
+                                QStringLiteral("%1_%2").arg(topic, inLanguage(language, "sv", "en")));
                 help.reject();
             });
             help.showTopic(topic, owner);

@@ -21,6 +21,7 @@
 #include "skin/qt_text.h"
 #include "skin/scroll_bar.h"
 #include "support/child.h"
+#include "support/screenshots.h"
 #include "widgets/table_grid.h"
 #include "windows/help_window.h"
 
@@ -346,7 +347,7 @@ TEST_F(ListPickerWindowTest, TextsFollowTheLanguageWhileHidden) {
     ASSERT_TRUE(child<QWidget>("specialCharacters").isVisible());
     quickFind().setFocus();
     ASSERT_TRUE(quickFind().hasFocus());
-    child<TSPknapp>(QString::fromUtf8("tecken_ö").toLatin1().constData()).click();
+    child<TSPknapp>("tecken_ö").click();
     EXPECT_EQ(quickFind().text(), QString::fromUtf8("ö"));
     EXPECT_TRUE(quickFind().hasFocus());
     program_->setLanguage(Language::Swedish);
@@ -400,15 +401,10 @@ TEST_F(ListPickerWindowTest, PickerScreenshots) {
     QDir().mkpath(shots);
     const auto save = [&](const char* name, Language language) {
         QApplication::processEvents();
-        for (const int ratio : {1, 2}) {
-            QImage shot(picker_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-            shot.setDevicePixelRatio(ratio);
-            picker_->render(&shot);
-            shot.save(shots + QStringLiteral("/picker_%1_%2@%3x.png")
-                                  .arg(QString::fromLatin1(name))
-                                  .arg(inLanguage(language, "sv", "en"))
-                                  .arg(ratio));
-        }
+        test::saveShots(*picker_, shots,
+                        QStringLiteral("picker_%1_%2")
+                            .arg(QString::fromLatin1(name))
+                            .arg(inLanguage(language, "sv", "en")));
     };
     for (const Language language : {Language::Swedish, Language::English}) {
         program_->setLanguage(language);

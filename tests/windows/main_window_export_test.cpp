@@ -23,6 +23,8 @@
 #include "python_csv.h"
 #include "skin/picture_button.h"
 #include "storage/temp_dir.h"
+#include "support/child.h"
+#include "support/fake_search.h"
 #include "support/screenshots.h"
 #include "test_text.h"
 #include "widgets/table_grid.h"
@@ -44,29 +46,6 @@ std::string fileTextOf(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Stands in for the person search: chooses every person whose display name begins with `names`.
-class NameSearch : public SearchWindow {
-  public:
-    std::vector<std::string> names;
-    TSPstruktlista* list = nullptr;
-    int exec() override {
-        changedResult_ = true;
-        Tspsmalurval& chosen = list->vald();
-        chosen.tomma();
-        for (const std::string& name : names) {
-            const std::string key = w(name);
-            for (std::int32_t row = list->sokprefix(key); row > 0 && row <= list->rowCount(); ++row) {
-                list->lasrad(row);
-                if (list->text().rfind(key, 0) != 0) break;
-                chosen.satt(row, true);
-            }
-        }
-        list->byggvy();
-        return QDialog::Accepted;
-    }
-    void rensa() override {}
-};
-
 class ExportWindowTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { census_ = new test::CensusFixture(test::householdCensusRows()); }
@@ -87,13 +66,14 @@ class ExportWindowTest : public ::testing::Test {
         program_->setMessagePresenter([this](const QString& text) { messages_.push_back(text); });
         ASSERT_TRUE(program_->openDatabase(path));
         window_ = std::make_unique<Tmain_form>(*program_);
-        search_.list = &program_->database().tessllista();
-        search_.names = std::move(names);
+        search_.action = [this, names = std::move(names)] {
+            test::choosePersons(program_->database().tessllista(), names);
+        };
         window_->setPersonSearch(search_);
         window_->show();
         window_->resize(900, 640);
         window_->dosoek();
-        QTRY_COMPARE(window_->findChild<QTimer*>("idleTimer")->isActive(), false);
+        QTRY_COMPARE(test::child<QTimer>(*window_, "idleTimer").isActive(), false);
         QTRY_VERIFY(!program_->busyGate().busy());
         if (dialogs) return;
         ExportActions::Prompts& prompts = window_->exports().prompts();
@@ -111,7 +91,7 @@ class ExportWindowTest : public ::testing::Test {
         window_.reset();
         program_.reset();
     }
-    TSPknapp& button(const char* name) { return *window_->findChild<TSPknapp*>(QString::fromLatin1(name)); }
+    TSPknapp& button(const char* name) { return test::child<TSPknapp>(*window_, name); }
     void press(const char* name) {
         button(name).click();
         QTRY_VERIFY(!program_->busyGate().busy());
@@ -123,7 +103,7 @@ class ExportWindowTest : public ::testing::Test {
     test::TempDir dir_;
     std::unique_ptr<Program> program_;
     std::unique_ptr<Tmain_form> window_;
-    NameSearch search_;
+    test::FakeSearch search_;
     std::vector<QString> messages_, asked_, notices_;
     QString suggested_, answer_;
     bool goOn_ = true;
@@ -212,7 +192,7 @@ TEST_F(ExportWindowTest, TheListTakesThePrintWindowsSortOrderOnceOneIsChosenTher
     press("csvknapp");
     EXPECT_EQ(namesIn(fileTextOf(path)), byName) << "the list's order while no sort order is chosen";
 
-    auto* first = print.findChild<QComboBox*>("sort1cb");
+    auto* first = &test::child<QComboBox>(print, "sort1cb");
     first->setCurrentIndex(1);
     emit first->activated(1);  // the year of birth, as the user picks it
     press("csvknapp");
@@ -303,7 +283,12 @@ TEST_F(ExportWindowTest, ScreenshotOfTheButtonsAndTheDialogs) {
         shootNextModal(shots, "notice_csv_" + lang);
         button("csvknapp").click();
         QTRY_VERIFY(!program_->busyGate().busy());
-        // A place that cannot be written to, as the user is told it.
+    }
+    // A place that cannot be written to, as the user is told it; after every real file dialog, so
+    // that none of them opens in that place, which the export buttons remember as their folder.
+    for (const Language language : {Language::Swedish, Language::English}) {
+        program_->setLanguage(language);
+        const QString lang = inLanguage(language, "sv", "en");
         window_->exports().prompts().fileName = [](const QString&, const QString&, const QString&) {
             return QStringLiteral("/proc/tessla/list.csv");
         };

@@ -22,6 +22,7 @@
 #include "skin/qt_text.h"
 #include "storage/temp_dir.h"
 #include "support/child.h"
+#include "support/fake_search.h"
 #include "support/next_modal.h"
 #include "support/pdf_text.h"
 #include "view/clipboard_texts.h"
@@ -33,22 +34,6 @@
 
 namespace tessla {
 namespace {
-
-// Chooses every person and answers OK.
-class EveryoneSearch : public SearchWindow {
-  public:
-    explicit EveryoneSearch(Program& program) : program_(program) {}
-    int exec() override {
-        changedResult_ = true;
-        program_.database().tessllista().vald().fyllalla();
-        program_.database().tessllista().byggvy();
-        return QDialog::Accepted;
-    }
-    void rensa() override {}
-
-  private:
-    Program& program_;
-};
 
 class MainWindowPrintTest : public ::testing::Test {
   protected:
@@ -62,22 +47,15 @@ class MainWindowPrintTest : public ::testing::Test {
         window_ = std::make_unique<Tmain_form>(program_);
         help_ = new Ttextform(program_, window_.get());
         print_ = new Tskriv_form(program_, *help_, window_.get());
-        search_ = new EveryoneSearch(program_);
-        window_->setPersonSearch(*search_);
+        search_.action = [this] { test::choosePersons(program_.database().tessllista(), {}); };
+        window_->setPersonSearch(search_);
         window_->setPrint(*print_);
         window_->show();
         window_->setWindowState(Qt::WindowNoState);
         window_->resize(790, 590);
     }
-    void TearDown() override {
-        window_.reset();
-        delete search_;
-    }
-    template <class T>
-    T& child(QWidget& parent, const char* name) {
-        return test::child<T>(parent, name);
-    }
-    QString field(const char* name) { return child<QLineEdit>(*print_, name).text(); }
+    void TearDown() override { window_.reset(); }
+    QString field(const char* name) { return test::child<QLineEdit>(*print_, name).text(); }
     // Whether the print window shows modally after `press`; it closes with Escape.
     bool opensPrintWindow(const std::function<void()>& press) {
         bool printWindow = false;
@@ -91,13 +69,13 @@ class MainWindowPrintTest : public ::testing::Test {
         QApplication::setActiveWindow(window_.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
-    void settle() { QTRY_COMPARE(child<QTimer>(*window_, "idleTimer").isActive(), false); }
+    void settle() { QTRY_COMPARE(test::child<QTimer>(*window_, "idleTimer").isActive(), false); }
     QString printRecordToPdf(const char* name) {
         const QString path = QString::fromStdString(dir_.path()) + QString::fromLatin1(name);
         print_->printer().setOutputFormat(QPrinter::PdfFormat);
         print_->printer().setOutputFileName(path);
         print_->printer().setPageSize(QPageSize(QPageSize::A4));
-        child<TSPknapp>(*window_, "postskrivknapp").click();
+        test::child<TSPknapp>(*window_, "postskrivknapp").click();
         QCoreApplication::processEvents();
         return test::pdfText(path);
     }
@@ -108,31 +86,31 @@ class MainWindowPrintTest : public ::testing::Test {
     std::unique_ptr<Tmain_form> window_;
     Ttextform* help_ = nullptr;
     Tskriv_form* print_ = nullptr;
-    EveryoneSearch* search_ = nullptr;
+    test::FakeSearch search_;
 };
 
 test::CensusFixture* MainWindowPrintTest::census_ = nullptr;
 
 TEST_F(MainWindowPrintTest, TheButtonAndCtrlPOpenTheWindowWithTheRangeOfTheSearch) {
     start();
-    EXPECT_FALSE(child<TSPknapp>(*window_, "skrivknapp").isEnabled());
-    EXPECT_FALSE(child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
+    EXPECT_FALSE(test::child<TSPknapp>(*window_, "skrivknapp").isEnabled());
+    EXPECT_FALSE(test::child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
     window_->dosoek();
     const std::int32_t found = program_.database().tessllista().vald().antal();
     ASSERT_GT(found, 0);
     EXPECT_EQ(field("startpostedit"), "1");
     EXPECT_EQ(field("slutpostedit"), QString::number(found));
-    EXPECT_TRUE(child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
-    EXPECT_TRUE(opensPrintWindow([&] { child<TSPknapp>(*window_, "skrivknapp").click(); }));
+    EXPECT_TRUE(test::child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
+    EXPECT_TRUE(opensPrintWindow([&] { test::child<TSPknapp>(*window_, "skrivknapp").click(); }));
     activate();
     EXPECT_TRUE(opensPrintWindow([&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); }));
 
-    child<QComboBox>(*print_, "skrivtypcb").setCurrentIndex(2);
-    child<TSPknapp>(*window_, "rensaknapp").click();
-    EXPECT_EQ(child<QComboBox>(*print_, "skrivtypcb").currentIndex(), 0);
+    test::child<QComboBox>(*print_, "skrivtypcb").setCurrentIndex(2);
+    test::child<TSPknapp>(*window_, "rensaknapp").click();
+    EXPECT_EQ(test::child<QComboBox>(*print_, "skrivtypcb").currentIndex(), 0);
     EXPECT_TRUE(field("startpostedit").isEmpty());
     EXPECT_TRUE(field("slutpostedit").isEmpty());
-    EXPECT_FALSE(child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
+    EXPECT_FALSE(test::child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
 }
 
 TEST_F(MainWindowPrintTest, WithAPrintLimitOfZeroCtrlPDoesNothingAndTheRecordButtonStays) {
@@ -142,19 +120,19 @@ TEST_F(MainWindowPrintTest, WithAPrintLimitOfZeroCtrlPDoesNothingAndTheRecordBut
                        << "\n[limits]\nutskrift=0\n";
     start(ini);
     window_->dosoek();
-    EXPECT_FALSE(child<TSPknapp>(*window_, "skrivknapp").isVisible());
+    EXPECT_FALSE(test::child<TSPknapp>(*window_, "skrivknapp").isVisible());
     activate();
     EXPECT_FALSE(opensPrintWindow([&] { QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier); }));
-    EXPECT_TRUE(child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
+    EXPECT_TRUE(test::child<TSPknapp>(*window_, "postskrivknapp").isEnabled());
 }
 
 TEST_F(MainWindowPrintTest, TheRecordButtonPrintsTheRecordShownAlsoAfterAHouseholdClickAndAJob) {
     start();
     window_->dosoek();
-    TSPtab& persons = child<TSPtab>(*window_, "persontab");
+    TSPtab& persons = test::child<TSPtab>(*window_, "persontab");
     persons.setCurrentRow(0);
     settle();
-    TSPtab& household = child<TSPtab>(*window_, "htab");
+    TSPtab& household = test::child<TSPtab>(*window_, "htab");
     ASSERT_GT(household.rowCount(), 2);
     // Another member of the household than the selected row.
     const std::int32_t selected = window_->browser().selectedRecord();
@@ -171,13 +149,13 @@ TEST_F(MainWindowPrintTest, TheRecordButtonPrintsTheRecordShownAlsoAfterAHouseho
     // A table job first: it reads every person, and the shown record stays the one printed next.
     print_->printer().setOutputFormat(QPrinter::PdfFormat);
     print_->printer().setOutputFileName(QString::fromStdString(dir_.path()) + "table.pdf");
-    child<QComboBox>(*print_, "skrivtypcb").setCurrentIndex(1);
-    QTest::mouseClick(&child<TSPknapp>(*print_, "startknapp"), Qt::LeftButton);
+    test::child<QComboBox>(*print_, "skrivtypcb").setCurrentIndex(1);
+    QTest::mouseClick(&test::child<TSPknapp>(*print_, "startknapp"), Qt::LeftButton);
     const QString printed = printRecordToPdf("record.pdf");
     EXPECT_TRUE(printed.contains(QString::fromStdString("Post " + postid + "\n"))) << printed.toStdString();
     EXPECT_TRUE(printed.contains(QString::fromUtf8("Enstaka post, ")));
     // The record copy after both jobs is the shown record too.
-    child<TSPknapp>(*window_, "kopipostknapp").click();
+    test::child<TSPknapp>(*window_, "kopipostknapp").click();
     EXPECT_EQ(QApplication::clipboard()->text(),
               toQString(withCrLf(recordCopyText(program_.database().tessl(), shown, Language::Swedish))));
 }

@@ -26,7 +26,9 @@
 #include "storage/coded_text.h"
 #include "support/accessible_tree.h"
 #include "support/child.h"
+#include "support/fake_search.h"
 #include "support/next_modal.h"
+#include "support/screenshots.h"
 #include "test_text.h"
 #include "view/clipboard_texts.h"
 #include "widgets/elided_label.h"
@@ -43,24 +45,6 @@ namespace fs = std::filesystem;
 using test::Heard;
 using test::listen;
 using test::w;
-
-// Stands in for a search window: runs `action` on the person list and answers OK, having changed
-// the result.
-class ScriptedSearch : public SearchWindow {
-  public:
-    std::function<void()> action;
-    int cleared = 0;
-    // How the showing ends: a search (OK), a search with every field empty (Cancel, having
-    // emptied the result) or Escape (Cancel, nothing changed).
-    enum class Ending { searched, emptySearch, escaped } ending = Ending::searched;
-    int exec() override {
-        changedResult_ = ending != Ending::escaped;
-        if (action) action();
-        return ending == Ending::searched ? QDialog::Accepted : QDialog::Rejected;
-    }
-    void rensa() override { ++cleared; }
-    bool focusAsked() const { return focusAsked_; }
-};
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -111,22 +95,8 @@ class MainWindowTest : public ::testing::Test {
     std::int32_t entryOf(std::string_view name) { return master().sokprefix(w(name)); }
     // A search that chooses every person whose display name begins with one of `names` (every
     // person when none are given).
-    void searchFor(std::vector<std::string_view> names) {
-        search_.action = [this, names] {
-            Tspsmalurval& chosen = master().vald();
-            chosen.tomma();
-            if (names.empty()) chosen.fyllalla();
-            for (const std::string_view name : names) {
-                const std::string key = w(name);
-                for (std::int32_t row = master().sokprefix(key); row > 0 && row <= master().rowCount();
-                     ++row) {
-                    master().lasrad(row);
-                    if (master().text().rfind(key, 0) != 0) break;
-                    chosen.satt(row, true);
-                }
-            }
-            master().byggvy();
-        };
+    void searchFor(std::vector<std::string> names) {
+        search_.action = [this, names] { test::choosePersons(master(), names); };
         window_->dosoek();
     }
     void resizeTo(QSize size) {
@@ -160,7 +130,7 @@ class MainWindowTest : public ::testing::Test {
     static test::CensusFixture* census_;
     std::unique_ptr<Program> program_;
     std::unique_ptr<Tmain_form> window_;
-    ScriptedSearch search_;
+    test::FakeSearch search_;
     std::vector<QString> messages_;
 };
 
@@ -189,7 +159,7 @@ TEST_F(MainWindowTest, ASearchShowsTheFirstPersonWithHousehold) {
     // Four families and three separators; Olof is the last, and his row is the current one.
     EXPECT_EQ(htab().rowCount(), 11);
     EXPECT_EQ(htab().currentRow(), 10);
-    EXPECT_EQ(program_->household.householdCellStyle(11), 3);
+    EXPECT_EQ(program_->household.householdCellStyle(11), 3u);
     EXPECT_EQ(child<QLabel>("plabel").text(), QString::fromUtf8("Hushåll för Nilsson, Olof, f. 1860"));
     EXPECT_TRUE(messages_.empty());
 }
@@ -249,10 +219,10 @@ TEST_F(MainWindowTest, AnEmptySearchEmptiesTheListAnEscapedOneLeavesIt) {
         master().vald().tomma();
         master().byggvy();
     };
-    search_.ending = ScriptedSearch::Ending::escaped;
+    search_.ending = test::FakeSearch::Ending::escaped;
     window_->dosoek();
     EXPECT_EQ(persontab().rowCount(), rows) << "the list as it was until it is rebuilt";
-    search_.ending = ScriptedSearch::Ending::emptySearch;
+    search_.ending = test::FakeSearch::Ending::emptySearch;
     window_->dosoek();
     EXPECT_EQ(persontab().rowCount(), 0);
     EXPECT_EQ(child<QLabel>("antallabel").text(), "0 valda");
@@ -270,8 +240,9 @@ TEST_F(MainWindowTest, TheClearButtonEmptiesTheListAndClearsThePersonSearch) {
     EXPECT_TRUE(search_.focusAsked());
 }
 
-// The "?", about and logo buttons show their topics in the help window, in the language shown,
-// and the toggles among them come up when it closes.
+// The "?" button and the table's help buttons (here a logo, in English) show their topics in the
+// help window, in the language shown, and the toggles come up when it closes. Which button shows
+// which topic is the main buttons' table (view/main_buttons_test.cpp).
 TEST_F(MainWindowTest, TheHelpAboutAndLogoButtonsShowTheirTopics) {
     start();
     Ttextform help(*program_, window_.get());
@@ -281,16 +252,15 @@ TEST_F(MainWindowTest, TheHelpAboutAndLogoButtonsShowTheirTopics) {
         Language language;
         std::string topic;
     } cases[] = {
-        {"fragaknapp", Language::Swedish, "HJ001"},   {"omknapp", Language::Swedish, "HJ022"},
-        {"stmknapp", Language::Swedish, "HJ024"},     {"arkivoknapp", Language::Swedish, "HJ025"},
-        {"arkivoknapp", Language::English, "HJ024e"}, {"omknapp_e", Language::English, "HJ022e"},
+        {"fragaknapp", Language::Swedish, "HJ001"},
+        {"arkivoknapp", Language::English, "HJ024e"},
     };
     for (const auto& c : cases) {
         program_->setLanguage(c.language);
         QString title;
         const test::NextModal shown([&](QWidget& modal) {
             EXPECT_EQ(&modal, &help);
-            title = modal.findChild<QLabel*>(QStringLiteral("rubriklabel"))->text();
+            title = test::child<QLabel>(modal, "rubriklabel").text();
         });
         child<TSPknapp>(c.button).click();
         EXPECT_EQ(program_->helpTopic, c.topic) << c.button;
@@ -562,7 +532,7 @@ TEST_F(MainWindowTest, CtrlQDuringAHouseholdBuildClosesWhenTheBuildIsDone) {
 // build reads its members from.
 TEST_F(MainWindowTest, WindowsAndMessagesAskedForDuringAHouseholdBuildShowWhenItIsDone) {
     start();
-    ScriptedSearch childSearch;
+    test::FakeSearch childSearch;
     window_->setChildSearch(childSearch);
     searchFor({"Nilsson", "Persdotter"});
     settle();
@@ -825,16 +795,11 @@ TEST_F(MainWindowTest, ControlsFitWithoutOverlapAtEverySizeAndLanguage) {
                         << where << " " << name(widget) << " overlaps " << name(sibling);
                 }
             }
-            for (const int ratio : {1, 2}) {
-                QImage shot(window_->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-                shot.setDevicePixelRatio(ratio);
-                window_->render(&shot);
-                shot.save(shots + QStringLiteral("/main_%1x%2_%3@%4x.png")
-                                      .arg(size.width())
-                                      .arg(size.height())
-                                      .arg(inLanguage(language, "sv", "en"))
-                                      .arg(ratio));
-            }
+            test::saveShots(*window_, shots,
+                            QStringLiteral("main_%1x%2_%3")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(inLanguage(language, "sv", "en")));
         }
     }
 }

@@ -21,6 +21,8 @@
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "support/accessible_tree.h"
+#include "support/child.h"
+#include "support/screenshots.h"
 #include "test_text.h"
 #include "widgets/table_grid.h"
 #include "windows/help_window.h"
@@ -39,7 +41,8 @@ using enum PlaceKind;
 // The picker's table while it shows, driven as the user drives it.
 class PickerHand {
   public:
-    explicit PickerHand(Tsoktabform& picker) : picker_(picker), grid_(*picker.findChild<TSPtab*>()) {}
+    explicit PickerHand(Tsoktabform& picker)
+        : picker_(picker), grid_(test::child<TSPtab>(picker, "soktab")) {}
 
     // The table row showing `text` (UTF-8) in its first column, blanks around it aside; -1 when none.
     std::int32_t rowOf(const char* text) const {
@@ -92,18 +95,10 @@ class SearchWindowTest : public ::testing::Test {
     }
 
     Database& db() { return program_->database(); }
-    template <class T>
-    static T& child(QWidget& window, const QString& name) {
-        T* found = window.findChild<T*>(name);
-        if (found == nullptr) throw std::logic_error("no control " + name.toStdString());
-        return *found;
-    }
     static QLineEdit& edit(QWidget& window, const char* stem) {
-        return child<QLineEdit>(window, QString::fromLatin1(stem) + "edit");
+        return test::child<QLineEdit>(window, QString::fromLatin1(stem) + "edit");
     }
-    static TSPknapp& button(QWidget& window, const char* name) {
-        return child<TSPknapp>(window, QString::fromUtf8(name));
-    }
+    static TSPknapp& button(QWidget& window, const char* name) { return test::child<TSPknapp>(window, name); }
 
     // Shows `window` modally and runs `act` in it; returns how it closed (1 OK, 2 Cancel).
     static int showing(SearchWindow& window, const std::function<void()>& act) {
@@ -525,8 +520,8 @@ TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
     EXPECT_EQ(child_->windowTitle(), QString::fromUtf8("Tessla, sök barn"));
     program_->setLanguage(Language::English);
     EXPECT_EQ(person_->windowTitle(), "Tessla, Search");
-    EXPECT_EQ(child<QLabel>(*person_, "enlabel").text(), "Last name");
-    EXPECT_EQ(child<QLabel>(*person_, "boolabel").text(), "Place of residence");
+    EXPECT_EQ(test::child<QLabel>(*person_, "enlabel").text(), "Last name");
+    EXPECT_EQ(test::child<QLabel>(*person_, "boolabel").text(), "Place of residence");
     EXPECT_EQ(button(*person_, "fonationknapp").buttext(), "Country");
     EXPECT_EQ(button(*person_, "folandskapknapp").buttext(), "Province");
     EXPECT_TRUE(button(*person_, "soekknapp_e").isVisibleTo(person_.get()));
@@ -538,14 +533,14 @@ TEST_F(SearchWindowTest, HiddenWindowsFollowTheLanguage) {
     EXPECT_EQ(button(*person_, "yrkeabcknapp").toolTip(), "Enter search word");
     EXPECT_EQ(button(*person_, "enlistknapp").toolTip(), "Select word from list");
     EXPECT_EQ(child_->windowTitle(), "Tessla, Child search");
-    EXPECT_EQ(child<QLabel>(*child_, "farfoolabel").text(), "Father, place of birth");
+    EXPECT_EQ(test::child<QLabel>(*child_, "farfoolabel").text(), "Father, place of birth");
     EXPECT_EQ(button(*child_, "barnboforsknapp").buttext(), "Psh");
     EXPECT_EQ(button(*child_, "morfolenknapp").buttext(), "Cnt");
     EXPECT_EQ(person_->size(), personSize);
     EXPECT_EQ(child_->size(), childSize);
 
     program_->setLanguage(Language::Swedish);
-    EXPECT_EQ(child<QLabel>(*person_, "yrkelabel").text(), "Yrke/titel");
+    EXPECT_EQ(test::child<QLabel>(*person_, "yrkelabel").text(), "Yrke/titel");
     EXPECT_EQ(button(*person_, "foforsknapp").buttext(), w("Församling"));
     EXPECT_EQ(button(*child_, "barnboforsknapp").buttext(), "Fs/plats");
     EXPECT_EQ(button(*child_, "barnfoforsknapp").buttext(), w("Förs."));
@@ -632,17 +627,9 @@ TEST_F(SearchWindowTest, ScreenReadersHearEveryControl) {
 
 // ---- screenshots ---------------------------------------------------------------------------------------
 
-void saveGrab(QWidget& window, const QString& name, qreal scale) {
-    const QString dir = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/search/");
-    QDir().mkpath(dir);
-    QPixmap pixmap(window.size() * scale);
-    pixmap.setDevicePixelRatio(scale);
-    pixmap.fill(Qt::transparent);
-    window.render(&pixmap);
-    ASSERT_TRUE(pixmap.save(dir + name + (scale > 1 ? "@2x.png" : ".png")));
-}
-
 TEST_F(SearchWindowTest, Screenshots) {
+    const QString shots = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/search");
+    QDir().mkpath(shots);
     for (const Language language : {Language::Swedish, Language::English}) {
         program_->setLanguage(language);
         const QString suffix = inLanguage(language, "_sv", "_en");
@@ -655,7 +642,7 @@ TEST_F(SearchWindowTest, Screenshots) {
                 picker.accept();
             });
             QCoreApplication::processEvents();
-            for (const qreal scale : {1.0, 2.0}) saveGrab(*person_, "person_search" + suffix, scale);
+            test::saveShots(*person_, shots, "person_search" + suffix);
             person_->reject();
         });
         showing(*child_, [&] {
@@ -667,7 +654,7 @@ TEST_F(SearchWindowTest, Screenshots) {
                 picker.accept();
             });
             QCoreApplication::processEvents();
-            for (const qreal scale : {1.0, 2.0}) saveGrab(*child_, "child_search" + suffix, scale);
+            test::saveShots(*child_, shots, "child_search" + suffix);
             child_->reject();
         });
         person_->rensa();

@@ -21,6 +21,8 @@
 #include "program/program.h"
 #include "skin/control_palette.h"
 #include "skin/scroll_bar.h"
+#include "support/child.h"
+#include "support/screenshots.h"
 #include "widgets/chart_view.h"
 #include "widgets/elided_label.h"
 #include "widgets/table_grid.h"
@@ -64,10 +66,10 @@ class StatisticsWindowTest : public ::testing::Test {
         master.byggvy();
     }
 
-    TSPtab& grid() { return *window_.findChild<TSPtab*>("stattab"); }
-    Tspecscr& bar() { return *window_.findChild<Tspecscr*>("statscr"); }
-    QComboBox& combo(const char* name) { return *window_.findChild<QComboBox*>(name); }
-    QString summary() { return window_.findChild<ElidedLabel*>("summalabel")->fullText(); }
+    TSPtab& grid() { return test::child<TSPtab>(window_, "stattab"); }
+    Tspecscr& bar() { return test::child<Tspecscr>(window_, "statscr"); }
+    QComboBox& combo(const char* name) { return test::child<QComboBox>(window_, name); }
+    QString summary() { return test::child<ElidedLabel>(window_, "summalabel").fullText(); }
     std::vector<QString> firstRows(int n) {
         std::vector<QString> rows;
         for (int row = 0; row < n && row < grid().rowCount(); ++row) {
@@ -157,15 +159,15 @@ TEST_F(StatisticsWindowTest, TheWheelScrollsTenRowsANotchAndTheButtonsHelpAndClo
     bool helpShown = false;
     QTimer::singleShot(0, &help_, [&] {
         helpShown = help_.isVisible();
-        EXPECT_EQ(help_.findChild<ElidedLabel*>("rubriklabel")->fullText(), "Statistik");
+        EXPECT_EQ(test::child<ElidedLabel>(help_, "rubriklabel").fullText(), "Statistik");
         help_.reject();
     });
-    QWidget* helpButton = window_.findChild<QWidget*>("hjelpknapp");
+    QWidget* helpButton = &test::child<QWidget>(window_, "hjelpknapp");
     QTest::mouseClick(helpButton, Qt::LeftButton, {}, helpButton->rect().center());
     EXPECT_TRUE(helpShown);
     EXPECT_EQ(program_.helpTopic, "HJ023");
 
-    QWidget* close = window_.findChild<QWidget*>("slutknapp");
+    QWidget* close = &test::child<QWidget>(window_, "slutknapp");
     QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
     EXPECT_FALSE(window_.isVisible());
     window_.show();
@@ -173,7 +175,7 @@ TEST_F(StatisticsWindowTest, TheWheelScrollsTenRowsANotchAndTheButtonsHelpAndClo
     EXPECT_FALSE(window_.isVisible());
 }
 
-TEST_F(StatisticsWindowTest, EachRowHasABarAsLongAsItsShareOfTheLargestCountBehindItsText) {
+TEST_F(StatisticsWindowTest, EachRowsBarIsPaintedBehindItsTextAsLongAsTheTableSays) {
     window_.show();
     combo("sortcb").setCurrentIndex(1);  // 1805 (3), 1810 (2), 1812 (2), 1800 (1) …
     QImage image(grid().size(), QImage::Format_ARGB32_Premultiplied);
@@ -181,9 +183,9 @@ TEST_F(StatisticsWindowTest, EachRowHasABarAsLongAsItsShareOfTheLargestCountBehi
     const int room = grid().columnWidth(0) - 4;
     const QColor paper = controlPalette::plainPaper();
     // Below the text's baseline, near each bar's end: tinted inside, paper beyond.
-    for (const auto& [row, share] : {std::pair{1, 2.0 / 3}, std::pair{3, 1.0 / 3}}) {
+    for (const std::int32_t row : {1, 3}) {
         const QRect cell = grid().cellRect(row, 0);
-        const int end = 2 + static_cast<int>(share * room + 0.5);
+        const int end = 2 + window_.table().barLength(row + 1, room);
         const int y = cell.bottom() - 1;
         EXPECT_NE(image.pixelColor(end - 3, y), paper) << "inside the bar of row " << row;
         EXPECT_EQ(image.pixelColor(end + 3, y), paper) << "past the bar of row " << row;
@@ -208,7 +210,7 @@ TEST(StatisticsCountColumnTest, ALargeCountIsShownWhole) {
     Ttextform help(program);
     Tstatform window(program, help);
     window.show();
-    auto& grid = *window.findChild<TSPtab*>("stattab");
+    auto& grid = test::child<TSPtab>(window, "stattab");
     ASSERT_EQ(grid.shownText(0, 1), "1500 ");
     const int needed = QFontMetrics(grid.font()).horizontalAdvance(QStringLiteral("1500 ")) + 3;
     EXPECT_GE(grid.columnWidth(1), needed);
@@ -227,8 +229,8 @@ TEST(StatisticsCountColumnTest, ALargeCountIsShownWhole) {
 
 TEST_F(StatisticsWindowTest, TheChoiceOfTableOrChartIsKeptAndTheWheelLeavesTheChartAlone) {
     window_.show();
-    auto* chart = window_.findChild<ChartView*>("diagram");
-    auto* save = window_.findChild<QPushButton*>("sparaknapp");
+    auto* chart = &test::child<ChartView>(window_, "diagram");
+    auto* save = &test::child<QPushButton>(window_, "sparaknapp");
     EXPECT_FALSE(chart->isVisible());
     EXPECT_FALSE(save->isVisible());
     combo("visacb").setCurrentIndex(1);
@@ -285,7 +287,7 @@ TEST_F(StatisticsWindowTest, TheChartOfAResultHasTheBarsGapsAndTicksOfItsYears) 
     window_.markOutOfDate();
     window_.show();
     combo("visacb").setCurrentIndex(1);
-    auto* chart = window_.findChild<ChartView*>("diagram");
+    auto* chart = &test::child<ChartView>(window_, "diagram");
     const ChartLayout& layout = chart->chartLayout();
     EXPECT_EQ(layout.title,
               "F\xC3\xB6"
@@ -326,7 +328,7 @@ TEST_F(StatisticsWindowTest, TheChartOfAResultHasTheBarsGapsAndTicksOfItsYears) 
 TEST_F(StatisticsWindowTest, TheChartIsSavedAsSvgWithABarElementPerValueAndAsPngAtThePixelRatio) {
     window_.show();
     combo("visacb").setCurrentIndex(1);
-    auto* chart = window_.findChild<ChartView*>("diagram");
+    auto* chart = &test::child<ChartView>(window_, "diagram");
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
 
@@ -339,7 +341,7 @@ TEST_F(StatisticsWindowTest, TheChartIsSavedAsSvgWithABarElementPerValueAndAsPng
         dialog->selectFile(dir.filePath("diagram.svg"));
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog keeps its own accept protected
     });
-    QTest::mouseClick(window_.findChild<QPushButton*>("sparaknapp"), Qt::LeftButton);
+    QTest::mouseClick(&test::child<QPushButton>(window_, "sparaknapp"), Qt::LeftButton);
     EXPECT_EQ(offered, "statistik-fodelsear.png");
 
     QFile svg(dir.filePath("diagram.svg"));
@@ -373,12 +375,7 @@ TEST_F(StatisticsWindowTest, Screenshot) {
     QDir().mkpath(shots);
     window_.show();
     combo("sortcb").setCurrentIndex(1);
-    for (const int ratio : {1, 2}) {
-        QImage shot(window_.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        shot.setDevicePixelRatio(ratio);
-        window_.render(&shot);
-        shot.save(shots + QStringLiteral("/statistics_by_count@%1x.png").arg(ratio));
-    }
+    test::saveShots(window_, shots, QStringLiteral("statistics_by_count"));
 }
 
 // The table with its bars and both kinds of chart on the sample database that TESSLA_SAMPLE_INI
@@ -397,18 +394,11 @@ TEST(StatisticsSampleTest, Screenshot) {
     master.byggvy();
     const QString shots = QStringLiteral(TESSLA_BINARY_DIR "/screenshots/statistics_chart");
     QDir().mkpath(shots);
-    const auto shoot = [&](const QString& name) {
-        for (const int ratio : {1, 2}) {
-            QImage shot(window.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-            shot.setDevicePixelRatio(ratio);
-            window.render(&shot);
-            shot.save(shots + QStringLiteral("/%1@%2x.png").arg(name).arg(ratio));
-        }
-    };
+    const auto shoot = [&](const QString& name) { test::saveShots(window, shots, name); };
     window.show();
-    auto* sort = window.findChild<QComboBox*>("sortcb");
-    auto* view = window.findChild<QComboBox*>("visacb");
-    auto* property = window.findChild<QComboBox*>("rcb");
+    auto* sort = &test::child<QComboBox>(window, "sortcb");
+    auto* view = &test::child<QComboBox>(window, "visacb");
+    auto* property = &test::child<QComboBox>(window, "rcb");
     shoot(QStringLiteral("table_years_by_value"));
     sort->setCurrentIndex(1);
     shoot(QStringLiteral("table_years_by_count"));
