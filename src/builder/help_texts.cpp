@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "base/cp1252.h"
-#include "builder/database_builder.h"
+#include "builder/build_error.h"
 #include "embedded/helpText.h"
 #include "storage/collation.h"
 

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "base/cp1252.h"
-#include "builder/database_builder.h"
+#include "builder/build_error.h"
 #include "storage/picture_base_format.h"
 #include "storage/picture_region.h"
 
