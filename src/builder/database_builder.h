@@ -12,16 +12,10 @@
 #include <string>
 
 #include "builder/build_error.h"
+#include "builder/build_step.h"
 #include "builder/census_input.h"
 
 namespace tessla {
-
-// How far a build has come: what it does now and the part of the whole work done, 0 … 1.
-struct BuildStep {
-    std::string what;
-    double done = 0;
-};
-using BuildSteps = std::function<void(const BuildStep&)>;
 
 struct BuildOptions {
     std::string csvPath;
