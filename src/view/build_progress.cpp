@@ -1,12 +1,29 @@
 #include "view/build_progress.h"
 
 #include <cmath>
+#include <string>
 
 namespace tessla {
 namespace {
 
 const char* inLanguage(Language language, const char* swedish, const char* english) {
     return language == Language::English ? english : swedish;
+}
+
+const char* buildStageText(BuildStage stage, Language language) {
+    switch (stage) {
+        case BuildStage::Generating:
+            return inLanguage(language, "Hittar på en folkräkning …", "Making up a census …");
+        case BuildStage::Reading:
+            return inLanguage(language, "Läser folkräkningen …", "Reading the census …");
+        case BuildStage::Sorting:
+            return inLanguage(language, "Sorterar personerna …", "Sorting the persons …");
+        case BuildStage::Writing:
+            return inLanguage(language, "Skriver söklistorna …", "Writing the search lists …");
+        case BuildStage::Finishing:
+            break;
+    }
+    return inLanguage(language, "Gör klart …", "Finishing …");
 }
 
 std::string timeLeftText(double done, double elapsedSeconds, Language language) {
@@ -26,24 +43,8 @@ std::optional<long long> secondsLeft(double done, double elapsedSeconds) {
     return std::llround(elapsedSeconds * (1.0 - done) / done);
 }
 
-const char* buildStageText(BuildStage stage, Language language) {
-    switch (stage) {
-        case BuildStage::Generating:
-            return inLanguage(language, "Hittar på en folkräkning …", "Making up a census …");
-        case BuildStage::Reading:
-            return inLanguage(language, "Läser folkräkningen …", "Reading the census …");
-        case BuildStage::Sorting:
-            return inLanguage(language, "Sorterar personerna …", "Sorting the persons …");
-        case BuildStage::Writing:
-            return inLanguage(language, "Skriver söklistorna …", "Writing the search lists …");
-        case BuildStage::Finishing:
-            break;
-    }
-    return inLanguage(language, "Gör klart …", "Finishing …");
-}
-
-std::string buildProgressText(BuildStage stage, double done, double elapsedSeconds, Language language) {
-    return std::string(buildStageText(stage, language)) + "\n" + timeLeftText(done, elapsedSeconds, language);
+Utf8 buildProgressText(BuildStage stage, double done, double elapsedSeconds, Language language) {
+    return Utf8(buildStageText(stage, language) + ("\n" + timeLeftText(done, elapsedSeconds, language)));
 }
 
 }  // namespace tessla

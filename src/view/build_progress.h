@@ -4,8 +4,8 @@
 // time left as estimated from the part done so far.
 
 #include <optional>
-#include <string>
 
+#include "base/utf8.h"
 #include "builder/build_step.h"
 #include "census/person.h"
 
@@ -15,11 +15,8 @@ namespace tessla {
 // has passed and a hundredth is done, when the rate says too little.
 std::optional<long long> secondsLeft(double done, double elapsedSeconds);
 
-// The stage in `language`, UTF-8 ("Sorterar personerna …").
-const char* buildStageText(BuildStage stage, Language language);
-
-// The two lines of a build's progress in `language`, UTF-8: the stage, then the time left (or that
-// it is being worked out).
-std::string buildProgressText(BuildStage stage, double done, double elapsedSeconds, Language language);
+// The two lines of a build's progress in `language`: the stage in few words ("Sorterar personerna
+// …"), then the time left (or that it is being worked out).
+Utf8 buildProgressText(BuildStage stage, double done, double elapsedSeconds, Language language);
 
 }  // namespace tessla

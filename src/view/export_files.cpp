@@ -24,8 +24,8 @@ bool english(Language language) {
 
 std::string joinedRow(const std::array<std::string, kTableColumns>& cells, std::string_view last) {
     std::string row;
-    for (const std::string& cell : cells) row += csvField(cp1252ToUtf8(trimBlanks(cell))) + ",";
-    return row + csvField(cp1252ToUtf8(trimBlanks(last))) + std::string(kCrLf);
+    for (const std::string& cell : cells) row += csvField(cp1252ToUtf8(trimBlanks(cell)).str()) + ",";
+    return row + csvField(cp1252ToUtf8(trimBlanks(last)).str()) + std::string(kCrLf);
 }
 
 // The first characters with which a spreadsheet starts a formula, or which it drops before
@@ -86,7 +86,8 @@ std::string exportLimitNotice(std::int32_t limit, std::int32_t available, Langua
 
 std::string sourceCitation(const Tenperson& person, Language language, std::string_view version,
                            std::optional<CalendarDate> databaseDate) {
-    const std::optional<std::string> edition = utf8ToCp1252(programEdition(language, version, databaseDate));
+    const std::optional<std::string> edition =
+        utf8ToCp1252(Utf8View(programEdition(language, version, databaseDate)));
     return censusTitle(language) + ", " + censusPage(person, language) + " (" + edition.value_or("Tessla") +
            ")";
 }
@@ -100,7 +101,7 @@ std::string suggestedFileName(const Tenperson& person, std::string_view fallback
         name += part;
     }
     std::string safe;
-    for (const char c : cp1252ToUtf8(name)) {
+    for (const char c : cp1252ToUtf8(name).str()) {
         if (static_cast<unsigned char>(c) < 32 ||
             std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
             continue;

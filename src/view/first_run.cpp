@@ -37,7 +37,7 @@ FirstRunPlaces FirstRunPlaces::fromEnvironment(const ConfigurationPlaces& places
     return first;
 }
 
-std::string firstRunMessage(const FirstRunOutcome& outcome, Language language) {
+Utf8 firstRunMessage(const FirstRunOutcome& outcome, Language language) {
     const std::string& folder = outcome.folder;
     const std::string& detail = outcome.detail;
     switch (outcome.result) {
@@ -46,25 +46,25 @@ std::string firstRunMessage(const FirstRunOutcome& outcome, Language language) {
             break;
         case FirstRunOutcome::Result::FolderTooLong: {
             const std::string most = std::to_string(kComponentDirectoryMax);
-            return inLanguage(
-                language,
-                "Mappens sökväg är för lång: sökvägarna till databasens mappar cd/ och hd/ får ha "
-                "högst " +
-                    most + " tecken.\n\n" + folder,
-                "The folder's path is too long: the paths of the database's folders cd/ and hd/ "
-                "may have at most " +
-                    most + " characters.\n\n" + folder);
+            return Utf8(
+                inLanguage(language,
+                           "Mappens sökväg är för lång: sökvägarna till databasens mappar cd/ och hd/ får ha "
+                           "högst " +
+                               most + " tecken.\n\n" + folder,
+                           "The folder's path is too long: the paths of the database's folders cd/ and hd/ "
+                           "may have at most " +
+                               most + " characters.\n\n" + folder));
         }
         case FirstRunOutcome::Result::NoDatabase:
-            return inLanguage(
+            return Utf8(inLanguage(
                 language, "Mappen " + folder + " innehåller ingen databas som Tessla kan öppna.\n\n" + detail,
-                "The folder " + folder + " holds no database that Tessla can open.\n\n" + detail);
+                "The folder " + folder + " holds no database that Tessla can open.\n\n" + detail));
         case FirstRunOutcome::Result::BuildFailed:
-            return inLanguage(language, "Exempeldatabasen kunde inte byggas.\n\n" + detail,
-                              "The sample database could not be built.\n\n" + detail);
+            return Utf8(inLanguage(language, "Exempeldatabasen kunde inte byggas.\n\n" + detail,
+                                   "The sample database could not be built.\n\n" + detail));
         case FirstRunOutcome::Result::ConfigurationUnwritten:
-            return inLanguage(language, "Inställningsfilen kan inte skrivas.\n\n" + detail,
-                              "The configuration file cannot be written.\n\n" + detail);
+            return Utf8(inLanguage(language, "Inställningsfilen kan inte skrivas.\n\n" + detail,
+                                   "The configuration file cannot be written.\n\n" + detail));
     }
     return {};
 }

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "base/configuration.h"
+#include "base/utf8.h"
 #include "builder/build_step.h"
 #include "builder/sample_database.h"
 #include "census/person.h"
@@ -47,8 +48,8 @@ struct FirstRunOutcome {
     std::string detail;  // what went wrong, in the failing part's own words (English)
 };
 
-// The message for an outcome other than Done or Cancelled in `language`, UTF-8; empty for those two.
-std::string firstRunMessage(const FirstRunOutcome& outcome, Language language);
+// The message for an outcome other than Done or Cancelled in `language`; empty for those two.
+Utf8 firstRunMessage(const FirstRunOutcome& outcome, Language language);
 
 // Names the database in `directory` in the user's file after checking that its folders fit and
 // that it opens as a database; nothing is written when it is refused.

@@ -17,7 +17,7 @@ bool english(Language language) {
 }
 
 std::string cp1252(std::string_view utf8) {
-    return utf8ToCp1252(utf8).value_or(std::string(utf8));
+    return utf8ToCp1252(Utf8View(utf8)).value_or(std::string(utf8));
 }
 
 // A whole number, or nothing for a text that is not one.

@@ -16,6 +16,7 @@
 #include "program/program.h"
 #include "skin/control_palette.h"
 #include "skin/fonts.h"
+#include "skin/qt_text.h"
 #include "view/build_progress.h"
 #include "windows/window_controls.h"
 
@@ -37,10 +38,10 @@ void paintAsPaper(QWidget& window) {
 
 // Tells what came of a choice that came to nothing; nothing for a cancelled one.
 void tell(QWidget& owner, const FirstRunOutcome& outcome, Language language) {
-    const std::string message = firstRunMessage(outcome, language);
+    const Utf8 message = firstRunMessage(outcome, language);
     if (message.empty()) return;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessla"), QString::fromStdString(message),
-                    QMessageBox::Ok, &owner);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessla"), toQString(message), QMessageBox::Ok,
+                    &owner);
     box.exec();
 }
 
@@ -59,7 +60,7 @@ void showProgress(SampleRun& run, QWidget& owner, Language language) {
     progress.setObjectName(QStringLiteral("sampleprogress"));
     progress.setWindowTitle(inLanguage(language, "Bygger exempeldatabasen", "Building the sample database"));
     progress.setCancelButtonText(inLanguage(language, "Avbryt", "Cancel"));
-    progress.setLabelText(QString::fromStdString(buildProgressText(BuildStage::Generating, 0, 0, language)));
+    progress.setLabelText(toQString(buildProgressText(BuildStage::Generating, 0, 0, language)));
     progress.setRange(0, kProgressSteps);
     progress.setMinimumDuration(0);
     progress.setMinimumWidth(440);
@@ -83,7 +84,7 @@ void showProgress(SampleRun& run, QWidget& owner, Language language) {
         }
         progress.setValue(static_cast<int>(now.done * kProgressSteps));
         progress.setLabelText(
-            QString::fromStdString(buildProgressText(now.stage, now.done, now.elapsedSeconds, language)));
+            toQString(buildProgressText(now.stage, now.done, now.elapsedSeconds, language)));
     });
     poll.start(kPollMilliseconds);
     progress.show();
@@ -210,9 +211,8 @@ bool offerFirstRun(Program& program, QWidget& owner, const FirstRunPlaces& place
 }
 
 bool buildSample(Program& program, QWidget& owner, const FirstRunPlaces& places) {
-    const Language language = program.language();
     SampleRun run(places);
-    if (!run.progress().finished) showProgress(run, owner, language);
+    if (!run.progress().finished) showProgress(run, owner, program.language());
     return openChosen(program, owner, places, run.outcome());
 }
 

@@ -92,7 +92,7 @@ TEST_F(FirstRunSteps, CancelledInAnyStageLeavesNothingAndWritesNothing) {
         running = &run;
         const FirstRunOutcome outcome = waitFor(run);
         EXPECT_EQ(outcome.result, Result::Cancelled) << static_cast<int>(stage);
-        EXPECT_EQ(firstRunMessage(outcome, Language::Swedish), "");
+        EXPECT_TRUE(firstRunMessage(outcome, Language::Swedish).empty());
         EXPECT_EQ(files(), std::vector<std::string>{}) << static_cast<int>(stage);
     }
     { const SampleRun abandoned(places_); }
@@ -183,8 +183,8 @@ TEST(FirstRunMessage, EachOutcomeThatCameToNothingIsToldInBothLanguages) {
          "The configuration file cannot be written.\n\ncannot write /home/u/.config/tessla/tessla.ini"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(firstRunMessage(c.outcome, Language::Swedish), c.swedish);
-        EXPECT_EQ(firstRunMessage(c.outcome, Language::English), c.english);
+        EXPECT_EQ(firstRunMessage(c.outcome, Language::Swedish).str(), c.swedish);
+        EXPECT_EQ(firstRunMessage(c.outcome, Language::English).str(), c.english);
     }
 }
 
