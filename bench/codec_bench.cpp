@@ -18,6 +18,7 @@
 #include "storage/census_like_text.h"
 #include "storage/codec.h"
 #include "storage/codec_methods.h"
+#include "storage/little_endian.h"
 #include "storage/stream.h"
 
 namespace {
@@ -153,7 +154,7 @@ void BM_PackLh5_Jlha(benchmark::State& state) {
             state.SkipWithError("jlha did not make an -lh5- archive");
             break;
         }
-        packed = archive[7] | archive[8] << 8 | archive[9] << 16 | std::size_t{archive[10]} << 24;
+        packed = tessla::getFixed32(archive.data() + 7);
     }
     fs::remove_all(directory);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kPlainSize));

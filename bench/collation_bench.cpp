@@ -16,7 +16,7 @@ namespace tessla {
 namespace {
 
 std::string cp(const char* utf8) {
-    return utf8ToCp1252(utf8).value();
+    return utf8ToCp1252(Utf8View(utf8)).value();
 }
 
 // "Surname, First names" with a Zipf-like spread of patronymic surnames, as in the result list.

@@ -67,7 +67,7 @@ Database& database() {
 }
 
 Criterion text(const char* utf8) {
-    return {utf8ToCp1252(utf8).value(), false, PlaceKind::Parish};
+    return {utf8ToCp1252(Utf8View(utf8)).value(), false, PlaceKind::Parish};
 }
 
 struct Query {

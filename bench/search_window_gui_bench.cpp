@@ -97,7 +97,7 @@ void BM_SearchFromTheWindowToTheFirstRecord(benchmark::State& state) {
         for (const std::string& name : names) {
             // The core alone, on the same criterion, right before the window's run.
             PersonSearch criteria;
-            criteria.lastName.text = utf8ToCp1252(name).value_or(name);
+            criteria.lastName.text = utf8ToCp1252(Utf8View(name)).value_or(name);
             auto start = Clock::now();
             found = dosokning(session.program.database(), criteria, nullptr).value_or(0);
             core.push_back(msSince(start));

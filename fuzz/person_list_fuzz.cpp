@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 #include "storage/person_list_file.h"
 
 namespace {
@@ -30,7 +30,7 @@ struct Fixture {
 };
 
 std::uint32_t word(const std::uint8_t* data, std::size_t size, std::size_t at) {
-    return at + 4 <= size ? blob_format::getFixed32(data + at) : 0;
+    return at + 4 <= size ? getFixed32(data + at) : 0;
 }
 
 }  // namespace

@@ -17,29 +17,30 @@
 
 #include "search/spelling_key.h"
 #include "search/spelling_key_file.h"
+#include "search/spelling_key_format.h"
+#include "storage/little_endian.h"
 
 namespace {
 
 using namespace tessla;
 
-constexpr std::size_t kHeaderSize = 20;
+namespace fmt = spelling_key_format;
 
 void check(bool condition) {
     if (!condition) std::abort();
 }
 
 std::uint32_t numberAt(std::string_view bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t i = at + 4; i-- > at;) value = value << 8 | static_cast<unsigned char>(bytes[i]);
-    return value;
+    return getFixed32(reinterpret_cast<const std::uint8_t*>(bytes.data()) + at);
 }
 
 // The keys of the first entries as the header's key width places them.
 std::vector<std::string> keysIn(std::string_view bytes) {
     std::vector<std::string> keys;
-    const std::size_t width = numberAt(bytes, 12);
-    if (width == 0 || width > 1024) return keys;
-    for (std::size_t at = kHeaderSize; at + width <= bytes.size() && keys.size() < 8; at += width + 4) {
+    const std::size_t width = numberAt(bytes, fmt::kKeyWidthOffset);
+    if (width == 0 || width > fmt::kWidestKey) return keys;
+    for (std::size_t at = fmt::kHeaderSize; at + width <= bytes.size() && keys.size() < 8;
+         at += width + fmt::kRowNumberSize) {
         const std::string_view key = bytes.substr(at, width);
         keys.emplace_back(key.substr(0, key.find('\0')));
     }
@@ -52,12 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string key = spellingKey(bytes);
     for (const std::string& joined : spellingKeyFamily(key)) check(spellingKeysJoined(key, joined));
-    if (size < kHeaderSize) return 0;
+    if (size < fmt::kHeaderSize) return 0;
 
     static const std::string path =
         std::filesystem::temp_directory_path().string() + "/tessla-skey-fuzz-" + std::to_string(::getpid());
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
-    const std::uint32_t rows = std::min<std::uint32_t>(numberAt(bytes, 8), INT32_MAX);
+    const std::uint32_t rows = std::min<std::uint32_t>(numberAt(bytes, fmt::kRowCountOffset), INT32_MAX);
     SpellingKeyFile file(path, kSpellingKeyVersion, static_cast<std::int32_t>(rows));
     std::vector<std::string> keys = keysIn(bytes);
     for (const char* name : {"", "Eriksson",

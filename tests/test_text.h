@@ -11,7 +11,7 @@
 namespace tessla::test {
 
 inline std::string w(std::string_view utf8) {
-    auto bytes = utf8ToCp1252(utf8);
+    auto bytes = utf8ToCp1252(Utf8View(utf8));
     if (!bytes) throw std::invalid_argument("test text outside Windows-1252");
     return *bytes;
 }

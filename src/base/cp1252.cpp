@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace tessla {
 namespace {
@@ -63,11 +64,11 @@ std::optional<char32_t> decodeUtf8(std::string_view s, std::size_t& pos) {
 
 }  // namespace
 
-std::string cp1252ToUtf8(std::string_view bytes) {
+Utf8 cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (const char b : bytes) appendUtf8(out, characterOf(static_cast<std::uint8_t>(b)));
-    return out;
+    return Utf8(std::move(out));
 }
 
 std::string Cp1252Error::message() const {
@@ -81,7 +82,8 @@ std::string Cp1252Error::message() const {
     return text;
 }
 
-std::optional<std::string> utf8ToCp1252(std::string_view utf8, Cp1252Error* error) {
+std::optional<std::string> utf8ToCp1252(Utf8View text, Cp1252Error* error) {
+    const std::string_view utf8 = text.view();
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {

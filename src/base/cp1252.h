@@ -9,12 +9,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf8.h"
+
 namespace tessla {
 
 // Every byte has a character: the five bytes Windows-1252 leaves unassigned (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) become the control characters of the same number, so that
 // utf8ToCp1252(cp1252ToUtf8(b)) gives back b for any bytes b.
-std::string cp1252ToUtf8(std::string_view bytes);
+Utf8 cp1252ToUtf8(std::string_view bytes);
 
 // Why a UTF-8 text could not be converted.
 struct Cp1252Error {
@@ -29,6 +31,6 @@ struct Cp1252Error {
 
 // The Windows-1252 bytes of `utf8`, or nothing (with `error` filled when given) when the text
 // is not valid UTF-8 or holds a character outside Windows-1252.
-std::optional<std::string> utf8ToCp1252(std::string_view utf8, Cp1252Error* error = nullptr);
+std::optional<std::string> utf8ToCp1252(Utf8View utf8, Cp1252Error* error = nullptr);
 
 }  // namespace tessla

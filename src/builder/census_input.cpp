@@ -32,7 +32,7 @@ void normaliseLineBreaks(std::string& text) {
 
 std::string personFieldName(int field) {
     // The labels of the person records carry a type digit before the name.
-    return cp1252ToUtf8(personTextBase().labels[static_cast<std::size_t>(field)].substr(1));
+    return cp1252ToUtf8(personTextBase().labels[static_cast<std::size_t>(field)].substr(1)).str();
 }
 
 CensusReader::CensusReader(std::istream& in, WarningSink warn, std::size_t personsMax)
@@ -89,7 +89,7 @@ bool CensusReader::next(CensusRow& row) {
     if (++rows_ > personsMax_) fail(row.line, -1, "more than " + std::to_string(personsMax_) + " persons");
     std::size_t recordSize = 0;
     for (int field = 0; field < kPersonFieldCount; ++field) {
-        convert(field, cells_[columns_[static_cast<std::size_t>(field)]], row);
+        convert(field, Utf8View(cells_[columns_[static_cast<std::size_t>(field)]]), row);
         recordSize += row.fields[static_cast<std::size_t>(field)].size() + 2;
     }
     if (recordSize > kRecordMax) {
@@ -98,7 +98,7 @@ bool CensusReader::next(CensusRow& row) {
     return true;
 }
 
-void CensusReader::convert(int field, std::string_view utf8, CensusRow& row) {
+void CensusReader::convert(int field, Utf8View utf8, CensusRow& row) {
     Cp1252Error error;
     auto bytes = utf8ToCp1252(utf8, &error);
     if (!bytes) fail(row.line, field, error.message());

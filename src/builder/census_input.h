@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/utf8.h"
 #include "builder/csv_reader.h"
 
 namespace tessla {
@@ -95,7 +96,7 @@ class CensusReader {
     void readHeader();
     [[noreturn]] void fail(std::size_t line, int field, const std::string& what) const;
     void warn(std::size_t line, int field, const std::string& what) const;
-    void convert(int field, std::string_view utf8, CensusRow& row);
+    void convert(int field, Utf8View utf8, CensusRow& row);
 
     CsvReader csv_;
     WarningSink warn_;

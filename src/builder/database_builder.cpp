@@ -100,7 +100,7 @@ class Progress {
     void persons(std::size_t done, std::uint64_t bytesRead, std::uint64_t bytesTotal) {
         const double part =
             bytesTotal > 0 ? static_cast<double>(bytesRead) / static_cast<double>(bytesTotal) : 0;
-        step("reading the census", kReadingEnds * std::min(part, 1.0));
+        step(BuildStage::Reading, "reading the census", kReadingEnds * std::min(part, 1.0));
         const auto now = Clock::now();
         if (now - last_ < std::chrono::seconds(1)) return;
         last_ = now;
@@ -110,12 +110,12 @@ class Progress {
             " persons/s)");
     }
     // A stage's line and its first step.
-    void stage(const std::string& what, double done) {
+    void stage(BuildStage stage, const std::string& what, double done) {
         say(what);
-        step(what, done);
+        step(stage, what, done);
     }
-    void step(const std::string& what, double done) const {
-        if (options_.steps) options_.steps(BuildStep{what, done});
+    void step(BuildStage stage, const std::string& what, double done) const {
+        if (options_.steps) options_.steps(BuildStep{stage, what, done});
         if (options_.stop.stop_requested()) throw BuildCancelled();
     }
     void say(const std::string& line) const {
@@ -178,7 +178,7 @@ class Builder {
         writeHelpTexts();
         writePictureBases();
         writeIni();
-        progress_.step("finishing", 1.0);
+        progress_.step(BuildStage::Finishing, "finishing", 1.0);
         directory_.install();
         progress_.say("built " + std::to_string(report_.persons) + " persons in " +
                       std::to_string(static_cast<int>(progress_.seconds())) + " s");
@@ -246,7 +246,7 @@ class Builder {
     // Sorts the persons into the master list; its row numbers are the person numbers.
     std::vector<std::int32_t> writeMasterList() {
         const std::string sorting = "sorting " + std::to_string(masterTexts_.size()) + " persons";
-        progress_.stage(sorting, kReadingEnds);
+        progress_.stage(BuildStage::Sorting, sorting, kReadingEnds);
         std::vector<std::uint32_t> order(masterTexts_.size());
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i + 1);
         // The comparisons a sort of n makes, about n log2 n, measure how far it has come; the
@@ -257,12 +257,13 @@ class Builder {
         std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
             if (++comparisons % kComparisonsPerStep == 0) {
                 const double part = std::min(static_cast<double>(comparisons) / expected, 0.99);
-                progress_.step(sorting, kReadingEnds + (kSortingEnds - kReadingEnds) * part);
+                progress_.step(BuildStage::Sorting, sorting,
+                               kReadingEnds + (kSortingEnds - kReadingEnds) * part);
             }
             return CollCompareTie(masterTexts_.text(a), masterTexts_.text(b), static_cast<std::int32_t>(a),
                                   static_cast<std::int32_t>(b), CollationOrder::AccentRankOrder) < 0;
         });
-        progress_.stage("writing the master list", kSortingEnds);
+        progress_.stage(BuildStage::Writing, "writing the master list", kSortingEnds);
         std::size_t longest = 0;
         for (std::uint32_t r = 1; r <= masterTexts_.size(); ++r)
             longest = std::max(longest, masterTexts_.text(r).size());
@@ -274,7 +275,7 @@ class Builder {
             if (!writer.append(masterTexts_.text(order[i]), order[i], 0, {})) fail(masterList());
             if ((i + 1) % kPersonsPerStep == 0) {
                 const double part = static_cast<double>(i + 1) / static_cast<double>(order.size());
-                progress_.step("writing the master list",
+                progress_.step(BuildStage::Writing, "writing the master list",
                                kSortingEnds + (kMasterListEnds - kSortingEnds) * part);
             }
         }
@@ -288,7 +289,7 @@ class Builder {
         for (std::size_t i = 0; i < lists.size(); ++i) {
             const WordListSettings& list = lists[i];
             const double part = static_cast<double>(i) / static_cast<double>(lists.size());
-            progress_.stage("writing " + std::string(list.name),
+            progress_.stage(BuildStage::Writing, "writing " + std::string(list.name),
                             kMasterListEnds + (kWordListsEnd - kMasterListEnds) * part);
             const int source = list.number == 41 ? kAllOccupations : list.number;
             std::vector<ListAccumulator::Row> rows = lists_.at(source).finish(personOf, list.hasParentTable);
@@ -338,7 +339,7 @@ class Builder {
     }
 
     void writeHelpTexts() {
-        progress_.stage("writing the help texts", kWordListsEnd);
+        progress_.stage(BuildStage::Finishing, "writing the help texts", kWordListsEnd);
         const std::vector<HelpText> texts =
             options_.helpTextsDir.empty() ? builtInHelpTexts() : readHelpTexts(options_.helpTextsDir);
         TextBaseWriter writer(helpTextBase(), placeTextBase(helpTextBase(), directory_.cd(), directory_.hd()),
@@ -356,7 +357,7 @@ class Builder {
     // the kind, placement code and region of the skin's manifest; the second picture collection is
     // written empty.
     void writePictureBases() {
-        progress_.stage("writing the pictures", (kWordListsEnd + 1.0) / 2);
+        progress_.stage(BuildStage::Finishing, "writing the pictures", (kWordListsEnd + 1.0) / 2);
         writePictureBase(pictureBase(), {});
         writePictureBase(skinPictureBase(), options_.skinDir.empty() ? std::vector<SkinPicture>{}
                                                                      : readSkinPictures(options_.skinDir));

@@ -8,33 +8,14 @@
 
 #include <cstddef>
 #include <functional>
-#include <stdexcept>
 #include <stop_token>
 #include <string>
 
+#include "builder/build_error.h"
+#include "builder/build_step.h"
 #include "builder/census_input.h"
 
 namespace tessla {
-
-// A build that cannot be carried out for a reason other than the census itself (the target,
-// the help texts, the skin pictures, a write that fails).
-class BuildError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// A build stopped through BuildOptions::stop; like any failed build it leaves nothing behind.
-class BuildCancelled : public BuildError {
-  public:
-    BuildCancelled() : BuildError("the build was cancelled") {}
-};
-
-// How far a build has come: what it does now and the part of the whole work done, 0 … 1.
-struct BuildStep {
-    std::string what;
-    double done = 0;
-};
-using BuildSteps = std::function<void(const BuildStep&)>;
 
 struct BuildOptions {
     std::string csvPath;

@@ -53,7 +53,7 @@ class Table {
         for (;;) {
             const std::size_t tab = line.find('\t');
             std::string cell(line.substr(0, tab));
-            if (!utf8ToCp1252(cell)) fail("not Windows-1252: " + cell);
+            if (!utf8ToCp1252(Utf8View(cell))) fail("not Windows-1252: " + cell);
             cells.push_back(std::move(cell));
             if (tab == std::string_view::npos) return cells;
             line.remove_prefix(tab + 1);

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "base/cp1252.h"
-#include "builder/database_builder.h"
+#include "builder/build_error.h"
 #include "embedded/helpText.h"
 #include "storage/collation.h"
 
@@ -26,7 +26,7 @@ std::vector<HelpText> sorted(std::vector<HelpText> texts) {
 
 }  // namespace
 
-HelpText parseHelpText(std::string_view code, std::string_view utf8) {
+HelpText parseHelpText(std::string_view code, Utf8View utf8) {
     Cp1252Error error;
     auto text = utf8ToCp1252(utf8, &error);
     if (!text) throw BuildError("help text " + std::string(code) + ": " + error.message());
@@ -52,7 +52,7 @@ std::vector<HelpText> builtInHelpTexts() {
         for (const std::string suffix : {"", "e"}) {
             const std::string name = code + suffix;
             if (const auto file = embedded::helpText(name + ".txt"))
-                texts.push_back(parseHelpText(name, *file));
+                texts.push_back(parseHelpText(name, Utf8View(*file)));
         }
     }
     return sorted(std::move(texts));
@@ -67,7 +67,7 @@ std::vector<HelpText> readHelpTexts(const std::string& directory) {
         std::ostringstream bytes;
         bytes << in.rdbuf();
         if (!in) throw BuildError("cannot read " + entry.path().string());
-        texts.push_back(parseHelpText(entry.path().stem().string(), bytes.str()));
+        texts.push_back(parseHelpText(entry.path().stem().string(), Utf8View(bytes.str())));
     }
     if (error) throw BuildError("cannot read the help texts in " + directory + ": " + error.message());
     return sorted(std::move(texts));

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/utf8.h"
+
 namespace tessla {
 
 struct HelpText {
@@ -21,7 +23,7 @@ struct HelpText {
 inline constexpr std::size_t kHelpRecordMax = 20000;
 
 // Parses one help file; throws BuildError naming the file when it is not valid.
-HelpText parseHelpText(std::string_view code, std::string_view utf8);
+HelpText parseHelpText(std::string_view code, Utf8View utf8);
 
 // The texts built into the program, sorted by code in SwedishOrder.
 std::vector<HelpText> builtInHelpTexts();

@@ -66,7 +66,7 @@ std::vector<ListAccumulator::Row> ListAccumulator::finish(std::span<const std::i
                 throw CensusInputError(
                     "rows " + std::to_string(previousRecord) + " and " +
                     std::to_string(value.records.front()) + " of the census: the values \"" +
-                    cp1252ToUtf8(rows.back().text) + "\" and \"" + cp1252ToUtf8(value.text) +
+                    cp1252ToUtf8(rows.back().text).str() + "\" and \"" + cp1252ToUtf8(value.text).str() +
                     "\" cannot both be places of a list: the second would sort between the "
                     "first and its places");
             }

@@ -61,7 +61,8 @@ void generateSample(const SampleOptions& options, const fs::path& csv) {
         if (households % kHouseholdsPerStep != 0) continue;
         const double part =
             static_cast<double>(generator.personsWritten()) / static_cast<double>(options.persons);
-        if (options.steps) options.steps(BuildStep{"generating the census", kGeneratingEnds * part});
+        if (options.steps)
+            options.steps(BuildStep{BuildStage::Generating, "generating the census", kGeneratingEnds * part});
         if (options.stop.stop_requested()) throw BuildCancelled();
     }
     if (!out.flush()) throw BuildError("cannot write " + csv.string());
@@ -86,7 +87,8 @@ void buildSampleDatabase(const SampleOptions& options) {
     build.stop = options.stop;
     if (options.steps) {
         build.steps = [&options](const BuildStep& step) {
-            options.steps(BuildStep{step.what, kGeneratingEnds + (1 - kGeneratingEnds) * step.done});
+            options.steps(
+                BuildStep{step.stage, step.what, kGeneratingEnds + (1 - kGeneratingEnds) * step.done});
         };
     }
     buildDatabase(build, nullptr, nullptr);

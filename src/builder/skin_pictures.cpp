@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "base/cp1252.h"
-#include "builder/database_builder.h"
+#include "builder/build_error.h"
 #include "storage/picture_base_format.h"
 #include "storage/picture_region.h"
 
@@ -32,7 +32,7 @@ std::vector<std::uint8_t> readFile(const fs::path& path) {
 
 SkinPicture readPicture(const fs::path& path) {
     const std::string file = path.string();
-    const auto name = utf8ToCp1252(path.stem().string());
+    const auto name = utf8ToCp1252(Utf8View(path.stem().string()));
     if (!name || name->empty() || name->size() > kPictureNameMax) {
         throw BuildError(file + ": a picture name must be 1 to 20 Windows-1252 characters");
     }
@@ -59,7 +59,7 @@ void applyLine(const fs::path& directory, const std::vector<std::string>& fields
     if (fields.size() < 2 || fields.size() > 3) {
         throw BuildError(where + ": a line holds a name, a kind and an optional placement code");
     }
-    const auto name = utf8ToCp1252(fields[0]);
+    const auto name = utf8ToCp1252(Utf8View(fields[0]));
     const auto picture = std::find_if(pictures.begin(), pictures.end(),
                                       [&](const SkinPicture& p) { return name && p.name == *name; });
     if (picture == pictures.end()) throw BuildError(where + ": there is no picture " + fields[0] + ".png");

@@ -2,30 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 
 #include "search/spelling_key.h"
+#include "search/spelling_key_format.h"
+#include "storage/little_endian.h"
 
 namespace tessla {
 
-namespace {
-
-constexpr std::string_view kMagic = "TSKY";
-constexpr std::uint32_t kHeaderSize = 20;
-// Longer keys than this are no names; a header that claims them is damaged.
-constexpr std::uint32_t kWidestKey = 1024;
-
-void putNumber(std::string& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((value >> shift) & 0xFF);
-}
-
-std::uint32_t numberAt(const char* bytes) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
-    return value;
-}
-
-}  // namespace
+namespace fmt = spelling_key_format;
 
 std::string spellingKeyFilePath(const std::string& filkat, const std::string& filnamn) {
     return filkat + filnamn + ".skey";
@@ -41,43 +25,45 @@ bool writeSpellingKeyFile(const std::string& path, const std::vector<std::string
         width = std::max(width, key.size());
         entries.emplace_back(std::move(key), static_cast<std::uint32_t>(i + 1));
     }
-    if (width > kWidestKey) return false;
+    if (width > fmt::kWidestKey) return false;
     std::ranges::sort(entries);
-    std::string out(kMagic);
-    putNumber(out, stamp);
-    putNumber(out, static_cast<std::uint32_t>(texts.size()));
-    putNumber(out, static_cast<std::uint32_t>(width));
-    putNumber(out, static_cast<std::uint32_t>(entries.size()));
+    std::vector<std::uint8_t> out(fmt::kHeaderSize);
+    std::ranges::copy(fmt::kMagic, out.begin() + fmt::kMagicOffset);
+    putFixed32(out.data() + fmt::kStampOffset, stamp);
+    putFixed32(out.data() + fmt::kRowCountOffset, static_cast<std::uint32_t>(texts.size()));
+    putFixed32(out.data() + fmt::kKeyWidthOffset, static_cast<std::uint32_t>(width));
+    putFixed32(out.data() + fmt::kEntryCountOffset, static_cast<std::uint32_t>(entries.size()));
     for (const auto& [key, row] : entries) {
-        out += key;
-        out.append(width - key.size(), '\0');
-        putNumber(out, row);
+        out.insert(out.end(), key.begin(), key.end());
+        out.resize(out.size() + width - key.size(), 0);
+        appendFixed32(out, row);
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    return static_cast<bool>(file.flush());
+    std::optional<File> file = File::create(path);
+    return file && file->writeAt(0, out.data(), out.size()) && file->close();
 }
 
 SpellingKeyFile::SpellingKeyFile(const std::string& path, std::uint32_t stamp, std::int32_t rowCount)
-    : file_(path, std::ios::binary), rowCount_(rowCount) {
-    std::array<char, kHeaderSize> header{};
-    if (!file_.read(header.data(), header.size())) return;
-    if (std::string_view(header.data(), kMagic.size()) != kMagic || numberAt(&header[4]) != stamp) return;
-    if (numberAt(&header[8]) != static_cast<std::uint32_t>(rowCount)) return;
-    width_ = numberAt(&header[12]);
-    entries_ = numberAt(&header[16]);
-    if (width_ == 0 || width_ > kWidestKey || entries_ > static_cast<std::uint32_t>(rowCount)) return;
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    usable_ = !error && size == kHeaderSize + std::uintmax_t{entries_} * (width_ + 4);
+    : file_(File::open(path, File::Access::ReadOnly)), rowCount_(rowCount) {
+    std::array<std::uint8_t, fmt::kHeaderSize> header{};
+    if (!file_ || rowCount < 0 || !file_->readExactAt(0, header.data(), header.size())) return;
+    const std::string_view magic(reinterpret_cast<const char*>(header.data()) + fmt::kMagicOffset,
+                                 fmt::kMagic.size());
+    if (magic != fmt::kMagic || getFixed32(header.data() + fmt::kStampOffset) != stamp) return;
+    if (getFixed32(header.data() + fmt::kRowCountOffset) != static_cast<std::uint32_t>(rowCount)) return;
+    width_ = getFixed32(header.data() + fmt::kKeyWidthOffset);
+    entries_ = getFixed32(header.data() + fmt::kEntryCountOffset);
+    if (width_ == 0 || width_ > fmt::kWidestKey || entries_ > static_cast<std::uint32_t>(rowCount)) return;
+    const std::optional<std::uint64_t> size = file_->size();
+    usable_ = size && *size == fmt::entryOffset(width_, entries_);
+    entry_.resize(width_ + fmt::kRowNumberSize);
 }
 
 bool SpellingKeyFile::readEntry(std::uint32_t i, std::string& key, std::int32_t& row) {
-    std::string bytes(width_ + 4, '\0');
-    file_.seekg(static_cast<std::streamoff>(kHeaderSize + std::uint64_t{i} * (width_ + 4)));
-    if (!file_.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return false;
-    key.assign(bytes.data(), std::min<std::size_t>(width_, bytes.find('\0')));
-    const std::uint32_t number = numberAt(&bytes[width_]);
+    if (i >= entries_ || !file_->readExactAt(fmt::entryOffset(width_, i), entry_.data(), entry_.size()))
+        return false;
+    const auto* bytes = reinterpret_cast<const char*>(entry_.data());
+    key.assign(bytes, std::find(bytes, bytes + width_, '\0'));
+    const std::uint32_t number = getFixed32(entry_.data() + width_);
     if (number < 1 || number > static_cast<std::uint32_t>(rowCount_)) return false;
     row = static_cast<std::int32_t>(number);
     return true;

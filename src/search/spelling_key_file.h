@@ -3,19 +3,17 @@
 // The key list of a name list: its rows sorted by spelling key, written by the builder as an extra
 // file beside the list, so that a "~" search finds its rows by binary search instead of walking
 // the list. The database does not need the file: without it, or when it was written under other
-// key rules or does not fit the list, the search walks the list.
-//
-// Layout, numbers little-endian: "TSKY", the key-rules stamp, the list's row count, the key width
-// W, the entry count; then the entries sorted by key, each the key padded with zero bytes to W and
-// the row number (uint32). Rows whose key is empty have no entry.
+// key rules or does not fit the list, the search walks the list. Its layout is in
+// search/spelling_key_format.h; what it holds is untrusted like every file.
 
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "storage/file.h"
 
 namespace tessla {
 
@@ -40,9 +38,12 @@ class SpellingKeyFile {
     std::optional<std::vector<std::int32_t>> rowsOf(std::string_view key);
 
   private:
+    // The key and row of entry i (0-based); false when it cannot be read or names a row outside
+    // the list.
     bool readEntry(std::uint32_t i, std::string& key, std::int32_t& row);
 
-    std::ifstream file_;
+    std::optional<File> file_;
+    std::vector<std::uint8_t> entry_;  // one entry's bytes
     bool usable_ = false;
     std::int32_t rowCount_ = 0;
     std::uint32_t width_ = 0;

@@ -5,13 +5,16 @@
 namespace tessla {
 
 QString toQString(std::string_view cp1252) {
-    const std::string utf8 = cp1252ToUtf8(cp1252);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return toQString(cp1252ToUtf8(cp1252));
+}
+
+QString toQString(const Utf8& text) {
+    return QString::fromUtf8(text.str().data(), static_cast<qsizetype>(text.str().size()));
 }
 
 std::optional<std::string> toCp1252(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
-    return utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return utf8ToCp1252(Utf8View(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
 }
 
 }  // namespace tessla

@@ -6,23 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace tessla::blob_format {
+#include "storage/little_endian.h"
 
-// Little-endian access to bytes already known to be in range.
-inline std::uint16_t getFixed16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-inline std::uint32_t getFixed32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-inline void putFixed16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-inline void putFixed32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
+namespace tessla::blob_format {
 
 // --- Pointer list (`Tsppeklista`) ---------------------------------------------------------------
 // A 16-byte header, then the entries, 32-bit each; entry i (1-based) at kPointerListHeaderSize + 4(i − 1).

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <span>
 
+#include "storage/little_endian.h"
+
 namespace tessla::packed_block {
 
 inline constexpr std::size_t kHeaderSize = 21;
@@ -45,13 +47,13 @@ inline constexpr std::array<std::array<char, kMethodIdSize>, 5> kMethodIds = {{
     {'L', 'H', '5'},
 }};
 
+// The 32-bit field at `offset` of a header (one of the offsets above).
 inline std::uint32_t getFixed32(std::span<const std::uint8_t, kHeaderSize> header, std::size_t offset) {
-    return std::uint32_t{header[offset]} | std::uint32_t{header[offset + 1]} << 8 |
-           std::uint32_t{header[offset + 2]} << 16 | std::uint32_t{header[offset + 3]} << 24;
+    return tessla::getFixed32(header.data() + offset);
 }
 
 inline void putFixed32(std::span<std::uint8_t, kHeaderSize> header, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) header[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    tessla::putFixed32(header.data() + offset, value);
 }
 
 }  // namespace tessla::packed_block

@@ -37,7 +37,7 @@ bool PackedBlockReader::load(std::int32_t b) {
         reportOnce("block " + std::to_string(b) + " is missing");
         return false;
     }
-    const std::uint32_t length = blob_format::getFixed32(lengthWord);
+    const std::uint32_t length = getFixed32(lengthWord);
     // A packed block never exceeds its plain size by more than one header.
     if (length > *fileSize - offset - 4 || length > std::uint64_t{maxPlainSize_} + 64) {
         reportOnce("block " + std::to_string(b) + " has a length beyond its file");
@@ -77,7 +77,7 @@ bool appendPackedBlock(TCompress& codec, File& data, std::uint64_t& end, Tsppekl
     codec.CompressStream(packed, source, TCompMethod::Lh5);
     const auto bytes = packed.bytes();
     std::uint8_t lengthWord[4];
-    blob_format::putFixed32(lengthWord, static_cast<std::uint32_t>(bytes.size()));
+    putFixed32(lengthWord, static_cast<std::uint32_t>(bytes.size()));
     if (end > UINT32_MAX || !data.writeAt(end, lengthWord, 4) ||
         !data.writeAt(end + 4, bytes.data(), bytes.size())) {
         return false;

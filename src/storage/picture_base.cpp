@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "storage/blob_format.h"
 #include "storage/collation.h"
+#include "storage/little_endian.h"
 #include "storage/picture_base_format.h"
 #include "storage/text_base.h"
 #include "storage/text_base_format.h"
@@ -13,8 +13,6 @@
 namespace tessla {
 
 using namespace picture_base_format;
-using blob_format::getFixed32;
-using blob_format::putFixed32;
 
 namespace {
 
@@ -34,11 +32,6 @@ std::string textAt(const ParsedRecord& parsed, std::size_t i, std::size_t max = 
 
 std::int32_t integerAt(const ParsedRecord& parsed, std::size_t i) {
     return i < parsed.integerCount ? parsed.integers[i] : 0;
-}
-
-void appendFixed32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
-    bytes.resize(bytes.size() + 4);
-    putFixed32(bytes.data() + bytes.size() - 4, value);
 }
 
 Tsppeklista::Mode pointerMode(std::int32_t pltyp) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 
 namespace tessla {
 
@@ -14,7 +14,7 @@ constexpr std::uint32_t kRectangleType = 1;
 constexpr std::size_t kRectSize = 16;
 
 std::int32_t int32At(std::span<const std::uint8_t> data, std::size_t offset) {
-    return static_cast<std::int32_t>(blob_format::getFixed32(data.data() + offset));
+    return static_cast<std::int32_t>(getFixed32(data.data() + offset));
 }
 
 RegionRect rectAt(std::span<const std::uint8_t> data, std::size_t offset) {
@@ -38,23 +38,19 @@ bool inside(const RegionRect& r, const RegionRect& bounds) {
            r.bottom <= bounds.bottom;
 }
 
-void appendInt32(std::vector<std::uint8_t>& bytes, std::int64_t value) {
-    bytes.resize(bytes.size() + 4);
-    blob_format::putFixed32(bytes.data() + bytes.size() - 4, static_cast<std::uint32_t>(value));
-}
-
 void appendRect(std::vector<std::uint8_t>& bytes, const RegionRect& r) {
-    for (const std::int32_t value : {r.left, r.top, r.right, r.bottom}) appendInt32(bytes, value);
+    for (const std::int32_t value : {r.left, r.top, r.right, r.bottom})
+        appendFixed32(bytes, static_cast<std::uint32_t>(value));
 }
 
 }  // namespace
 
 std::optional<std::vector<RegionRect>> parseRegion(std::span<const std::uint8_t> data) {
     if (data.size() < kHeaderSize) return std::nullopt;
-    const std::uint32_t headerSize = blob_format::getFixed32(data.data());
-    const std::uint32_t type = blob_format::getFixed32(data.data() + 4);
-    const std::uint32_t count = blob_format::getFixed32(data.data() + 8);
-    const std::uint32_t rectsSize = blob_format::getFixed32(data.data() + 12);
+    const std::uint32_t headerSize = getFixed32(data.data());
+    const std::uint32_t type = getFixed32(data.data() + 4);
+    const std::uint32_t count = getFixed32(data.data() + 8);
+    const std::uint32_t rectsSize = getFixed32(data.data() + 12);
     const RegionRect bounds = rectAt(data, 16);
     const std::size_t room = data.size() - kHeaderSize;
     // The size of the rectangle data may be given as 0; when given it must cover the rectangles.
@@ -80,10 +76,10 @@ std::vector<std::uint8_t> encodeRegion(std::span<const RegionRect> rects) {
                   std::max(bounds.bottom, r.bottom)};
     }
     std::vector<std::uint8_t> bytes;
-    appendInt32(bytes, kHeaderSize);
-    appendInt32(bytes, kRectangleType);
-    appendInt32(bytes, static_cast<std::int64_t>(rects.size()));
-    appendInt32(bytes, static_cast<std::int64_t>(rects.size() * kRectSize));
+    appendFixed32(bytes, kHeaderSize);
+    appendFixed32(bytes, kRectangleType);
+    appendFixed32(bytes, static_cast<std::uint32_t>(rects.size()));
+    appendFixed32(bytes, static_cast<std::uint32_t>(rects.size() * kRectSize));
     appendRect(bytes, bounds);
     for (const RegionRect& r : rects) appendRect(bytes, r);
     return bytes;

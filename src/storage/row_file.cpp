@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 #include "storage/sorted_search.h"
 #include "storage/word_list_format.h"
 
 namespace tessla {
 
 namespace fmt = word_list_format;
-using blob_format::getFixed32;
-using blob_format::putFixed32;
 
 std::string_view rowText(std::span<const std::uint8_t> row) {
     if (row.size() <= fmt::kTextOffset) return {};

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 #include "storage/text_base_format.h"
 
 namespace tessla {
@@ -10,11 +10,6 @@ namespace tessla {
 using namespace text_base_format;
 
 namespace {
-
-// Appends the low `size` bytes of value, little-endian.
-void appendFixed(std::vector<std::uint8_t>& bytes, std::uint32_t value, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 // The NUL-terminated string whose lead byte is at `cursor`: its bytes, or nothing when the data
 // ends before its NUL.
@@ -66,13 +61,13 @@ void parseRecord(std::span<const std::uint8_t> data, std::string_view types, std
             }
         } else if (type == kIntegerLabel || type == kIntegerLabel4) {
             if (data.size() - cursor < kLeadByteSize + 4) return;
-            const std::uint32_t value = blob_format::getFixed32(data.data() + cursor + kLeadByteSize);
+            const std::uint32_t value = getFixed32(data.data() + cursor + kLeadByteSize);
             if (out.integerCount < out.integers.size())
                 out.integers[out.integerCount++] = static_cast<std::int32_t>(value);
             cursor += kLeadByteSize + 4;
         } else if (type == kShortLabel) {
             if (data.size() - cursor < kLeadByteSize + 2) return;
-            const std::uint16_t value = blob_format::getFixed16(data.data() + cursor + kLeadByteSize);
+            const std::uint16_t value = getFixed16(data.data() + cursor + kLeadByteSize);
             if (out.shortCount < out.shorts.size())
                 out.shorts[out.shortCount++] = static_cast<std::int16_t>(value);
             cursor += kLeadByteSize + 2;
@@ -98,9 +93,9 @@ std::string encodeRecord(std::string_view types, std::span<const FieldValue> val
             out.push_back(0);
         } else if ((type == kIntegerLabel || type == kIntegerLabel4) &&
                    std::holds_alternative<std::int32_t>(value)) {
-            appendFixed(out, static_cast<std::uint32_t>(std::get<std::int32_t>(value)), 4);
+            appendFixed32(out, static_cast<std::uint32_t>(std::get<std::int32_t>(value)));
         } else if (type == kShortLabel && std::holds_alternative<std::int16_t>(value)) {
-            appendFixed(out, static_cast<std::uint16_t>(std::get<std::int16_t>(value)), 2);
+            appendFixed16(out, static_cast<std::uint16_t>(std::get<std::int16_t>(value)));
         } else {
             return field + " has a value of the wrong kind";
         }

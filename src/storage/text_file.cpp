@@ -13,11 +13,7 @@
 namespace tessla {
 
 using namespace text_base_format;
-using blob_format::getFixed16;
-using blob_format::getFixed32;
 using blob_format::kNoEntry;
-using blob_format::putFixed16;
-using blob_format::putFixed32;
 
 namespace {
 

@@ -2,13 +2,12 @@
 
 #include <cstring>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 #include "storage/word_list_format.h"
 
 namespace tessla {
 
 namespace fmt = word_list_format;
-using blob_format::getFixed32;
 
 WordListProperties wordListProperties(const WordListSettings& list, const std::string& cd,
                                       const std::string& hd) {

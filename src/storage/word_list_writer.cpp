@@ -2,13 +2,12 @@
 
 #include <cstring>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 #include "storage/word_list_format.h"
 
 namespace tessla {
 
 namespace fmt = word_list_format;
-using blob_format::putFixed32;
 
 WordListWriter::WordListWriter(TCompress& codec, PersonListDecodeBuffer& decodeBuffer)
     : rows_(codec, nullptr, "writer"), persons_(decodeBuffer) {}

@@ -4,18 +4,19 @@
 // time left as estimated from the part done so far.
 
 #include <optional>
-#include <string_view>
+
+#include "base/utf8.h"
+#include "builder/build_step.h"
+#include "census/person.h"
 
 namespace tessla {
-
-enum class BuildStage { Generating, Reading, Sorting, Writing, Finishing };
-
-// The stage of a build step by its text ("generating the census", "sorting 200000 persons",
-// "writing tessls12", "writing the help texts", ...).
-BuildStage buildStageOf(std::string_view what);
 
 // The seconds left when `done` (0 … 1) of the work took `elapsedSeconds`; none before a second
 // has passed and a hundredth is done, when the rate says too little.
 std::optional<long long> secondsLeft(double done, double elapsedSeconds);
+
+// The two lines of a build's progress in `language`: the stage in few words ("Sorterar personerna
+// …"), then the time left (or that it is being worked out).
+Utf8 buildProgressText(BuildStage stage, double done, double elapsedSeconds, Language language);
 
 }  // namespace tessla

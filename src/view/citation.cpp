@@ -8,7 +8,8 @@ namespace tessla {
 
 std::string sourceCitation(const Tenperson& person, Language language, std::string_view version,
                            std::optional<CalendarDate> databaseDate) {
-    const std::optional<std::string> edition = utf8ToCp1252(programEdition(language, version, databaseDate));
+    const std::optional<std::string> edition =
+        utf8ToCp1252(Utf8View(programEdition(language, version, databaseDate)));
     return censusTitle(language) + ", " + censusPage(person, language) + " (" + edition.value_or("Tessla") +
            ")";
 }

@@ -14,8 +14,8 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string joinedRow(const std::array<std::string, kTableColumns>& cells, std::string_view last) {
     std::string row;
-    for (const std::string& cell : cells) row += csvField(cp1252ToUtf8(trimBlanks(cell))) + ",";
-    return row + csvField(cp1252ToUtf8(trimBlanks(last))) + std::string(kCrLf);
+    for (const std::string& cell : cells) row += csvField(cp1252ToUtf8(trimBlanks(cell)).str()) + ",";
+    return row + csvField(cp1252ToUtf8(trimBlanks(last)).str()) + std::string(kCrLf);
 }
 
 // The first characters with which a spreadsheet starts a formula, or which it drops before

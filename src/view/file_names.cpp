@@ -14,7 +14,7 @@ std::string suggestedFileName(const Tenperson& person, std::string_view fallback
         name += part;
     }
     std::string safe;
-    for (const char c : cp1252ToUtf8(name)) {
+    for (const char c : cp1252ToUtf8(name).str()) {
         if (static_cast<unsigned char>(c) < 32 ||
             std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
             continue;

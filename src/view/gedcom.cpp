@@ -145,7 +145,7 @@ class GedcomLines {
   public:
     // A line with a value cut to `size` characters.
     void value(int level, std::string_view tag, std::string_view cp1252, std::size_t size = kAny) {
-        const std::string text = cp1252ToUtf8(cp1252);
+        const std::string text = cp1252ToUtf8(cp1252).str();
         const std::string start = prefix(level, tag);
         add(start, text.substr(0, fittingLength(text, size, room(start))));
     }
@@ -160,7 +160,7 @@ class GedcomLines {
     void text(int level, std::string_view tag, std::string_view cp1252) {
         const std::vector<std::string_view> lines = textLines(cp1252);
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::string line = cp1252ToUtf8(lines[i]);
+            const std::string line = cp1252ToUtf8(lines[i]).str();
             std::string start = i == 0 ? prefix(level, tag) : prefix(level + 1, "CONT");
             std::string_view rest = line;
             while (true) {

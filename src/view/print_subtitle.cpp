@@ -8,7 +8,7 @@ namespace tessla {
 namespace {
 
 std::string cp1252(std::string_view utf8) {
-    return utf8ToCp1252(utf8).value_or(std::string(utf8));
+    return utf8ToCp1252(Utf8View(utf8)).value_or(std::string(utf8));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ std::string persons(std::int64_t count) {
 // The UTF-8 label as a file name: lower case, å ä ö as a and o, other letters and digits kept,
 // anything else a hyphen.
 std::string fileNameOf(std::string_view label) {
-    const std::string cp1252 = utf8ToCp1252(label).value_or(std::string(label));
+    const std::string cp1252 = utf8ToCp1252(Utf8View(label)).value_or(std::string(label));
     std::string name = "statistik-";
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
@@ -149,8 +149,9 @@ void layoutTop(ChartLayout& layout, const TopValues& top, ChartBox area, const C
         const StatisticsRow& row = top.bars[i];
         const double y = area.y + static_cast<double>(i) * pitch;
         const double length = std::max(1.0, row.count / largest * layout.plot.width);
-        layout.bars.push_back(
-            {{left, y + (pitch - barHeight) / 2, length, barHeight}, cp1252ToUtf8(row.text), row.count});
+        layout.bars.push_back({{left, y + (pitch - barHeight) / 2, length, barHeight},
+                               cp1252ToUtf8(row.text).str(),
+                               row.count});
         layout.valueLabels.push_back({area.x, y, labels, pitch});
     }
 }

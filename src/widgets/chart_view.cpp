@@ -124,7 +124,7 @@ ChartMetrics ChartView::metricsFor(const ChartData& data) {
     metrics.titleHeight = QFontMetricsF(titleFont()).height();
     metrics.digitWidth = labels.horizontalAdvance(QLatin1Char('0'));
     for (const StatisticsRow& row : data.top.bars) {
-        const QString label = text(cp1252ToUtf8(row.text));
+        const QString label = text(cp1252ToUtf8(row.text).str());
         metrics.valueLabelWidth = std::max(metrics.valueLabelWidth, labels.horizontalAdvance(label) + 2);
     }
     return metrics;

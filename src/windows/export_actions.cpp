@@ -55,7 +55,7 @@ void ExportActions::write(const QString& path, const std::string& content) {
         inLanguage(program_.language(), "Filen kunde inte sparas:", "The file could not be saved:")
             .toStdString() +
         " " + path.toStdString() + "\n" + *failure;
-    program_.message(utf8ToCp1252(text).value_or(text));
+    program_.message(utf8ToCp1252(Utf8View(text)).value_or(text));
 }
 
 void ExportActions::saveHouseholdGedcom() {

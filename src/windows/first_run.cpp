@@ -1,10 +1,6 @@
 #include "windows/first_run.h"
 
-#include <chrono>
-#include <cstdlib>
-#include <memory>
-#include <mutex>
-#include <thread>
+#include <string>
 
 #include <QDir>
 #include <QEventLoop>
@@ -17,10 +13,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "database/database_check.h"
 #include "program/program.h"
 #include "skin/control_palette.h"
 #include "skin/fonts.h"
+#include "skin/qt_text.h"
 #include "view/build_progress.h"
 #include "windows/window_controls.h"
 
@@ -40,86 +36,63 @@ void paintAsPaper(QWidget& window) {
     window.setAutoFillBackground(true);
 }
 
-void tell(QWidget& owner, Language language, const QString& swedish, const QString& english) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessla"), inLanguage(language, swedish, english),
-                    QMessageBox::Ok, &owner);
+// Tells what came of a choice that came to nothing; nothing for a cancelled one.
+void tell(QWidget& owner, const FirstRunOutcome& outcome, Language language) {
+    const Utf8 message = firstRunMessage(outcome, language);
+    if (message.empty()) return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessla"), toQString(message), QMessageBox::Ok,
+                    &owner);
     box.exec();
 }
 
-QString stageText(BuildStage stage, Language language) {
-    switch (stage) {
-        case BuildStage::Generating:
-            return inLanguage(language, "Hittar på en folkräkning …", "Making up a census …");
-        case BuildStage::Reading:
-            return inLanguage(language, "Läser folkräkningen …", "Reading the census …");
-        case BuildStage::Sorting:
-            return inLanguage(language, "Sorterar personerna …", "Sorting the persons …");
-        case BuildStage::Writing:
-            return inLanguage(language, "Skriver söklistorna …", "Writing the search lists …");
-        case BuildStage::Finishing:
-            break;
-    }
-    return inLanguage(language, "Gör klart …", "Finishing …");
-}
-
-QString timeLeftText(double done, double elapsed, Language language) {
-    const auto left = secondsLeft(done, elapsed);
-    if (!left) return inLanguage(language, "Räknar ut tiden som är kvar …", "Working out the time left …");
-    if (*left >= 60) {
-        return inLanguage(language, "Ungefär %1 min %2 s kvar", "About %1 min %2 s left")
-            .arg(*left / 60)
-            .arg(*left % 60);
-    }
-    return inLanguage(language, "Ungefär %1 s kvar", "About %1 s left").arg(*left);
-}
-
-// What the worker thread shares with the window while it builds.
-struct SampleJob {
-    std::mutex mutex;
-    BuildStep step;
-    bool finished = false;
-    bool cancelled = false;
-    std::string error;
-};
-
-// Writes the user's file naming `directory` and opens it; a failed write is told.
-bool writeAndOpen(Program& program, QWidget& owner, const FirstRunPlaces& places,
-                  const std::string& directory) {
-    const std::string error = writeUserConfiguration(places.userFile, directory);
-    if (!error.empty()) {
-        tell(owner, program.language(),
-             QStringLiteral("Inställningsfilen kan inte skrivas.\n\n%1").arg(QString::fromStdString(error)),
-             QStringLiteral("The configuration file cannot be written.\n\n%1")
-                 .arg(QString::fromStdString(error)));
-        return false;
-    }
-    return program.openDatabase(places.userFile);
-}
-
-bool fits(Program& program, QWidget& owner, const std::string& directory) {
-    if (databaseDirectoryFits(directory)) return true;
-    const QString path = QString::fromStdString(directory);
-    tell(owner, program.language(),
-         QStringLiteral("Mappens sökväg är för lång: sökvägarna till databasens mappar cd/ och hd/ får ha "
-                        "högst %1 tecken.\n\n%2")
-             .arg(kComponentDirectoryMax)
-             .arg(path),
-         QStringLiteral("The folder's path is too long: the paths of the database's folders cd/ and hd/ may "
-                        "have at most %1 characters.\n\n%2")
-             .arg(kComponentDirectoryMax)
-             .arg(path));
+// Opens the database the user's file now names, or tells why there is none to open.
+bool openChosen(Program& program, QWidget& owner, const FirstRunPlaces& places,
+                const FirstRunOutcome& outcome) {
+    if (outcome.result == FirstRunOutcome::Result::Done) return program.openDatabase(places.userFile);
+    tell(owner, outcome, program.language());
     return false;
 }
 
-}  // namespace
+// Shows `run` under a progress dialog over `owner` until it is finished; the dialog's button and
+// the Escape key cancel it.
+void showProgress(SampleRun& run, QWidget& owner, Language language) {
+    QProgressDialog progress(&owner);
+    progress.setObjectName(QStringLiteral("sampleprogress"));
+    progress.setWindowTitle(inLanguage(language, "Bygger exempeldatabasen", "Building the sample database"));
+    progress.setCancelButtonText(inLanguage(language, "Avbryt", "Cancel"));
+    progress.setLabelText(toQString(buildProgressText(BuildStage::Generating, 0, 0, language)));
+    progress.setRange(0, kProgressSteps);
+    progress.setMinimumDuration(0);
+    progress.setMinimumWidth(440);
+    progress.setFont(serifFont(11));
+    paintAsPaper(progress);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setWindowModality(Qt::ApplicationModal);
 
-FirstRunPlaces FirstRunPlaces::fromEnvironment(const ConfigurationPlaces& places) {
-    FirstRunPlaces first;
-    first.userFile = userConfigurationPath(places);
-    first.sampleDirectory = sampleDatabaseDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    first.skinDirectory = skinDirectoryFor(places.programDirectory);
-    return first;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        const SampleRun::Progress now = run.progress();
+        if (now.finished) {
+            loop.quit();
+            return;
+        }
+        if (progress.wasCanceled()) {
+            run.cancel();
+            return;
+        }
+        progress.setValue(static_cast<int>(now.done * kProgressSteps));
+        progress.setLabelText(
+            toQString(buildProgressText(now.stage, now.done, now.elapsedSeconds, language)));
+    });
+    poll.start(kPollMilliseconds);
+    progress.show();
+    loop.exec();
+    progress.hide();
 }
+
+}  // namespace
 
 FirstRunDialog::FirstRunDialog(Program& program, const FirstRunPlaces& places, QWidget* parent)
     : QDialog(parent),
@@ -237,111 +210,14 @@ bool offerFirstRun(Program& program, QWidget& owner, const FirstRunPlaces& place
 }
 
 bool buildSample(Program& program, QWidget& owner, const FirstRunPlaces& places) {
-    const Language language = program.language();
-    if (!fits(program, owner, places.sampleDirectory)) return false;
-    auto job = std::make_shared<SampleJob>();
-    std::stop_source stop;
-    SampleOptions options;
-    options.directory = places.sampleDirectory;
-    options.persons = places.samplePersons;
-    options.skinDir = places.skinDirectory;
-    options.stop = stop.get_token();
-    options.steps = [job](const BuildStep& step) {
-        const std::lock_guard lock(job->mutex);
-        job->step = step;
-    };
-
-    QProgressDialog progress(&owner);
-    progress.setObjectName(QStringLiteral("sampleprogress"));
-    progress.setWindowTitle(inLanguage(language, "Bygger exempeldatabasen", "Building the sample database"));
-    progress.setCancelButtonText(inLanguage(language, "Avbryt", "Cancel"));
-    progress.setLabelText(stageText(BuildStage::Generating, language) + QStringLiteral("\n") +
-                          timeLeftText(0, 0, language));
-    progress.setRange(0, kProgressSteps);
-    progress.setMinimumDuration(0);
-    progress.setMinimumWidth(440);
-    progress.setFont(serifFont(11));
-    paintAsPaper(progress);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setWindowModality(Qt::ApplicationModal);
-
-    std::jthread worker([job, options] {
-        std::string error;
-        bool cancelled = false;
-        try {
-            buildSampleDatabase(options);
-        } catch (const BuildCancelled&) {
-            cancelled = true;
-        } catch (const std::exception& failure) {
-            error = failure.what();
-        }
-        const std::lock_guard lock(job->mutex);
-        job->finished = true;
-        job->cancelled = cancelled;
-        job->error = error;
-    });
-
-    const auto start = std::chrono::steady_clock::now();
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        BuildStep step;
-        {
-            const std::lock_guard lock(job->mutex);
-            if (job->finished) {
-                loop.quit();
-                return;
-            }
-            step = job->step;
-        }
-        // Cancelled by its button or by the Escape key.
-        if (progress.wasCanceled()) {
-            stop.request_stop();
-            return;
-        }
-        const double elapsed =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        progress.setValue(static_cast<int>(step.done * kProgressSteps));
-        progress.setLabelText(stageText(buildStageOf(step.what), language) + QStringLiteral("\n") +
-                              timeLeftText(step.done, elapsed, language));
-    });
-    poll.start(kPollMilliseconds);
-    progress.show();
-    loop.exec();
-    worker.join();
-    progress.hide();
-
-    if (job->cancelled) return false;
-    if (!job->error.empty()) {
-        const QString error = QString::fromStdString(job->error);
-        tell(owner, language, QStringLiteral("Exempeldatabasen kunde inte byggas.\n\n%1").arg(error),
-             QStringLiteral("The sample database could not be built.\n\n%1").arg(error));
-        return false;
-    }
-    return writeAndOpen(program, owner, places, places.sampleDirectory);
+    SampleRun run(places);
+    if (!run.progress().finished) showProgress(run, owner, program.language());
+    return openChosen(program, owner, places, run.outcome());
 }
 
 bool useDatabaseDirectory(Program& program, QWidget& owner, const FirstRunPlaces& places,
                           const std::string& directory) {
-    if (!fits(program, owner, directory)) return false;
-    Configuration config;
-    config.cdbasen = cdDirectoryOf(directory);
-    config.hdbasen = hdDirectoryOf(directory);
-    // Checked before anything is written: the files must all be there and open as a database.
-    Database probe(nullptr);
-    const std::optional<DatabaseProblem> problem = openCheckedDatabase(probe, config);
-    probe.close();
-    if (problem) {
-        const QString detail = QString::fromStdString(describeDatabaseProblem(*problem));
-        const QString path = QString::fromStdString(directory);
-        tell(owner, program.language(),
-             QStringLiteral("Mappen %1 innehåller ingen databas som Tessla kan öppna.\n\n%2")
-                 .arg(path, detail),
-             QStringLiteral("The folder %1 holds no database that Tessla can open.\n\n%2").arg(path, detail));
-        return false;
-    }
-    return writeAndOpen(program, owner, places, directory);
+    return openChosen(program, owner, places, useDatabaseFolder(places, directory));
 }
 
 }  // namespace tessla

@@ -2,18 +2,14 @@
 
 // The first run without a database: a dialog that offers to build the sample database (a made-up
 // census of 200 000 persons) under the user's data folder or to use the folder of a database the
-// user already has. The sample is generated and built in a worker thread under a progress dialog
-// that can cancel it; a cancelled or failed build leaves no files and writes nothing. Only a
-// choice carried out writes the user's own configuration file, and the database it names is then
-// opened in the same run.
+// user already has. The sample's run (view/first_run.h) is shown under a progress dialog that can
+// cancel it; the database a choice carried out names is opened in the same run.
 
-#include <cstdint>
 #include <string>
 
 #include <QDialog>
 
-#include "base/configuration.h"
-#include "builder/sample_database.h"
+#include "view/first_run.h"
 
 class QLabel;
 class QPushButton;
@@ -21,17 +17,6 @@ class QPushButton;
 namespace tessla {
 
 class Program;
-
-struct FirstRunPlaces {
-    std::string userFile;         // the user's own configuration file
-    std::string sampleDirectory;  // where the sample database is built
-    std::string skinDirectory;    // the painted skin pictures the sample gets; empty: none
-    std::uint64_t samplePersons = kSamplePersons;
-
-    // The places for the running program: the user's file of `places`, the sample under
-    // $XDG_DATA_HOME/tessla/, the skin beside the program.
-    static FirstRunPlaces fromEnvironment(const ConfigurationPlaces& places);
-};
 
 class FirstRunDialog : public QDialog {
     Q_OBJECT

@@ -59,7 +59,7 @@ class Cp1252Validator : public QValidator {
 };
 
 std::string cp1252Of(const char* utf8) {
-    return utf8ToCp1252(utf8).value_or(std::string());
+    return utf8ToCp1252(Utf8View(utf8)).value_or(std::string());
 }
 
 QString utf8(const char* text) {

@@ -106,7 +106,7 @@ TEST_F(CensusTest, WritesTheTwentySevenColumnsWithinTheBuildersLimits) {
         EXPECT_TRUE(postIds.insert(row[0]).second) << "POSTID " << row[0] << " twice";
         for (std::size_t c = 0; c < row.size(); ++c) {
             const std::string& value = row[c];
-            const std::optional<std::string> bytes = utf8ToCp1252(value);
+            const std::optional<std::string> bytes = utf8ToCp1252(Utf8View(value));
             ASSERT_TRUE(bytes) << header[c] << " \"" << value << "\" is not Windows-1252";
             const bool remarks = header[c] == "ÖVRIGT";
             EXPECT_LE(bytes->size(), remarks ? 9999u : 6000u) << header[c];

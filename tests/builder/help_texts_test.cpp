@@ -53,7 +53,7 @@ std::optional<Topic> readTopic(const std::string& key) {
     bytes << in.rdbuf();
     const std::string utf8 = bytes.str();
     Cp1252Error error;
-    auto text = utf8ToCp1252(utf8, &error);
+    auto text = utf8ToCp1252(Utf8View(utf8), &error);
     if (!text) {
         ADD_FAILURE() << error.message();
         return std::nullopt;

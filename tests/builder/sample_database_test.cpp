@@ -48,11 +48,33 @@ TEST(SampleDatabase, BuildsAnOpeningDatabaseReportingStepsInOrderAndLeavesNoCsv)
     for (std::size_t i = 1; i < steps.size(); ++i)
         ASSERT_LE(steps[i - 1].done, steps[i].done) << steps[i].what;
     EXPECT_EQ(steps.back().done, 1.0);
-    for (const char* stage :
+    for (const char* what :
          {"generating", "reading", "sorting", "writing the master list", "writing tessls1"}) {
         const auto count = std::count_if(steps.begin(), steps.end(),
-                                         [&](const BuildStep& step) { return step.what.starts_with(stage); });
-        EXPECT_GT(count, 0) << stage;
+                                         [&](const BuildStep& step) { return step.what.starts_with(what); });
+        EXPECT_GT(count, 0) << what;
+    }
+    // The stages come in their order, each of them, and say what the steps' texts say.
+    std::vector<BuildStage> stages;
+    for (const BuildStep& step : steps)
+        if (stages.empty() || stages.back() != step.stage) stages.push_back(step.stage);
+    EXPECT_EQ(stages,
+              (std::vector<BuildStage>{BuildStage::Generating, BuildStage::Reading, BuildStage::Sorting,
+                                       BuildStage::Writing, BuildStage::Finishing}));
+    const struct {
+        const char* what;
+        BuildStage stage;
+    } named[] = {
+        {"generating the census", BuildStage::Generating}, {"reading the census", BuildStage::Reading},
+        {"sorting 6000 persons", BuildStage::Sorting},     {"writing the master list", BuildStage::Writing},
+        {"writing tessls41", BuildStage::Writing},         {"writing the help texts", BuildStage::Finishing},
+        {"writing the pictures", BuildStage::Finishing},   {"finishing", BuildStage::Finishing},
+    };
+    for (const auto& n : named) {
+        const auto step =
+            std::find_if(steps.begin(), steps.end(), [&](const BuildStep& s) { return s.what == n.what; });
+        ASSERT_NE(step, steps.end()) << n.what;
+        EXPECT_EQ(step->stage, n.stage) << n.what;
     }
 }
 

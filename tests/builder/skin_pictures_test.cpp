@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "../storage/temp_dir.h"
-#include "builder/database_builder.h"
+#include "builder/build_error.h"
 #include "census_fixture.h"
 #include "storage/picture_names.h"
 #include "storage/picture_region.h"

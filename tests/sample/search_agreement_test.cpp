@@ -31,7 +31,7 @@ class Person {
   public:
     Person(const test::CsvRow& header, const test::CsvRow& row) {
         for (std::size_t i = 0; i < header.size(); ++i)
-            fields_[header[i]] = trim(utf8ToCp1252(row[i]).value());
+            fields_[header[i]] = trim(utf8ToCp1252(Utf8View(row[i])).value());
     }
     const std::string& operator[](const std::string& field) const { return fields_.at(field); }
 
@@ -109,8 +109,8 @@ class SearchAgreementTest : public ::testing::Test {
             if (!name.empty() && !p["FNAMN"].empty()) name += ", ";
             name += p["FNAMN"];
             if (name.empty()) name = "(Ingen namnuppgift)";
-            lines.push_back(std::to_string(r) + "\t" + cp1252ToUtf8(name) + "\t" +
-                            cp1252ToUtf8(p["FODAR"].substr(0, 11)));
+            lines.push_back(std::to_string(r) + "\t" + cp1252ToUtf8(name).str() + "\t" +
+                            cp1252ToUtf8(p["FODAR"].substr(0, 11)).str());
         }
         return lines;
     }
@@ -220,7 +220,7 @@ TEST_F(SearchAgreementTest, VariantSearchIsTheUnionOfTheExactSearchesOfItsSpelli
         }
         std::string exact;
         for (const std::string& spelling : spellings)
-            exact += (exact.empty() ? "\"" : ";\"") + cp1252ToUtf8(spelling) + "\"";
+            exact += (exact.empty() ? "\"" : ";\"") + cp1252ToUtf8(spelling).str() + "\"";
         const std::string variant = searchOutput(ini, {query.option, std::string("~") + query.name});
         EXPECT_GT(spellings.size(), 1u) << query.name;
         EXPECT_FALSE(variant.empty()) << query.name;

@@ -120,7 +120,7 @@ inline std::vector<std::string> resultNames(Database& db) {
     std::vector<std::string> names;
     for (std::int32_t n = 0; persons.vald().nasta(n);) {
         persons.lasrad(n);
-        names.push_back(cp1252ToUtf8(persons.text().substr(0, persons.text().find('\xFF'))));
+        names.push_back(cp1252ToUtf8(persons.text().substr(0, persons.text().find('\xFF'))).str());
     }
     return names;
 }

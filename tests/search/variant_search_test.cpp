@@ -6,12 +6,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../storage/temp_dir.h"
 #include "database/database_check.h"
 #include "search/child_search.h"
 #include "search/person_search.h"
 #include "search/spelling_key.h"
 #include "search/spelling_key_file.h"
+#include "search/spelling_key_format.h"
 #include "search_census.h"
+#include "storage/little_endian.h"
 
 namespace tessla {
 namespace {
@@ -216,20 +219,13 @@ TEST_F(KeyListTest, KeyListsThatCannotBeTrustedAreWalkedPast) {
     // list, then a row of another key.
     for (const std::uint32_t row : {0u, 1000u, 1u}) {
         damageEach("row numbers", [&](const std::string& path, int) {
-            std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-            char header[20];
-            file.read(header, sizeof header);
-            const auto number = [&](int at) {
-                std::uint32_t v = 0;
-                for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(header[at + i]);
-                return v;
-            };
-            const std::uint32_t width = number(12), entries = number(16);
-            for (std::uint32_t i = 0; i < entries; ++i) {
-                file.seekp(static_cast<std::streamoff>(20 + i * (width + 4) + width));
-                const char bytes[4] = {static_cast<char>(row & 0xFF), static_cast<char>(row >> 8), 0, 0};
-                file.write(bytes, 4);
-            }
+            namespace fmt = spelling_key_format;
+            std::vector<std::uint8_t> bytes = test::readBytes(path);
+            const std::uint32_t width = getFixed32(bytes.data() + fmt::kKeyWidthOffset);
+            const std::uint32_t entries = getFixed32(bytes.data() + fmt::kEntryCountOffset);
+            for (std::uint32_t i = 0; i < entries; ++i)
+                putFixed32(bytes.data() + fmt::entryOffset(width, i) + width, row);
+            test::writeBytes(path, bytes);
         });
     }
 }

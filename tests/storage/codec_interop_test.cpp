@@ -14,6 +14,7 @@
 
 #include "storage/census_like_text.h"
 #include "storage/codec_methods.h"
+#include "storage/little_endian.h"
 
 namespace tessla {
 namespace {
@@ -59,20 +60,6 @@ Bytes run(const std::string& command) {
     return output;
 }
 
-std::uint32_t get32(const Bytes& bytes, std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t{bytes[at + 3]} << 24;
-}
-
-void put16(Bytes& bytes, unsigned value) {
-    bytes.push_back(static_cast<std::uint8_t>(value));
-    bytes.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(Bytes& bytes, std::uint32_t value) {
-    put16(bytes, value & 0xFFFF);
-    put16(bytes, value >> 16);
-}
-
 // The CRC-16 of LHA archives (polynomial 0x8005, bits reflected, starting from 0).
 std::uint16_t crc16(std::span<const std::uint8_t> bytes) {
     std::uint16_t crc = 0;
@@ -88,26 +75,26 @@ Bytes lhaArchive(int level, const std::string& name, std::span<const std::uint8_
                  std::span<const std::uint8_t> payload) {
     const std::uint32_t dosTime = 0x5A8C6B20, unixTime = 1700000000;
     Bytes header;
-    put16(header, 0);  // the header size (and, for levels 0 and 1, its checksum), filled in below
+    appendFixed16(header, 0);  // the header size (and, for levels 0 and 1, its checksum), filled in below
     for (char c : std::string("-lh5-")) header.push_back(static_cast<std::uint8_t>(c));
-    put32(header, static_cast<std::uint32_t>(payload.size()));
-    put32(header, static_cast<std::uint32_t>(plain.size()));
-    put32(header, level == 2 ? unixTime : dosTime);
+    appendFixed32(header, static_cast<std::uint32_t>(payload.size()));
+    appendFixed32(header, static_cast<std::uint32_t>(plain.size()));
+    appendFixed32(header, level == 2 ? unixTime : dosTime);
     header.push_back(0x20);
     header.push_back(static_cast<std::uint8_t>(level));
     if (level < 2) {
         header.push_back(static_cast<std::uint8_t>(name.size()));
         header.insert(header.end(), name.begin(), name.end());
     }
-    put16(header, crc16(plain));
+    appendFixed16(header, crc16(plain));
     if (level > 0) {
         header.push_back('U');
         if (level == 2) {
-            put16(header, static_cast<unsigned>(3 + name.size()));  // the file name extension
+            appendFixed16(header, static_cast<std::uint16_t>(3 + name.size()));  // the file name extension
             header.push_back(0x01);
             header.insert(header.end(), name.begin(), name.end());
         }
-        put16(header, 0);  // no further extension
+        appendFixed16(header, 0);  // no further extension
     }
     if (level == 2) {
         header[0] = static_cast<std::uint8_t>(header.size());
@@ -171,8 +158,8 @@ TEST(CodecInterop, WeDecodeJlhaArchives) {
         ASSERT_EQ(archive[20], 2) << input.name;
         ASSERT_EQ(std::string(archive.begin() + 2, archive.begin() + 7), "-lh5-") << input.name;
         std::size_t headerSize = archive[0] | archive[1] << 8;
-        std::uint32_t packedSize = get32(archive, 7);
-        ASSERT_EQ(get32(archive, 11), input.plain.size());
+        std::uint32_t packedSize = getFixed32(archive.data() + 7);
+        ASSERT_EQ(getFixed32(archive.data() + 11), input.plain.size());
         ASSERT_LE(headerSize + packedSize, archive.size());
         std::span<const std::uint8_t> payload(archive.data() + headerSize, packedSize);
         EXPECT_EQ(

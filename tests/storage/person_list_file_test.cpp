@@ -150,7 +150,7 @@ TEST(EncodePersonListTest, WritesTheShortestCodes) {
 std::vector<std::size_t> chunkLengths(const Bytes& list) {
     std::vector<std::size_t> lengths;
     for (std::size_t at = blob_format::kFirstNumberSize; at < list.size(); at += lengths.back()) {
-        lengths.push_back(blob_format::getFixed16(list.data() + at));
+        lengths.push_back(getFixed16(list.data() + at));
         if (lengths.back() < 2) break;
     }
     return lengths;

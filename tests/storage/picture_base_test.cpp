@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 #include "storage/picture_base_format.h"
 #include "storage/text_base.h"
 #include "temp_dir.h"
@@ -152,11 +152,10 @@ TEST(PictureBaseTest, BytesThatDoNotFitTheFileReadAsNothing) {
         bool region;
     };
     const Case cases[] = {
-        {"image length past the end",
-         [](Bytes& f, std::size_t at) { blob_format::putFixed32(&f[at], 0xFFFFFFF0); }, false, false},
-        {"region length past the end",
-         [](Bytes& f, std::size_t at) { blob_format::putFixed32(&f[at + 4 + 8 + 4], 0x7FFFFFFF); }, true,
+        {"image length past the end", [](Bytes& f, std::size_t at) { putFixed32(&f[at], 0xFFFFFFF0); }, false,
          false},
+        {"region length past the end",
+         [](Bytes& f, std::size_t at) { putFixed32(&f[at + 4 + 8 + 4], 0x7FFFFFFF); }, true, false},
         {"file cut inside the region", [](Bytes& f, std::size_t at) { f.resize(at + 4 + 8 + 8 + 3); }, true,
          false},
         {"file cut inside the image", [](Bytes& f, std::size_t at) { f.resize(at + 4 + 5); }, false, false},
@@ -165,8 +164,8 @@ TEST(PictureBaseTest, BytesThatDoNotFitTheFileReadAsNothing) {
         Written files(true);
         const Bytes pointers = readBytes(files.path("p"));
         Bytes records = readBytes(files.path("b"));
-        const std::uint32_t at = blob_format::getFixed32(&pointers[16 + 4]);
-        const std::uint32_t length = blob_format::getFixed32(&records[at + 4]);
+        const std::uint32_t at = getFixed32(&pointers[16 + 4]);
+        const std::uint32_t length = getFixed32(&records[at + 4]);
         c.damage(records, at + 12 + length);
         writeBytes(files.path("b"), records);
         TSPbildbas base(files.settings, {files.dir.path(), files.dir.path()}, files.codec, nullptr);
@@ -181,7 +180,7 @@ TEST(PictureBaseTest, AnIndexRowNamingAMissingRecordFindsNothing) {
     Written files(true);
     Bytes index = readBytes(files.path("bi"));
     // The first row ("Bakgrund") starts after the 22-byte header; its word 1 is the record number.
-    blob_format::putFixed32(&index[22], 99);
+    putFixed32(&index[22], 99);
     writeBytes(files.path("bi"), index);
     TSPbildbas base(files.settings, {files.dir.path(), files.dir.path()}, files.codec, nullptr);
     ASSERT_TRUE(base.oppna());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/little_endian.h"
 #include "storage/picture_files.h"
 #include "storage/picture_region.h"
 
@@ -137,9 +138,7 @@ TEST(PictureCacheTest, PlacementCodesPlaceTheFigureInsideTheRectangle) {
 // Region data: the header then the rectangles, as 32-bit little-endian words.
 Bytes regionWords(std::initializer_list<std::int32_t> words) {
     Bytes bytes;
-    for (const std::int32_t word : words) {
-        for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(word >> shift));
-    }
+    for (const std::int32_t word : words) appendFixed32(bytes, static_cast<std::uint32_t>(word));
     return bytes;
 }
 

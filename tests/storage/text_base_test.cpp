@@ -20,15 +20,8 @@ using test::TempDir;
 using test::writeBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-void put16(Bytes& b, std::uint16_t v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void put32(Bytes& b, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
 std::uint32_t get32(const Bytes& b, std::size_t offset) {
-    return blob_format::getFixed32(b.data() + offset);
+    return getFixed32(b.data() + offset);
 }
 
 // A string field: its lead byte, the text and the NUL.
@@ -45,13 +38,13 @@ Bytes operator+(Bytes a, const Bytes& b) {
 
 Bytes pointerFile(const std::vector<std::uint32_t>& entries) {
     Bytes b;
-    put16(b, 2);
-    put16(b, 0);
-    put16(b, 0);
-    put32(b, static_cast<std::uint32_t>(entries.size()));
-    put32(b, static_cast<std::uint32_t>(entries.size()));
-    put16(b, 0);
-    for (const auto e : entries) put32(b, e);
+    appendFixed16(b, 2);
+    appendFixed16(b, 0);
+    appendFixed16(b, 0);
+    appendFixed32(b, static_cast<std::uint32_t>(entries.size()));
+    appendFixed32(b, static_cast<std::uint32_t>(entries.size()));
+    appendFixed16(b, 0);
+    for (const auto e : entries) appendFixed32(b, e);
     return b;
 }
 
@@ -81,11 +74,11 @@ TextBaseDirectories in(const std::string& dir) {
 
 Bytes header(std::uint32_t count) {
     Bytes b;
-    put16(b, 7);
-    put32(b, count);
-    put32(b, 16);
-    put32(b, 0);
-    put16(b, 0);
+    appendFixed16(b, 7);
+    appendFixed32(b, count);
+    appendFixed32(b, 16);
+    appendFixed32(b, 0);
+    appendFixed16(b, 0);
     return b;
 }
 
@@ -116,14 +109,14 @@ void writeHandMade(const std::string& dir, const std::vector<Area>& areas, Tblob
         const Area& area = areas[i];
         pointers.push_back(area.pointer == Area::None ? blob_format::kNoEntry
                                                       : static_cast<std::uint32_t>(out.size()));
-        put32(out, static_cast<std::uint32_t>(i + 1));
-        put32(out, area.length.value_or(static_cast<std::uint32_t>(area.data.size())));
-        put32(out, 0);
+        appendFixed32(out, static_cast<std::uint32_t>(i + 1));
+        appendFixed32(out, area.length.value_or(static_cast<std::uint32_t>(area.data.size())));
+        appendFixed32(out, 0);
         out = out + area.data;
         if (area.pointer == Area::PastTheEnd) pointers.back() = static_cast<std::uint32_t>(out.size() + 100);
         if (packed && ((i + 1) % perBlock == 0 || i + 1 == areas.size())) {
             blocks.push_back(static_cast<std::uint32_t>(text.size()));
-            put32(text, static_cast<std::uint32_t>(block.size()));
+            appendFixed32(text, static_cast<std::uint32_t>(block.size()));
             text = text + block;
             block.clear();
         }
@@ -287,11 +280,11 @@ TEST(TextBaseTest, RefusesABlockPackedBaseWithoutRecordsPerBlock) {
 TEST(TextBaseTest, ParsesFieldsByLabelAndStopsAtTheFirstFieldThatDoesNotFit) {
     Bytes allTypes = field('1', "Anna");
     allTypes.push_back('2');
-    put32(allTypes, 0xFFFFFFFE);
+    appendFixed32(allTypes, 0xFFFFFFFE);
     allTypes.push_back('3');
-    put16(allTypes, 0x8001);
+    appendFixed16(allTypes, 0x8001);
     allTypes.push_back('4');
-    put32(allTypes, 7);
+    appendFixed32(allTypes, 7);
     allTypes = allTypes + field('5', "remark") + field('1', "Berg");
     const Bytes unterminated = field('1', "Anna") + Bytes{'1', 'B', 'e'};
     Bytes shortInteger = field('1', "Anna");
@@ -356,7 +349,7 @@ TEST(TextBaseTest, PassesOverFieldsBeyondTheirSlots) {
     Bytes data;
     for (std::uint32_t i = 0; i < 20; ++i) {
         data.push_back('2');
-        put32(data, i);
+        appendFixed32(data, i);
     }
     data = data + field('5', "first") + field('5', "second") + field('1', "after");
     ParsedRecord parsed;
@@ -586,15 +579,13 @@ TEST(TextBaseTest, BlocksThatDoNotFitTheirFilesReadAsNoRecord) {
     const Case cases[] = {
         {"text file cut inside the block", [](Bytes& t, Bytes&) { t.resize(40); }},
         {"block length beyond the file",
-         [](Bytes& t, Bytes& d) { blob_format::putFixed32(t.data() + get32(d, 16), 0x7FFFFFF0); }},
-        {"block offset beyond the file",
-         [](Bytes&, Bytes& d) { blob_format::putFixed32(d.data() + 16, 1u << 30); }},
-        {"block offset 0xFFFFFFFF",
-         [](Bytes&, Bytes& d) { blob_format::putFixed32(d.data() + 16, 0xFFFFFFFF); }},
+         [](Bytes& t, Bytes& d) { putFixed32(t.data() + get32(d, 16), 0x7FFFFFF0); }},
+        {"block offset beyond the file", [](Bytes&, Bytes& d) { putFixed32(d.data() + 16, 1u << 30); }},
+        {"block offset 0xFFFFFFFF", [](Bytes&, Bytes& d) { putFixed32(d.data() + 16, 0xFFFFFFFF); }},
         {"directory without entries",
          [](Bytes&, Bytes& d) {
              d.resize(16);
-             blob_format::putFixed32(d.data() + 6, 0);
+             putFixed32(d.data() + 6, 0);
          }},
     };
     for (const Case& c : cases) {

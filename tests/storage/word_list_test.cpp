@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/blob_format.h"
+#include "storage/little_endian.h"
 #include "storage/word_list_format.h"
 #include "storage/word_list_writer.h"
 #include "temp_dir.h"
@@ -186,10 +186,10 @@ TEST_F(WordListTest, DamagedOrMissingFilesLeaveTheListClosedOrEmpty) {
     const auto header = [](std::uint32_t rows, std::uint32_t capacity, std::uint32_t headerSize,
                            std::uint32_t rowLength) {
         std::vector<std::uint8_t> bytes(fmt::kHeaderSize, 0);
-        blob_format::putFixed32(bytes.data() + fmt::kRowCountOffset, rows);
-        blob_format::putFixed32(bytes.data() + fmt::kCapacityOffset, capacity);
-        blob_format::putFixed32(bytes.data() + fmt::kHeaderSizeOffset, headerSize);
-        blob_format::putFixed32(bytes.data() + fmt::kRowLengthOffset, rowLength);
+        putFixed32(bytes.data() + fmt::kRowCountOffset, rows);
+        putFixed32(bytes.data() + fmt::kCapacityOffset, capacity);
+        putFixed32(bytes.data() + fmt::kHeaderSizeOffset, headerSize);
+        putFixed32(bytes.data() + fmt::kRowLengthOffset, rowLength);
         return bytes;
     };
     const auto withRows = [](std::vector<std::uint8_t> bytes, std::size_t rowBytes) {
@@ -241,9 +241,9 @@ TEST_F(WordListTest, UnreadablePackedBlocksReadAsNoRowAndAreReportedOnce) {
     // Blocks 0 and 1 claim lengths beyond the file.
     auto bytes = test::readBytes(dir_.path() + "packed.i");
     const std::size_t firstBlock = word_list_format::kHeaderSize;
-    const std::uint32_t secondBlock = firstBlock + 4 + blob_format::getFixed32(bytes.data() + firstBlock);
-    blob_format::putFixed32(bytes.data() + firstBlock, 0xFFFFFFF0);
-    blob_format::putFixed32(bytes.data() + secondBlock, 0x7FFFFFFF);
+    const std::uint32_t secondBlock = firstBlock + 4 + getFixed32(bytes.data() + firstBlock);
+    putFixed32(bytes.data() + firstBlock, 0xFFFFFFF0);
+    putFixed32(bytes.data() + secondBlock, 0x7FFFFFFF);
     test::writeBytes(dir_.path() + "packed.i", bytes);
     auto list = open(p);
     ASSERT_TRUE(list->isOpen());

@@ -138,15 +138,17 @@ TEST(SourceCitation, NamesCensusPlaceHouseholdPostidAndTheProgramInEachLanguage)
     person.HEMLEN = w("Örebro län");
     person.HEMFO = w("Västra Ny (Örebro län);Östergötland");
     person.HUSHNR = "7";
-    EXPECT_EQ(cp1252ToUtf8(sourceCitation(person, Language::Swedish, "1.02", CalendarDate{2026, 12, 11})),
-              "Folkräkningen 1890, Örebro län, Hammar, hushåll 7, POSTID 00020000001 "
-              "(Tessla 1.02, databasdatum 2026-12-11)")
+    EXPECT_EQ(
+        cp1252ToUtf8(sourceCitation(person, Language::Swedish, "1.02", CalendarDate{2026, 12, 11})).str(),
+        "Folkräkningen 1890, Örebro län, Hammar, hushåll 7, POSTID 00020000001 "
+        "(Tessla 1.02, databasdatum 2026-12-11)")
         << "the parish the census names wrongly is corrected as in the person text";
-    EXPECT_EQ(cp1252ToUtf8(sourceCitation(person, Language::English, "1.02", CalendarDate{2026, 12, 11})),
-              "Census of Sweden 1890, Örebro län, Hammar, household 7, POSTID 00020000001 "
-              "(Tessla 1.02, database 12/11/2026)");
+    EXPECT_EQ(
+        cp1252ToUtf8(sourceCitation(person, Language::English, "1.02", CalendarDate{2026, 12, 11})).str(),
+        "Census of Sweden 1890, Örebro län, Hammar, household 7, POSTID 00020000001 "
+        "(Tessla 1.02, database 12/11/2026)");
     person.HUSHNR.clear();
-    EXPECT_EQ(cp1252ToUtf8(sourceCitation(person, Language::English, "1.02", std::nullopt)),
+    EXPECT_EQ(cp1252ToUtf8(sourceCitation(person, Language::English, "1.02", std::nullopt)).str(),
               "Census of Sweden 1890, Örebro län, Hammar, POSTID 00020000001 (Tessla 1.02)");
 }
 

@@ -290,7 +290,8 @@ TEST(GedcomValues, LongValuesAreCutToTheirSizesOnWholeCharacters) {
         if (line.tag == "PLAC") {
             EXPECT_LE(characters, 120);
         }
-        EXPECT_TRUE(utf8ToCp1252(line.value).has_value()) << "cut on a character's boundary: " << line.value;
+        EXPECT_TRUE(utf8ToCp1252(Utf8View(line.value)).has_value())
+            << "cut on a character's boundary: " << line.value;
     }
     EXPECT_NE(file.find("2 CONC "), std::string::npos);
 }

@@ -119,7 +119,7 @@ TEST_F(ExportWindowTest, TheHouseholdIsSavedAsGedcomUnderTheNameTheDialogSuggest
     ASSERT_EQ(asked_.size(), 1u);
     EXPECT_EQ(asked_[0], "Spara hushållet som GEDCOM-fil");
     EXPECT_EQ(QFileInfo(suggested_).fileName(),
-              QString::fromStdString(cp1252ToUtf8(person.ENAMN + " " + person.FNAMN) + ".ged"));
+              QString::fromStdString(cp1252ToUtf8(person.ENAMN + " " + person.FNAMN).str() + ".ged"));
     const std::string file = fileTextOf(dir_.path() + "farm.ged");
     EXPECT_TRUE(file.starts_with("0 HEAD\r\n")) << file.substr(0, 40);
     EXPECT_NE(file.find("1 NAME Karl Johan /Lind/\r\n"), std::string::npos);

@@ -12,7 +12,7 @@
 namespace tessla::tool {
 
 void StderrSink::message(std::string_view text) {
-    std::fprintf(stderr, "tessla-db: %s\n", cp1252ToUtf8(text).c_str());
+    std::fprintf(stderr, "tessla-db: %s\n", cp1252ToUtf8(text).str().c_str());
 }
 
 std::unique_ptr<QueryDatabase> openQueryDatabase(const std::string& iniPath) {
@@ -27,7 +27,7 @@ std::unique_ptr<QueryDatabase> openQueryDatabase(const std::string& iniPath) {
     return query;
 }
 
-std::string databaseText(std::string_view utf8, std::string_view option) {
+std::string databaseText(Utf8View utf8, std::string_view option) {
     Cp1252Error error;
     if (auto text = utf8ToCp1252(utf8, &error)) return *text;
     throw UsageError(std::string(option) + ": " + error.message());
@@ -61,7 +61,7 @@ void writeExport(const Options& options, std::string_view content) {
 }
 
 void printText(std::string_view text) {
-    std::string utf8 = cp1252ToUtf8(text);
+    std::string utf8 = cp1252ToUtf8(text).str();
     std::replace(utf8.begin(), utf8.end(), '\r', '\n');
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
 }

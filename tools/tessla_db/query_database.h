@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/configuration.h"
+#include "base/utf8.h"
 #include "census/person.h"
 #include "database/database.h"
 #include "storage/message_sink.h"
@@ -42,7 +43,7 @@ struct QueryDatabase {
 std::unique_ptr<QueryDatabase> openQueryDatabase(const std::string& iniPath);
 
 // A command-line value in the database's Windows-1252; UsageError when it cannot be written so.
-std::string databaseText(std::string_view utf8, std::string_view option);
+std::string databaseText(Utf8View utf8, std::string_view option);
 
 // The --lang option: sv (default) or en.
 Language languageOption(const Options& options);

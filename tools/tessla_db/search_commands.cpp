@@ -90,7 +90,7 @@ Search criteriaOf(const Options& options, const CriterionOption<Search> (&table)
     for (const auto& option : table) {
         Criterion& criterion = search.*option.field;
         if (const auto text = options.value(option.name)) {
-            criterion.text = databaseText(*text, option.name);
+            criterion.text = databaseText(Utf8View(*text), option.name);
             if (option.names && holdsStarredVariant(criterion.text)) {
                 throw UsageError(std::string(option.name) +
                                  ": a \"~\" word finds the spellings of a whole name "
@@ -127,7 +127,7 @@ void printResult(QueryDatabase& query, const Options& options, std::int32_t foun
     for (std::int32_t row = 1; row <= shown; ++row) {
         const std::string line = std::to_string(window.recordNumber(row)) + "\t" +
                                  window.personListCell(row, 1) + "\t" + window.personListCell(row, 2);
-        std::printf("%s\n", cp1252ToUtf8(line).c_str());
+        std::printf("%s\n", cp1252ToUtf8(line).str().c_str());
     }
     if (shown < found) {
         std::fflush(stdout);  // the rows come before the note about the rest
@@ -229,9 +229,9 @@ int statsCommand(const Arguments& arguments) {
                               query->db, result, property,
                               sort == "count" ? StatisticsSort::Count : StatisticsSort::Value);
                           for (const StatisticsRow& row : statistics.rows) {
-                              std::printf("%s\t%d\n", cp1252ToUtf8(row.text).c_str(), row.count);
+                              std::printf("%s\t%d\n", cp1252ToUtf8(row.text).str().c_str(), row.count);
                           }
-                          std::printf("%s\n", cp1252ToUtf8(statisticsSummary(statistics)).c_str());
+                          std::printf("%s\n", cp1252ToUtf8(statisticsSummary(statistics)).str().c_str());
                           return kExitOk;
                       });
 }
