@@ -109,16 +109,12 @@ FirstRunDialog::FirstRunDialog(Program& program, const FirstRunPlaces& places, Q
     paintAsPaper(*this);
     setFont(serifFont(11));  // the buttons and the folder line in the program's face too
 
-    QFont headingFont = serifFont(15);
-    headingFont.setBold(true);
-    heading_->setFont(headingFont);
+    setSerifLook(*heading_, {15, true});
     text_->setWordWrap(true);
     text_->setFixedWidth(460);
     where_->setWordWrap(true);
     where_->setFixedWidth(460);
-    QPalette quiet = where_->palette();
-    quiet.setColor(QPalette::WindowText, controlPalette::sepia());
-    where_->setPalette(quiet);
+    setSerifLook(*where_, {11, false, false, controlPalette::sepia()});
     sample_->setObjectName(QStringLiteral("sample"));
     directory_->setObjectName(QStringLiteral("directory"));
     later_->setObjectName(QStringLiteral("later"));

@@ -15,7 +15,6 @@
 
 #include "program/program.h"
 #include "skin/background_panel.h"
-#include "skin/fonts.h"
 #include "skin/picture_button.h"
 #include "skin/qt_text.h"
 #include "storage/picture_names.h"
@@ -39,27 +38,7 @@ constexpr int kFontSize = 11;
 constexpr int kRowHeight = 24;
 constexpr char kHelpTopic[] = "HJ021";
 
-QLabel* makeLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(serifFont(kFontSize));
-    return label;
-}
-
-QComboBox* makeCombo(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->setFont(serifFont(kFontSize));
-    combo->setFocusPolicy(Qt::StrongFocus);
-    return combo;
-}
-
-QLineEdit* makeEdit(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setFont(serifFont(kFontSize));
-    return edit;
-}
+const SerifLook kLook{kFontSize};
 
 }  // namespace
 
@@ -69,21 +48,21 @@ Tskriv_form::Tskriv_form(Program& program, Ttextform& help, QWidget* parent)
       help_(help),
       printer_(QPrinter::HighResolution),
       panel_(new BackgroundPanel(this)),
-      skrivutlabel_(makeLabel(panel_, "skrivutlabel")),
-      skrivtypcb_(makeCombo(panel_, "skrivtypcb")),
-      ordnalabel_(makeLabel(panel_, "ordnalabel")),
-      firstsortlabel_(makeLabel(panel_, "firstsortlabel")),
-      sort1cb_(makeCombo(panel_, "sort1cb")),
-      secondsortlabel_(makeLabel(panel_, "secondsortlabel")),
-      sort2cb_(makeCombo(panel_, "sort2cb")),
-      antskrivlabel_(makeLabel(panel_, "antskrivlabel")),
-      startpostedit_(makeEdit(panel_, "startpostedit")),
-      postinterstreck_(makeLabel(panel_, "postinterstreck")),
-      slutpostedit_(makeEdit(panel_, "slutpostedit")),
-      notelabel_(makeLabel(panel_, "notelabel")),
+      skrivutlabel_(makeSerif<QLabel>(panel_, "skrivutlabel", kLook)),
+      skrivtypcb_(makeSerif<QComboBox>(panel_, "skrivtypcb", kLook)),
+      ordnalabel_(makeSerif<QLabel>(panel_, "ordnalabel", kLook)),
+      firstsortlabel_(makeSerif<QLabel>(panel_, "firstsortlabel", kLook)),
+      sort1cb_(makeSerif<QComboBox>(panel_, "sort1cb", kLook)),
+      secondsortlabel_(makeSerif<QLabel>(panel_, "secondsortlabel", kLook)),
+      sort2cb_(makeSerif<QComboBox>(panel_, "sort2cb", kLook)),
+      antskrivlabel_(makeSerif<QLabel>(panel_, "antskrivlabel", kLook)),
+      startpostedit_(makeSerif<QLineEdit>(panel_, "startpostedit", kLook)),
+      postinterstreck_(makeSerif<QLabel>(panel_, "postinterstreck", kLook)),
+      slutpostedit_(makeSerif<QLineEdit>(panel_, "slutpostedit", kLook)),
+      notelabel_(makeSerif<QLabel>(panel_, "notelabel", kLook)),
       pg_(new QProgressBar(panel_)),
-      statuslabel_(makeLabel(panel_, "statuslabel")),
-      avbrytlabel_(makeLabel(panel_, "avbrytlabel")),
+      statuslabel_(makeSerif<QLabel>(panel_, "statuslabel", kLook)),
+      avbrytlabel_(makeSerif<QLabel>(panel_, "avbrytlabel", kLook)),
       resultlabel_(new ElidedLabel(panel_)),
       startknapp_(
           makePictureButton(panel_, "startknapp", {pic::startknapp, pic::startknappn}, program.mainfigur())),
@@ -120,7 +99,7 @@ void Tskriv_form::buildControls() {
     pg_->setTextVisible(false);
     showProgress(false);
     resultlabel_->setObjectName(QStringLiteral("resultlabel"));
-    resultlabel_->setFont(serifFont(kFontSize));
+    setSerifLook(*resultlabel_, kLook);
     showOutcome({});
     connect(skrivtypcb_, &QComboBox::currentIndexChanged, this, &Tskriv_form::kindChosen);
     for (QComboBox* combo : {sort1cb_, sort2cb_})
