@@ -27,7 +27,6 @@ class WheelRows {
 
     // The rows to move for `delta` (positive: towards the top, as the wheel turns away).
     std::int32_t add(std::int32_t delta);
-    void reset() { remainder_ = 0; }
 
   private:
     std::int32_t deltaPerStep_;
