@@ -75,14 +75,20 @@ struct Session {
     }
 
     // Ctrl+B's work with `name` typed into the last-name field and Enter pressed once the window
-    // shows, up to the first record painted.
+    // shows, up to the first record painted. The window shows only after a household build that
+    // Ctrl+B finds pending, which lets timers run, so the typing waits until it is visible.
     void searchFromTheWindow(const std::string& name) {
-        QTimer::singleShot(0, search.get(), [this, name] {
+        auto* typing = new QTimer(search.get());
+        QObject::connect(typing, &QTimer::timeout, search.get(), [this, name, typing] {
+            if (!search->isVisible()) return;
+            typing->stop();
+            typing->deleteLater();
             auto* field = search->findChild<QLineEdit*>(QStringLiteral("enedit"));
             field->setText(QString::fromStdString(name));
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
             QCoreApplication::sendEvent(field, &enter);
         });
+        typing->start(0);
         window->dosoek();
         window->findChild<TSPdyntex*>(QStringLiteral("texten"))->repaint();
     }
