@@ -5,16 +5,13 @@
 #include <optional>
 #include <utility>
 
+#include "base/language.h"
 #include "builder/build_error.h"
 #include "database/database.h"
 #include "database/database_check.h"
 
 namespace tessla {
 namespace {
-
-std::string inLanguage(Language language, const std::string& swedish, const std::string& english) {
-    return language == Language::English ? english : swedish;
-}
 
 FirstRunOutcome refusedAsTooLong(const std::string& directory) {
     return {FirstRunOutcome::Result::FolderTooLong, directory, {}};
