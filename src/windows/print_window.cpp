@@ -100,7 +100,7 @@ void Tskriv_form::buildControls() {
     showProgress(false);
     resultlabel_->setObjectName(QStringLiteral("resultlabel"));
     setSerifLook(*resultlabel_, kLook);
-    showOutcome({});
+    showOutcome(std::nullopt);
     connect(skrivtypcb_, &QComboBox::currentIndexChanged, this, &Tskriv_form::kindChosen);
     for (QComboBox* combo : {sort1cb_, sort2cb_})
         connect(combo, &QComboBox::activated, this, [this] { sortChosen_ = true; });
@@ -178,6 +178,7 @@ void Tskriv_form::applyTexts(Language language) {
     startpostedit_->setAccessibleName(inLanguage(language, "Från post", "From record"));
     slutpostedit_->setAccessibleName(inLanguage(language, "Till post", "To record"));
     pg_->setAccessibleName(inLanguage(language, "Utskriftens förlopp", "Printing progress"));
+    showOutcome(outcome_);
     fillKinds();
 }
 
@@ -229,7 +230,7 @@ void Tskriv_form::setRange(const QString& from, const QString& to) {
 void Tskriv_form::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A line left by the record printed from the main window belongs to no job of this showing.
-    showOutcome({});
+    showOutcome(std::nullopt);
     fillKinds();
     skrivtypcb_->setFocus();
 }
@@ -329,7 +330,7 @@ void Tskriv_form::showProgress(bool shown) {
 void Tskriv_form::run(const PrintPlan& plan) {
     printing_ = true;
     cancel_ = false;
-    showOutcome({});
+    showOutcome(std::nullopt);
     setControlsEnabled(false);
     // Restores the window however the job ends.
     struct Cleanup {
@@ -344,12 +345,14 @@ void Tskriv_form::run(const PrintPlan& plan) {
     const CollectedPersons persons = collect(plan);
     const std::optional<PrintOutcome> outcome =
         persons.cancelled ? PrintOutcome::cancelledJob() : print(plan, persons);
-    if (outcome) showOutcome(QString::fromStdString(printOutcomeText(*outcome, program_.language())));
+    showOutcome(outcome);
 }
 
-void Tskriv_form::showOutcome(const QString& text) {
-    resultlabel_->setFullText(text);
-    resultlabel_->setVisible(!text.isEmpty());
+void Tskriv_form::showOutcome(std::optional<PrintOutcome> outcome) {
+    outcome_ = std::move(outcome);
+    const std::string text = outcome_ ? printOutcomeText(*outcome_, program_.language()) : std::string();
+    resultlabel_->setFullText(QString::fromStdString(text));
+    resultlabel_->setVisible(!text.empty());
 }
 
 CollectedPersons Tskriv_form::collect(const PrintPlan& plan) {

@@ -80,8 +80,8 @@ class Tskriv_form : public QDialog {
     // Prints them on the printer; a cancelled job removes its file. How it ended, or nothing when
     // the printer failed (a message says so).
     std::optional<PrintOutcome> print(const PrintPlan& plan, const CollectedPersons& persons);
-    // The line that tells how the last job ended; empty hides it.
-    void showOutcome(const QString& text);
+    // The line that tells how the last job ended, in the language of the moment; none hides it.
+    void showOutcome(std::optional<PrintOutcome> outcome);
     bool step(int value);
     void setControlsEnabled(bool enabled);
     void showProgress(bool shown);
@@ -94,6 +94,7 @@ class Tskriv_form : public QDialog {
     bool cancel_ = false;
     QString askedFile_;  // the PDF file the last job asked for
     bool sortChosen_ = false;
+    std::optional<PrintOutcome> outcome_;  // the last job's end, shown until the next job
 
     BackgroundPanel* panel_;
     QLabel* skrivutlabel_;

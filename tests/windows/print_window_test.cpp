@@ -241,6 +241,9 @@ TEST_F(PrintWindowTest, TheHouseholdTablePrintsTheShownHousehold) {
     EXPECT_FALSE(printed.contains("Berg, Anna"));
     EXPECT_EQ(child<ElidedLabel>("resultlabel").fullText(),
               QString::fromUtf8("1 sida utskriven till ") + path);
+    // The line follows a switch of language.
+    program_.setLanguage(Language::English);
+    EXPECT_EQ(child<ElidedLabel>("resultlabel").fullText(), QString::fromUtf8("1 page printed to ") + path);
 }
 
 TEST_F(PrintWindowTest, TheSingleRecordIsTheOneGivenAndAJobLeavesTheCurrentPersonAlone) {
