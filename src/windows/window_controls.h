@@ -36,7 +36,7 @@ struct SerifLook {
     int points = 11;
     bool bold = false;
     bool italic = false;
-    std::optional<QColor> ink;
+    std::optional<QColor> ink = std::nullopt;
 };
 
 // Gives `control` the serif face of `look`, and `look`'s ink as the colour of its text.
